@@ -1,0 +1,89 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace korvelan {
+
+// Everything a solver or a core service needs from outside: progress lines,
+// the Lagrangian progress display, pauses, message boxes, the beep, the clock.
+// The desktop program implements it with its windows; the batch program and the
+// tests use HeadlessRunHost. Stop requests arrive as the ModelState flags
+// AbortRequested and HeuristicAbort, which a host may raise while it pauses.
+class RunHost {
+ public:
+  virtual ~RunHost() = default;
+
+  // Heuristic progress window: append lines, keep the newest in view, pause 100 ms.
+  virtual void AddProgressLines(const std::vector<std::string>& lines) = 0;
+  void AddProgressLine(const std::string& line) { AddProgressLines({line}); }
+
+  // Lagrangian progress window: show or hide it around a run, and refresh it from
+  // the values the solver published in the ModelState.
+  virtual void ShowLagProgress(bool visible) = 0;
+  virtual void RefreshLagProgress() = 0;
+
+  // Message list window ("Messages") and error list window ("Error form").
+  virtual void AddMessageLine(const std::string& line) = 0;
+  virtual void AddErrorLine(const std::string& line) = 0;
+
+  // Wait until the wall clock has advanced by the given time, serving window
+  // events meanwhile (a headless host returns at once).
+  virtual void Delay(int seconds, int milliseconds) = 0;
+
+  // Message boxes. Texts use "\n" for line breaks.
+  virtual void Warning(const std::string& text) = 0;
+  virtual void Information(const std::string& text) = 0;
+  virtual void Error(const std::string& text) = 0;
+  // Yes/No confirmation; true for Yes.
+  virtual bool Confirm(const std::string& text) = 0;
+
+  virtual void Beep() = 0;
+
+  // Time of day in seconds with milliseconds.
+  virtual double ClockSeconds() = 0;
+};
+
+// The host of the batch program and the tests: records everything, never waits.
+class HeadlessRunHost : public RunHost {
+ public:
+  struct Message {
+    char kind;  // 'W' warning, 'I' information, 'E' error, 'C' confirmation
+    std::string text;
+  };
+
+  std::vector<std::string> progressLines;
+  std::vector<std::string> messageLines;
+  std::vector<std::string> errorLines;
+  std::vector<Message> messages;
+  int beeps = 0;
+  int lagRefreshes = 0;
+  int delays = 0;
+  bool lagProgressVisible = false;
+  // Answers given to confirmations in turn; when exhausted, defaultAnswer.
+  std::vector<bool> scriptedAnswers;
+  bool defaultAnswer = false;
+  // Called on every Delay and every Lagrangian refresh: lets a test raise a stop flag.
+  std::function<void()> onPause;
+  // Called with each message as it is shown (the batch program prints them).
+  std::function<void(const Message&)> onMessage;
+
+  void AddProgressLines(const std::vector<std::string>& lines) override;
+  void ShowLagProgress(bool visible) override { lagProgressVisible = visible; }
+  void RefreshLagProgress() override;
+  void AddMessageLine(const std::string& line) override { messageLines.push_back(line); }
+  void AddErrorLine(const std::string& line) override { errorLines.push_back(line); }
+  void Delay(int seconds, int milliseconds) override;
+  void Warning(const std::string& text) override { Record('W', text); }
+  void Information(const std::string& text) override { Record('I', text); }
+  void Error(const std::string& text) override { Record('E', text); }
+  bool Confirm(const std::string& text) override;
+  void Beep() override { ++beeps; }
+  double ClockSeconds() override;
+
+ private:
+  size_t answersUsed_ = 0;
+  void Record(char kind, const std::string& text);
+};
+
+}  // namespace korvelan
