@@ -91,7 +91,19 @@ struct ModelState {
   uint8_t CoverListsBuilt = 0;
   uint8_t CoverStateChanged = 1;
   uint8_t FatalError = 0;
+  uint8_t ExchangeMade = 0;  // a swap changed the solution (read by the exchange form)
   int64_t CoverListLength = 0;  // total entries of all CoversLists after the last build
+
+  // --- inputs of the run-models form ---
+  uint8_t AllowMinusOne = 0;      // the number to locate may be -1 (optimise the number)
+  char CoverTypeCode = 'F';       // partial models: 'F' fraction of demand, 'N' number of nodes
+  double CoverFraction = 1.0;     // required fraction of demand, 0 < f <= 1
+  int32_t NodesToCover = 0;       // required number of demand nodes to cover
+  int64_t UpperDistanceEstimate = 10000;  // p-center bracket, fixed point (value x 10000)
+  int64_t LowerDistanceEstimate = 0;
+  uint8_t DoWeightedFlag = 0;     // partial p-center with weighted distances
+  uint8_t LargeMedianProblem = 0;
+  uint8_t MedianWithConstant = 0;
 
   // --- options shared by several solver families ---
   uint8_t DoSubstitution = 1;
