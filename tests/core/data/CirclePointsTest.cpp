@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "DataTestSupport.h"
+
 #include <cmath>
 #include <random>
 
@@ -8,15 +10,6 @@
 using namespace korvelan;
 
 namespace {
-
-LoadedNode At(double x, double y) {
-  LoadedNode node;
-  node.XCoord = x;
-  node.YCoord = y;
-  node.Demand = 5;
-  node.FixedCost = 9;
-  return node;
-}
 
 double Gap(const LoadedNode& a, const LoadedNode& b) { return std::hypot(a.XCoord - b.XCoord, a.YCoord - b.YCoord); }
 
@@ -30,7 +23,9 @@ TEST(CirclePoints, OfferedWhileEveryPointFits) {
 }
 
 TEST(CirclePoints, CollinearNodesGivePairPointsOnly) {
-  const std::vector<LoadedNode> points = CirclePoints({At(0, 0), At(2, 2), At(5, 5)});
+  std::vector<LoadedNode> nodes = {At(0, 0), At(2, 2), At(5, 5)};
+  for (LoadedNode& node : nodes) node.Demand = node.FixedCost = 9;
+  const std::vector<LoadedNode> points = CirclePoints(nodes);
   ASSERT_EQ(points.size(), 3u);
   EXPECT_EQ(points[0].NodeName, "P   1  2 D 1.41");
   EXPECT_EQ(points[1].NodeName, "P   1  3 D 3.54");

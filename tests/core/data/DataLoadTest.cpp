@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "TempFolder.h"
+#include "DataTestSupport.h"
 #include "data/DataLoad.h"
 #include "data/Distances.h"
 

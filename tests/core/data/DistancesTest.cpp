@@ -1,20 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "DataTestSupport.h"
+
 #include <random>
 
-#include "TempFolder.h"
 #include "data/Distances.h"
 
 using namespace korvelan;
 
 namespace {
-
-LoadedNode At(double x, double y) {
-  LoadedNode node;
-  node.XCoord = x;
-  node.YCoord = y;
-  return node;
-}
 
 int32_t Computed(char metric, LoadedNode a, LoadedNode b, Extended diameter = EarthDiameterMiles) {
   NodeMatrix matrix;

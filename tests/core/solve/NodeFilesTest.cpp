@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../data/TempFolder.h"
+#include "../data/DataTestSupport.h"
 #include "solve/NodeFiles.h"
 
 using namespace korvelan;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/NodeDataFile.h"
+
 // A folder of its own for one test, removed afterwards.
 class TempFolder {
  public:
@@ -33,3 +35,11 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// A node at (x, y) with no demand and no fixed cost.
+inline korvelan::LoadedNode At(double x, double y) {
+  korvelan::LoadedNode node;
+  node.XCoord = x;
+  node.YCoord = y;
+  return node;
+}
