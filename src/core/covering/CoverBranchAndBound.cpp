@@ -5,6 +5,7 @@
 #include "covering/BranchPath.h"
 #include "covering/CoverLagrangian.h"
 #include "covering/SetCover.h"
+#include "solve/SolveModel.h"
 #include "covering/Coverage.h"
 #include "solve/Evaluation.h"
 
@@ -136,7 +137,7 @@ bool RunCoverBranchAndBound(ModelState& m, RunHost& host) {
   m.AbortRequested = 0;
   m.BranchPath.clear();
   CoverBranchAndBound(m, host, m.BranchLevel, m.NumberToLocate, bound, incumbent);
-  StatusesFromSaved(m);
+  RestoreSavedStatus(m);
   CountStatuses(m);
   m.RunIterations = m.IterationTotal;
   m.RunUpperBound = bound;

@@ -9,6 +9,7 @@
 #include "covering/CoverBranchAndBound.h"
 #include "covering/CoverTarget.h"
 #include "covering/SetCover.h"
+#include "solve/SolveModel.h"
 #include "model/CoverageLists.h"
 #include "solve/TextFormat.h"
 
@@ -60,7 +61,7 @@ bool Attempt(CenterRun& r) {
   m.FullCoverage = 0;
   m.BranchPath.clear();
   const bool found = SetCoverFeasible(m, r.host, r.P, r.target, 0);
-  StatusesFromSaved(m);
+  RestoreSavedStatus(m);
   return found;
 }
 

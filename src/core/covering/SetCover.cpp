@@ -10,6 +10,7 @@
 #include "covering/CoverTarget.h"
 #include "covering/GreedyCover.h"
 #include "solve/Evaluation.h"
+#include "solve/SolveModel.h"
 
 namespace korvelan {
 namespace {
@@ -101,15 +102,11 @@ bool AttemptCount(ModelState& m, RunHost& host, int k, Extended target,
   m.BranchPath.clear();
   LoadStatuses(m, statuses);
   const bool found = SetCoverFeasible(m, host, k, target, 0);
-  StatusesFromSaved(m);
+  RestoreSavedStatus(m);
   return found;
 }
 
 }  // namespace
-
-void StatusesFromSaved(ModelState& m) {
-  for (int j = 1; j <= m.Numbnodes; ++j) m.Node(j).SiteStatus = m.SavedStatus[j];
-}
 
 bool AllDemandCovered(const ModelState& m) {
   for (int i = 1; i <= m.NumDemandNodes; ++i)
@@ -118,12 +115,7 @@ bool AllDemandCovered(const ModelState& m) {
 }
 
 void InstallBestLocated(ModelState& m, RunHost& host) {
-  for (int j = 1; j <= m.Numbnodes; ++j) {
-    m.Node(j).Located = m.BestLocated[j] == 1 ? 1 : 0;
-    m.Node(j).NTIMES = 0;
-  }
-  for (int j = 1; j <= m.Numbnodes; ++j)
-    if (m.Node(j).Located) UpdateCoverage(m, host, '+', j);
+  ApplyBestSolution(m, host, false);
   RebuildLocatedList(m);
 }
 
@@ -139,7 +131,7 @@ bool SetCoverFeasible(ModelState& m, RunHost& host, int k, Extended target, int 
   return BranchTowardTarget(m, host, k, target, level);
 }
 
-bool SetCover(ModelState& m, RunHost& host, bool partial) {
+SetCoverOutcome SetCover(ModelState& m, RunHost& host, bool partial) {
   std::array<uint8_t, NodeSlots> statuses{};
   SaveStatuses(m, statuses);
   if (m.BranchLevel == 0) m.SavedStatus = statuses;
@@ -159,7 +151,7 @@ bool SetCover(ModelState& m, RunHost& host, bool partial) {
                              : "<<< IMPOSSIBLE TO COVER ALL DEMAND WITH ALLOWABLE CANDIDATE SITES >>>");
     m.FullCoverage = 0;
     m.RunIterations = m.IterationTotal;
-    return false;
+    return {};
   }
 
   CountStatuses(m);
@@ -181,7 +173,7 @@ bool SetCover(ModelState& m, RunHost& host, bool partial) {
   m.RunIterations = m.IterationTotal;
   m.TradeoffExists = 0;
   if (aborted) m.SolutionClass = 0;
-  return success;
+  return {success, CoveredDemand(m) >= target};
 }
 
 }  // namespace korvelan

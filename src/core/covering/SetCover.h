@@ -14,11 +14,15 @@ namespace korvelan {
 // set. RunBranchNodes counts the nodes, IterationTotal the iterations.
 bool SetCoverFeasible(ModelState& m, RunHost& host, int k, Extended target, int level);
 
+struct SetCoverOutcome {
+  bool success = false;    // every demand node is covered (also left in FullCoverage)
+  bool targetMet = false;  // the installed solution reaches the run's target
+};
+
 // The set-covering procedure (partial = false for 'S', true for '&'): greedy adding
 // for a first count, then one facility fewer per attempt until an attempt fails.
-// Installs the solution of the fewest facilities found. Returns success: every
-// demand node is covered (also left in FullCoverage).
-bool SetCover(ModelState& m, RunHost& host, bool partial);
+// Installs the solution of the fewest facilities found.
+SetCoverOutcome SetCover(ModelState& m, RunHost& host, bool partial);
 
 // Located := BestLocated for every site, NTIMES rebuilt, LocatedList and NumLocated
 // from the installed sites.
@@ -26,8 +30,5 @@ void InstallBestLocated(ModelState& m, RunHost& host);
 
 // True when every demand node is covered by the current solution.
 bool AllDemandCovered(const ModelState& m);
-
-// Every SiteStatus put back from SavedStatus.
-void StatusesFromSaved(ModelState& m);
 
 }  // namespace korvelan

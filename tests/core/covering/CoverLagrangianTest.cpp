@@ -7,6 +7,7 @@
 #include "covering/CoverBranchAndBound.h"
 #include "covering/CoverLagrangian.h"
 #include "solve/Evaluation.h"
+#include "solve/SolveModel.h"
 
 using namespace korvelan;
 using namespace korvelan::covertest;
@@ -85,8 +86,10 @@ TEST(CoverBranchAndBound, FindsTheExhaustiveOptimum) {
     m.Node(2).SiteStatus = c.statusOfNode2;
     const auto before = Statuses(m);
     HeadlessRunHost host;
-    ASSERT_TRUE(RunCoverBranchAndBound(m, host));
+    SolveModel(m, host);
+    ASSERT_EQ(m.FatalError, 0);
     ExpectOptimal(m, c.P, before);
+    EXPECT_EQ(m.DemandWeightedDistance, WeightedDistanceOfAssignment(m));
     if (c.rootWeak && c.statusOfNode1 == StatusAllowed) {
       EXPECT_GT(m.RunBranchNodes, 1);
     }

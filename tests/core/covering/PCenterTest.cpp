@@ -6,6 +6,7 @@
 #include "covering/CoverTarget.h"
 #include "covering/PCenter.h"
 #include "covering/SetCover.h"
+#include "solve/SolveModel.h"
 
 using namespace korvelan;
 using namespace korvelan::covertest;
@@ -14,20 +15,15 @@ namespace {
 
 int64_t Units(int64_t units) { return units * FixedPointScale; }
 
-// What the solve dispatcher does around a p-center run.
+// A p-center run through the solve dispatcher; true when it completed.
 bool RunPCenter(ModelState& m, HeadlessRunHost& host, bool partial, int P, int64_t upper, int64_t lower) {
   m.ProblemCode = partial ? '%' : 'P';
   m.SolutionClass = 2;
   m.NumberToLocate = static_cast<uint16_t>(P);
   m.UpperDistanceEstimate = Units(upper);
   m.LowerDistanceEstimate = Units(lower);
-  m.RunBranchNodes = 0;
-  m.BranchLevel = 0;
-  m.FatalError = 0;
-  m.BranchPath.clear();
-  const bool success = PCenter(m, host, partial);
-  StatusesFromSaved(m);
-  return success;
+  SolveModel(m, host);
+  return !m.FatalError;
 }
 
 // Three nodes on a line, 10 apart: one facility needs radius 10 (at the middle node).

@@ -5,23 +5,19 @@
 #include "CoverInstances.h"
 #include "covering/CoverTarget.h"
 #include "covering/SetCover.h"
+#include "solve/SolveModel.h"
 
 using namespace korvelan;
 using namespace korvelan::covertest;
 
 namespace {
 
-// What the solve dispatcher does around a set-covering run.
+// A set-covering run through the solve dispatcher; true when it completed.
 bool RunSetCover(ModelState& m, HeadlessRunHost& host, bool partial) {
   m.ProblemCode = partial ? '&' : 'S';
   m.SolutionClass = 2;
-  m.RunBranchNodes = 0;
-  m.BranchLevel = 0;
-  m.BranchPath.clear();
-  CountStatuses(m);
-  const bool success = SetCover(m, host, partial);
-  if (!partial) StatusesFromSaved(m);
-  return success;
+  SolveModel(m, host);
+  return !m.FatalError;
 }
 
 // The same instance with every demand 1: covering K nodes is covering demand K.
