@@ -121,38 +121,39 @@ TEST(PCenter, WeightedPartialCenterScalesDistancesByDemand) {
   EXPECT_EQ(m.CoverageDistance, Units(best));
 }
 
-TEST(PCenter, DoublingReportsEachFailedEstimateAndBisectionFinishes) {
-  ModelState m;
-  FillLine(m);
-  HeadlessRunHost host;
-  EXPECT_TRUE(RunPCenter(m, host, false, 1, 3, 0));
-  EXPECT_EQ(m.CoverageDistance, Units(10));
-  const std::vector<std::string> lines = {
-      "UPPER Estimate of 3 too small to cover all demands.  It will be doubled.",
-      "      LOWER Estimate will be set to 3",
-      "UPPER Estimate of 6 too small to cover all demands.  It will be doubled.",
-      "      LOWER Estimate will be set to 6",
+TEST(PCenter, EstimatePhasesReportTheirLinesAndBisectionFinishes) {
+  const struct {
+    int64_t upper;
+    int64_t lower;
+    std::vector<std::string> lines;
+    int64_t upperAfter;
+    int64_t lowerAfter;
+  } cases[] = {
+      {3, 0,
+       {"UPPER Estimate of 3 too small to cover all demands.  It will be doubled.",
+        "      LOWER Estimate will be set to 3",
+        "UPPER Estimate of 6 too small to cover all demands.  It will be doubled.",
+        "      LOWER Estimate will be set to 6"},
+       12, 6},
+      {30, 20,
+       {"LOWER Estimate of 20 too big.  It will be halved.", "      UPPER Etimate will be set to 20",
+        "LOWER Estimate of 10 too big.  It will be halved.", "      UPPER Etimate will be set to 10"},
+       30, 5},
+      {10, 9, {}, 10, 9},  // hi = lo + 1: lo is tried once more and the answer is hi
   };
-  EXPECT_EQ(host.messageLines, lines);
-  EXPECT_EQ(m.UpperDistanceEstimate, Units(12));
-  EXPECT_EQ(m.LowerDistanceEstimate, Units(6));
-  EXPECT_EQ(m.LocatedList[1], 2);
-}
-
-TEST(PCenter, HalvingReportsEachSucceedingLowerEstimate) {
-  ModelState m;
-  FillLine(m);
-  HeadlessRunHost host;
-  EXPECT_TRUE(RunPCenter(m, host, false, 1, 30, 20));
-  EXPECT_EQ(m.CoverageDistance, Units(10));
-  const std::vector<std::string> lines = {
-      "LOWER Estimate of 20 too big.  It will be halved.",
-      "      UPPER Etimate will be set to 20",
-      "LOWER Estimate of 10 too big.  It will be halved.",
-      "      UPPER Etimate will be set to 10",
-  };
-  EXPECT_EQ(host.messageLines, lines);
-  EXPECT_EQ(m.LowerDistanceEstimate, Units(5));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "estimates " << c.upper << " " << c.lower);
+    ModelState m;
+    FillLine(m);
+    HeadlessRunHost host;
+    EXPECT_TRUE(RunPCenter(m, host, false, 1, c.upper, c.lower));
+    EXPECT_EQ(m.CoverageDistance, Units(10));
+    EXPECT_EQ(host.messageLines, c.lines);
+    EXPECT_EQ(m.UpperDistanceEstimate, Units(c.upperAfter));
+    EXPECT_EQ(m.LowerDistanceEstimate, Units(c.lowerAfter));
+    EXPECT_EQ(m.NumLocated, 1);
+    EXPECT_EQ(m.LocatedList[1], 2);
+  }
 }
 
 TEST(PCenter, ZeroDistanceSucceedsWhenEveryNodeHasAFacility) {
@@ -168,15 +169,6 @@ TEST(PCenter, ZeroDistanceSucceedsWhenEveryNodeHasAFacility) {
   EXPECT_EQ(m.FullCoverage, 1);
   EXPECT_EQ(m.NumLocated, 3);
   EXPECT_TRUE(CoverCountsMatchLocated(m));
-}
-
-TEST(PCenter, AdjacentEstimatesGiveTheUpperOne) {
-  ModelState m;
-  FillLine(m);
-  HeadlessRunHost host;
-  EXPECT_TRUE(RunPCenter(m, host, false, 1, 10, 9));
-  EXPECT_EQ(m.CoverageDistance, Units(10));
-  EXPECT_TRUE(host.messageLines.empty());
 }
 
 TEST(PCenter, ATargetNoDistanceCanReachEndsWithAFailure) {
