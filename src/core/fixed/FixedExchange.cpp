@@ -100,6 +100,8 @@ bool fixed_exchange(ModelState& m, RunHost& host) {
     m.DemandWeightedDistance = AssignToNearest(m);
     m.SecondFacilityValid = 0;
     RebuildLocatedList(m);
+    // The cost reached with this many sites is now the exchanged one.
+    RecordCostByCount(m, m.NumLocated, m.NumLocated, fixed_total_cost(m));
   }
   return changed;
 }
