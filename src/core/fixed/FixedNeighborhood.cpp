@@ -56,17 +56,10 @@ void fixed_neighborhood(ModelState& m, RunHost& host, int /*count*/, int /*flag*
   }
   RebuildLocatedList(m);
   const int n = m.NumLocated;
-  for (bool moved = true; moved;) {
-    moved = false;
-    for (int q = 1; q <= n; ++q) {
-      const int f = m.LocatedList[q];
-      const FacilityMove move = best_neighborhood_move(m, f);
-      if (move.site == f) continue;
-      moved = true;
-      swap_nodes_fixed_neighborhood(m, host, f, move.site, n, move.saving);
-    }
-    if (moved) moved = reassign_demand_nodes(m, host, n);
-  }
+  NeighbourhoodPasses(
+      m, n, [&m](int f) { return best_neighborhood_move(m, f); },
+      [&](int f, int t, Extended gain) { swap_nodes_fixed_neighborhood(m, host, f, t, n, gain); },
+      [&] { return reassign_demand_nodes(m, host, n); });
   RecordCostByCount(m, n, n, fixed_total_cost(m));
   m.SecondFacilityValid = 0;
   m.TradeoffExists = 0;

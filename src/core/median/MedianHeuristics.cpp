@@ -13,12 +13,6 @@
 namespace korvelan {
 namespace {
 
-bool AnySiteOpen(const ModelState& m) {
-  for (int j = 1; j <= m.Numbnodes; ++j)
-    if (m.Node(j).Located) return true;
-  return false;
-}
-
 
 
 struct Replacement {

@@ -50,18 +50,10 @@ bool ReassignAll(ModelState& m, RunHost& host, int count) {
 void NeighbourhoodSearch(ModelState& m, RunHost& host, int count) {
   if (MedianLinesShown(m)) host.AddProgressLine("<<< PROCESSING NEIGHBORHOOD OPPORTUNITIES ... HANG ON >>>");
   RebuildLocatedList(m);
-  const int positions = std::min<int>(count, m.NumLocated);
-  for (bool moved = true; moved;) {
-    moved = false;
-    for (int q = 1; q <= positions; ++q) {
-      const int b = m.LocatedList[q];
-      const FacilityMove move = BestMedianMove(m, b);
-      if (move.site == b) continue;
-      moved = true;
-      MoveMedian(m, host, b, move.site, count, move.saving);
-    }
-    if (moved) moved = ReassignAll(m, host, count);
-  }
+  NeighbourhoodPasses(
+      m, std::min<int>(count, m.NumLocated), [&m](int b) { return BestMedianMove(m, b); },
+      [&](int b, int s, Extended saving) { MoveMedian(m, host, b, s, count, saving); },
+      [&] { return ReassignAll(m, host, count); });
   RecordCostByCount(m, std::min<int>(m.NumLocated, count), count, AverageDistance(m));
   m.TradeoffExists = 1;
   m.SecondFacilityValid = 0;

@@ -9,6 +9,12 @@
 
 namespace korvelan {
 
+bool AnySiteOpen(const ModelState& m) {
+  for (int j = 1; j <= m.Numbnodes; ++j)
+    if (m.Node(j).Located) return true;
+  return false;
+}
+
 int32_t FarthestDistance(const ModelState& m) {
   int32_t farthest = 0;
   for (int i = 1; i <= m.NumDemandNodes; ++i) {

@@ -25,6 +25,9 @@ inline bool IsPresetSite(const NodeRecord& site) {
 // A closed site that a heuristic may open (SiteStatus 0).
 inline bool IsFreeClosedSite(const NodeRecord& site) { return !site.Located && site.SiteStatus == StatusAllowed; }
 
+// True when some site is open.
+bool AnySiteOpen(const ModelState& m);
+
 // "No such distance": the largest 32-bit integer.
 inline constexpr int32_t NoDistance = std::numeric_limits<int32_t>::max();
 
@@ -102,6 +105,26 @@ void RelocateFacility(ModelState& m, RunHost& host, int from, int to);
 // strictly closer to it than to its current site moves there. Returns the sum of
 // Demand x decrease; moved tells whether any node moved.
 Extended ReassignToListedSites(ModelState& m, bool& moved);
+
+// The passes of a neighbourhood search over LocatedList[1..positions]: each
+// facility f takes its best move (bestMove(f) returns a FacilityMove-like value
+// whose site is f when it stays; move(f, to, saving) applies it); after a pass
+// that moved a facility, reassign() reassigns the demand nodes and tells whether
+// a node moved, and the passes go on while one did.
+template <typename BestMove, typename Move, typename Reassign>
+void NeighbourhoodPasses(ModelState& m, int positions, BestMove bestMove, Move move, Reassign reassign) {
+  for (bool moved = true; moved;) {
+    moved = false;
+    for (int q = 1; q <= positions; ++q) {
+      const int f = m.LocatedList[q];
+      const auto best = bestMove(f);
+      if (best.site == f) continue;
+      moved = true;
+      move(f, best.site, best.saving);
+    }
+    if (moved) moved = reassign();
+  }
+}
 
 // The demand nodes served by site b, ascending.
 std::vector<int> ServiceArea(const ModelState& m, int b);

@@ -144,4 +144,24 @@ inline bool StatusesRespected(const ModelState& m) {
 
 inline Extended Tolerance(const ModelState& m) { return 1e-9L * (1 + m.TotalDemand) * (1 + m.MaxDistance); }
 
+// Empty text when no exchange of an unrequired open site for a closed allowed
+// site lowers objective(open sites).
+template <typename Objective>
+std::string ImprovingSwap(const ModelState& m, Objective objective) {
+  const std::set<int> open = OpenSet(m);
+  const Extended current = objective(open);
+  for (int o : open) {
+    if (m.Node(o).SiteStatus == StatusRequired) continue;
+    for (int s = 1; s <= m.Numbnodes; ++s) {
+      if (open.count(s) || m.Node(s).SiteStatus != StatusAllowed) continue;
+      std::set<int> swapped = open;
+      swapped.erase(o);
+      swapped.insert(s);
+      if (objective(swapped) < current - Tolerance(m))
+        return "swap " + std::to_string(o) + " -> " + std::to_string(s) + " improves";
+    }
+  }
+  return "";
+}
+
 }  // namespace korvelan::testing

@@ -77,22 +77,8 @@ std::set<int> GreedyTruth(const ModelState& m, int P) {
   return open;
 }
 
-// Empty text when no exchange of an unrequired open site for a closed allowed site improves.
 std::string ImprovingExchange(const ModelState& m) {
-  const std::set<int> open = OpenSet(m);
-  const Extended current = NearestWeightedDistance(m, open);
-  for (int o : open) {
-    if (m.Node(o).SiteStatus == StatusRequired) continue;
-    for (int s = 1; s <= m.Numbnodes; ++s) {
-      if (open.count(s) || m.Node(s).SiteStatus != StatusAllowed) continue;
-      std::set<int> swapped = open;
-      swapped.erase(o);
-      swapped.insert(s);
-      if (NearestWeightedDistance(m, swapped) < current - Tolerance(m))
-        return "swap " + std::to_string(o) + " -> " + std::to_string(s) + " improves";
-    }
-  }
-  return "";
+  return ImprovingSwap(m, [&m](const std::set<int>& open) { return NearestWeightedDistance(m, open); });
 }
 
 // Empty text when no facility improves by moving to a closed allowed node of its service area.
