@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "data/BorderFile.h"
 #include "data/LoadData.h"
 #include "shell/Dialogs.h"
 
@@ -19,6 +20,26 @@ using namespace korvelan::app;
 namespace {
 
 const QString Fixtures = QString(KORVELAN_FIXTURES) + "/data/";
+const QString Samples = QString(KORVELAN_SAMPLES) + "/";
+
+// All-pairs shortest road lengths (Floyd-Warshall) from "a b length" lines.
+std::vector<std::vector<long>> ShortestPaths(const QString& roadsFile, int n) {
+  const long far = 1L << 40;
+  std::vector<std::vector<long>> d(n + 1, std::vector<long>(n + 1, far));
+  for (int i = 1; i <= n; ++i) d[i][i] = 0;
+  QFile file(roadsFile);
+  file.open(QIODevice::ReadOnly);
+  for (const QByteArray& line : file.readAll().split('\n')) {
+    const QList<QByteArray> f = line.simplified().split(' ');
+    if (f.size() != 3) continue;
+    const int a = f[0].toInt(), b = f[1].toInt();
+    d[a][b] = d[b][a] = std::min(d[a][b], f[2].toLong());
+  }
+  for (int k = 1; k <= n; ++k)
+    for (int i = 1; i <= n; ++i)
+      for (int j = 1; j <= n; ++j) d[i][j] = std::min(d[i][j], d[i][k] + d[k][j]);
+  return d;
+}
 
 QString WriteLines(const QTemporaryDir& dir, const QString& name, int lines) {
   QFile file(dir.filePath(name));
@@ -226,6 +247,47 @@ class LoadDataTest : public QObject {
     form_->ExitAndLoadData->click();
     QCOMPARE(int(model_.Numbnodes), 300);
     QCOMPARE(int(model_.NumDemandNodes), 200);
+  }
+
+  void GreatCircleSampleLoads() {
+    ChooseDemand(1, Samples + "us_cities.grt");
+    form_->PercentDem1->setValue(100);
+    form_->DistanceItem(0)->click();
+    form_->ExitAndLoadData->click();
+    QCOMPARE(int(model_.Numbnodes), 41);
+    QVERIFY(model_.NamesPresent);
+    QCOMPARE(QString::fromStdString(model_.Node(2).NodeName), QString("Los Angeles"));
+    const int newYorkToLosAngeles = model_.DistanceMatrix.at(1, 2);  // about 2,445 miles
+    QVERIFY2(newYorkToLosAngeles >= 2435 && newYorkToLosAngeles <= 2455, qPrintable(QString::number(newYorkToLosAngeles)));
+    const BorderFileResult border = ReadBorderFile((Samples + "us_cities.brd").toStdString());
+    QVERIFY(border.ok());
+    QCOMPARE(int(border.points.size()), int(*border.declaredCount));
+  }
+
+  void NetworkSampleHoldsShortestRoadLengths() {
+    ChooseDemand(3, Samples + "valley.net");
+    dialogs_.openFiles.push_back(Samples + "valley.ned");
+    form_->SpecifyDistanceFile->click();
+    form_->ExitAndLoadData->click();
+    QCOMPARE(int(model_.Numbnodes), 12);
+    const auto truth = ShortestPaths(Fixtures + "valley_roads.txt", 12);
+    for (int i = 1; i <= 12; ++i)
+      for (int j = 1; j <= 12; ++j) QCOMPARE(long(model_.DistanceMatrix.at(i, j)), truth[i][j]);
+  }
+
+  void EuclideanSampleWithCandidateSites() {
+    ChooseDemand(0, Samples + "county.euc");
+    dialogs_.openFiles.push_back(Samples + "county_sites.euc");
+    form_->ExtraSites->click();
+    QCOMPARE(form_->SampleDemandData->toPlainText(),
+             QString("Line 1 (Dem. Node File) = 1 12 88 420 300 900 <Ashford>\n"
+                     "Line 1 (Cand Site File) = S1 50 50 0 0 1100 <Ring Road Depot>"));
+    form_->DistanceItem(0)->click();
+    form_->ExitAndLoadData->click();
+    QCOMPARE(int(model_.Numbnodes), 20);
+    QCOMPARE(int(model_.NumDemandNodes), 16);
+    QVERIFY(model_.NamesPresent && model_.ExtraNamesPresent);
+    QCOMPARE(QString::fromStdString(model_.Node(17).NodeName), QString("Ring Road Depot"));
   }
 
   void ClosingTheWindowCancels() {

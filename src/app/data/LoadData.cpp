@@ -35,6 +35,7 @@ TLoadDataForm::TLoadDataForm(ModelState& model, Dialogs& dialogs, QWidget* paren
     : QWidget(parent), model_(model), dialogs_(dialogs) {
   setWindowTitle("Load Data");
   BuildWindow();
+  resize(640, 540);
 }
 
 // ---- building the window ----
@@ -77,6 +78,8 @@ QWidget* TLoadDataForm::BuildMetricStep() {
 static QLabel* InfoLabel(const char* name) {
   auto* label = new QLabel;
   label->setObjectName(name);
+  label->setWordWrap(true);
+  label->setMinimumWidth(260);
   return label;
 }
 
