@@ -29,6 +29,11 @@ class Dialogs {
 // Message texts are written with "\r" as the line break; a message box shows "\n".
 QString MessageText(const QString& text);
 
+// File filters are written as "Description|*.ext|Description|*.*"; a file dialog
+// wants "Description (*.ext);;Description (*.*)". A filter already in that form
+// (no "|") is passed through.
+QString QtFileFilter(const QString& filter);
+
 class QtDialogs : public Dialogs {
  public:
   explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
