@@ -81,7 +81,8 @@ QString ScriptedDialogs::OpenFile(const QString&, const QString&) {
   return name;
 }
 
-QString ScriptedDialogs::SaveFile(const QString&, const QString&, const QString&) {
+QString ScriptedDialogs::SaveFile(const QString& title, const QString&, const QString&) {
+  saveTitles.push_back(title);
   if (saveFiles.empty()) return {};
   QString name = saveFiles.front();
   saveFiles.pop_front();

@@ -24,6 +24,12 @@ THeuristicProgressForm::THeuristicProgressForm(ModelState& model, QWidget* paren
   resize(620, 420);
 }
 
+void THeuristicProgressForm::ShowCleared() {
+  ProgressBox->clear();
+  show();
+  raise();
+}
+
 void THeuristicProgressForm::AddLines(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) ProgressBox->addItem(QString::fromStdString(line));
   const int newest = ProgressBox->count() - 1;

@@ -17,6 +17,8 @@ class THeuristicProgressForm : public QWidget {
  public:
   explicit THeuristicProgressForm(ModelState& model, QWidget* parent = nullptr);
 
+  // Shows the window for a new run, with an empty list.
+  void ShowCleared();
   // Appends the lines and moves the selection down by as many, so the newest is in view.
   void AddLines(const std::vector<std::string>& lines);
 
