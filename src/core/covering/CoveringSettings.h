@@ -8,6 +8,10 @@ namespace korvelan {
 // Settings of the covering family: greedy substitution options and the covering Lagrangian settings (shared in part with the median Lagrangian).
 // Every member carries its default; ResetModel restores a default-constructed record.
 struct CoveringSettings {
+  // --- greedy covering ---
+  // Dominated sites are set aside by the covering heuristics ("Exclude &Dominated Nodes").
+  uint8_t ExcludeDominatedNodes = 1;
+
   // --- covering Lagrangian relaxation and branch and bound ---
   // Named after the controls of the Lagrangian settings form. Three options of
   // that form live in the ModelState because other families share them:

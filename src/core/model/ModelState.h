@@ -91,7 +91,13 @@ struct ModelState {
   uint8_t CoverListsBuilt = 0;
   uint8_t CoverStateChanged = 1;
   uint8_t FatalError = 0;
+  uint8_t ExchangeMade = 0;  // a swap changed the solution (read by the exchange form)
   int64_t CoverListLength = 0;  // total entries of all CoversLists after the last build
+
+  // --- inputs of the run-models form (the partial and center inputs are below) ---
+  uint8_t AllowMinusOne = 0;      // the number to locate may be -1 (optimise the number)
+  uint8_t LargeMedianProblem = 0;
+  uint8_t MedianWithConstant = 0;
 
   // --- options shared by several solver families ---
   uint8_t DoSubstitution = 1;
