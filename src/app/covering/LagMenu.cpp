@@ -39,6 +39,17 @@ bool AcceptedCharacter(const QString& text) {
   return c.isDigit() || c == '.' || c == '-' || c == '\b';
 }
 
+// The panel above, the form's two buttons at the bottom right.
+void LayOutForm(QWidget* form, QWidget* panel, QPushButton* first, QPushButton* second) {
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(first);
+  buttons->addWidget(second);
+  auto* layout = new QVBoxLayout(form);
+  layout->addWidget(panel);
+  layout->addLayout(buttons);
+}
+
 }  // namespace
 
 LagCovSettingsPanel::LagCovSettingsPanel(ModelState& model, bool editable, QWidget* parent)
@@ -121,13 +132,7 @@ TLagCovSetting::TLagCovSetting(ModelState& model, Dialogs& dialogs, QWidget* par
   Panel = new LagCovSettingsPanel(model, true, this);
   RestoreDefaults = new QPushButton("Restore Default &Values", this);
   QuitButton = new QPushButton("&Quit (No More Changes)", this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(RestoreDefaults);
-  buttons->addWidget(QuitButton);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Panel);
-  layout->addLayout(buttons);
+  LayOutForm(this, Panel, RestoreDefaults, QuitButton);
 
   for (auto it = Panel->edits_.begin(); it != Panel->edits_.end(); ++it) {
     const QString name = it.key();
@@ -226,13 +231,7 @@ TShowLagCovSettings::TShowLagCovSettings(ModelState& model, Dialogs& dialogs, QW
   Panel = new LagCovSettingsPanel(model, false, this);
   PrintButton = new QPushButton("&/ Print Settings /", this);
   QuitButton = new QPushButton("&Quit (Return to Basic)", this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(PrintButton);
-  buttons->addWidget(QuitButton);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Panel);
-  layout->addLayout(buttons);
+  LayOutForm(this, Panel, PrintButton, QuitButton);
   connect(PrintButton, &QPushButton::clicked, this, &TShowLagCovSettings::PrintButtonClick);
   connect(QuitButton, &QPushButton::clicked, this, &TShowLagCovSettings::QuitButtonClick);
 }
