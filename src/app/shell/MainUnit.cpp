@@ -261,6 +261,7 @@ void TKorvelanMain::TradeoffCurvesClick() {
 void TKorvelanMain::DisplayResultsClick() { HandOver(steps_.displayResults); }
 
 void TKorvelanMain::MapResultsClick() {
+  AskForBorder();
   HandOver(steps_.mapResults);
 }
 
