@@ -10,29 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "data/Distances.h"
 #include "model/ModelState.h"
-#include "solve/QuickSortIndex.h"
 
 namespace korvelan::testing {
 
-// NearestOrder rows as the loader builds them: the index sort on extended keys.
-inline void BuildNearestOrder(ModelState& m) {
-  std::vector<Extended> keys(NodeSlots, 0);
-  std::vector<int32_t> index(NodeSlots, 0);
-  for (int i = 1; i <= m.Numbnodes; ++i) {
-    for (int j = 1; j <= m.Numbnodes; ++j) keys[j] = m.DistanceMatrix.at(i, j);
-    QuickSortIndex(1, m.Numbnodes, keys.data(), index.data());
-    for (int k = 1; k <= m.Numbnodes; ++k) m.NearestOrder.at(i, k) = index[k];
-  }
-}
-
 inline void FinishModel(ModelState& m) {
   m.TotalDemand = 0;
-  m.MaxDistance = 0;
-  for (int i = 1; i <= m.Numbnodes; ++i) {
-    m.TotalDemand += m.Node(i).Demand;
-    for (int j = 1; j <= m.Numbnodes; ++j) m.MaxDistance = std::max(m.MaxDistance, m.DistanceMatrix.at(i, j));
-  }
+  for (int i = 1; i <= m.Numbnodes; ++i) m.TotalDemand += m.Node(i).Demand;
+  m.MaxDistance = LargestDistance(m.DistanceMatrix, m.Numbnodes);
   BuildNearestOrder(m);
 }
 
