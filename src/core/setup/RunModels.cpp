@@ -19,6 +19,9 @@ void ClearRunCounters(ModelState& m) {
   m.IterationsBeforeNode = 0;
   m.RunUpperBound = 0;
   m.RunLowerBound = 0;
+  m.RootForcedIn = 0;
+  m.RootForcedOut = 0;
+  m.LowerBoundResetInForcing = 0;
   m.LargeMedianProblem = 0;
 }
 
