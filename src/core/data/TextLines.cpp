@@ -33,7 +33,10 @@ int ConvertWhole(std::string_view token, T& value, Format... format) {
 
 template <typename T>
 int ConvertReal(std::string_view token, T& value) {
-  const int state = ConvertWhole(token, value, std::chars_format::general);
+  // The library's real conversion may look past the end of an unterminated
+  // range (seen with "INF"), so it always gets a terminated copy.
+  const std::string terminated(token);
+  const int state = ConvertWhole(std::string_view(terminated), value, std::chars_format::general);
   if (state == 1 && !std::isfinite(value)) return 0;  // "inf" and "nan" are not data
   return state;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "data/TextEncoding.h"
 #include "data/TextLines.h"
 
@@ -61,4 +63,15 @@ TEST(TextEncoding, FirstCharactersCountsCodePoints) {
   EXPECT_EQ(CharacterCount(text), 4u);
   EXPECT_EQ(FirstCharacters(text, 3), "\xC3\xA9t\xC3\xA9");
   EXPECT_EQ(FirstCharacters(text, 10), text);
+}
+
+TEST(NumberParsing, UnterminatedTokensAreReadWithinTheirBounds) {
+  // Exactly three bytes on the heap with no terminator: under AddressSanitizer
+  // any read past them fails the test.
+  const std::vector<char> bytes = {'I', 'N', 'F'};
+  const std::string_view token(bytes.data(), bytes.size());
+  EXPECT_FALSE(ParseExtended(token));
+  EXPECT_FALSE(ParseReal(token));
+  const std::vector<char> number = {'2', '.', '5'};
+  EXPECT_EQ(ParseExtended(std::string_view(number.data(), number.size())), 2.5L);
 }
