@@ -19,7 +19,9 @@ TEST(SplitLines, LineEndsFinalBlankLinesAndByteOrderMark) {
       {"a\r\nb", {"a", "b"}},
       {"a\n\nb\n\n\n", {"a", "", "b"}},
       {"a\n \r\n", {"a"}},
-      {"\xEF\xBB\xBF" "first\nsecond", {"first", "second"}},
+      {"\xEF\xBB\xBF"
+       "first\nsecond",
+       {"first", "second"}},
       {"", {}},
       {"\r\n", {}},
   };
@@ -52,9 +54,9 @@ TEST(NumberParsing, ProblemsAreNamed) {
 }
 
 TEST(TextEncoding, Utf8KeptLatin1Converted) {
-  EXPECT_EQ(Utf8FromFileBytes("Z\xC3\xBCrich"), "Z\xC3\xBCrich");       // valid UTF-8 stays
-  EXPECT_EQ(Utf8FromFileBytes("Z\xFCrich"), "Z\xC3\xBCrich");           // Latin-1 u-umlaut
-  EXPECT_EQ(Utf8FromFileBytes("\xC0\xAF"), "\xC3\x80\xC2\xAF");         // overlong form is not UTF-8
+  EXPECT_EQ(Utf8FromFileBytes("Z\xC3\xBCrich"), "Z\xC3\xBCrich");            // valid UTF-8 stays
+  EXPECT_EQ(Utf8FromFileBytes("Z\xFCrich"), "Z\xC3\xBCrich");                // Latin-1 u-umlaut
+  EXPECT_EQ(Utf8FromFileBytes("\xC0\xAF"), "\xC3\x80\xC2\xAF");              // overlong form is not UTF-8
   EXPECT_EQ(Utf8FromFileBytes("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");  // surrogate is not UTF-8
 }
 
