@@ -208,3 +208,14 @@ TEST(Cli, BenchmarkRunAgreesWithTheDistanceFile) {
   EXPECT_EQ(JsonField(r.out, "covered_demand"), std::to_string(covered));
   EXPECT_EQ(JsonField(r.out, "weighted_distance"), std::to_string(weighted));
 }
+
+TEST(Cli, ProgressLinesOnRequest) {
+  const CliResult r = RunCli(kBase + "--problem max-covering --algorithm greedy --locate 2 --progress --report /dev/null");
+  ASSERT_EQ(r.exit, 0);
+  EXPECT_EQ(r.err,
+            "***** NOW WORKING ON LOCATION 1 *****\n"
+            "46.4286 PERCENT OF DEMANDS ARE COVERED\n"
+            "***** NOW WORKING ON LOCATION 2 *****\n"
+            "89.2857 PERCENT OF DEMANDS ARE COVERED\n"
+            "korvelan-cli: information: Execution Completed Satisfactorily\n");
+}
