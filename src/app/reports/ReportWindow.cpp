@@ -1,4 +1,4 @@
-#include "reports/ReportPage.h"
+#include "reports/ReportWindow.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -10,7 +10,7 @@
 
 namespace korvelan::app {
 
-ReportPage::ReportPage(const QString& caption, PrintSinkFactory printer, QWidget* parent)
+ReportWindow::ReportWindow(const QString& caption, PrintSinkFactory printer, QWidget* parent)
     : QWidget(parent, Qt::Window), printer_(std::move(printer)) {
   setWindowTitle(caption);
   CancelButton = MakeButton("&Cancel", "");
@@ -30,21 +30,21 @@ ReportPage::ReportPage(const QString& caption, PrintSinkFactory printer, QWidget
   connect(CancelButton, &QPushButton::clicked, this, [this] { emit cancelRequested(); });
   connect(NextButton, &QPushButton::clicked, this, [this] { emit nextRequested(); });
   connect(LastButton, &QPushButton::clicked, this, [this] { emit lastRequested(); });
-  connect(PrintButton, &QPushButton::clicked, this, &ReportPage::PrintClick);
+  connect(PrintButton, &QPushButton::clicked, this, &ReportWindow::PrintClick);
 }
 
-void ReportPage::showEvent(QShowEvent* event) {
+void ReportWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!event->spontaneous()) Refresh();
 }
 
-void ReportPage::closeEvent(QCloseEvent* event) {
+void ReportWindow::closeEvent(QCloseEvent* event) {
   // Closing the window is "&Cancel": the page is hidden and the chain goes back.
   event->ignore();
   emit cancelRequested();
 }
 
-void ReportPage::PrintClick() {
+void ReportWindow::PrintClick() {
   if (!printer_) return;
   std::unique_ptr<PrintSink> sink = printer_();
   if (!sink) return;
@@ -52,7 +52,7 @@ void ReportPage::PrintClick() {
   sink->Finish();
 }
 
-void ReportPage::SetNavigationVisible(bool visible) {
+void ReportWindow::SetNavigationVisible(bool visible) {
   NextButton->setVisible(visible);
   LastButton->setVisible(visible);
 }

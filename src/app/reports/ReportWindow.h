@@ -17,10 +17,10 @@ using PrintSinkFactory = std::function<std::unique_ptr<PrintSink>()>;
 // A page of the report chain: a body filled from the model every time the page
 // is shown, and the four commands every report has. The chain decides where
 // "Next &Report" and "&Last Report" lead.
-class ReportPage : public QWidget {
+class ReportWindow : public QWidget {
   Q_OBJECT
  public:
-  ReportPage(const QString& caption, PrintSinkFactory printer, QWidget* parent = nullptr);
+  ReportWindow(const QString& caption, PrintSinkFactory printer, QWidget* parent = nullptr);
 
   QPushButton* CancelButton;
   QPushButton* NextButton;
