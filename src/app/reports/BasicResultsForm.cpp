@@ -20,7 +20,7 @@ QLabel* ValueBox(const std::string& text, bool red) {
   auto* box = new QLabel(Text(text));
   box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   box->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  box->setMinimumWidth(150);
+  box->setMinimumWidth(170);
   SetRed(box, red);
   return box;
 }
@@ -63,6 +63,7 @@ TBasicResultsForm::TBasicResultsForm(ModelState& model, PrintSinkFactory printer
   columns->addLayout(left, 1);
   columns->addLayout(right, 1);
   Body()->addLayout(columns);
+  setMinimumWidth(940);
   connect(LagParamButton, &QPushButton::clicked, this,
           [this] { emit settingsReportRequested(Text(results_.settingsFamily)); });
 }

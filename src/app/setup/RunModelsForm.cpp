@@ -36,7 +36,7 @@ const char* const ProblemCaptions[] = {"Ma&Ximum Covering",
 QLineEdit* MakeField(const QString& hint) {
   auto* field = new QLineEdit;
   if (!hint.isEmpty()) field->setToolTip(hint);
-  field->setMaximumWidth(220);
+  field->setMaximumWidth(160);
   return field;
 }
 
@@ -119,7 +119,7 @@ void TRunModelsForm::BuildControls() {
   layout->addLayout(columns, 1);
   layout->addSpacing(6);
   layout->addLayout(commands);
-  setMinimumSize(720, 430);
+  setMinimumSize(760, 440);
 }
 
 QWidget* TRunModelsForm::BuildInputsPanel() {
@@ -155,26 +155,26 @@ QWidget* TRunModelsForm::BuildInputsPanel() {
   LowerEstimate = MakeLabel("Lo&Wer Estimate", LOWER);
   DoWeighted = MakeCheckBox("&Do Weighted", "Check if weighted distances are to be used");
 
-  auto* panel = new QWidget;
+  auto* panel = new QGroupBox("Model Inputs");
+  inputsPanel_ = panel;
   auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
   int row = 0;
   grid->addWidget(InputNumber, row, 0);
   grid->addWidget(NumbInput, row++, 1);
-  grid->addWidget(NumberMinusOne, row++, 0, 1, 2);
+  grid->addWidget(NumberMinusOne, row++, 0, 1, 3);
   grid->addWidget(CostLabel, row, 0);
   grid->addWidget(CostPerMile, row++, 1);
   for (QCheckBox* box : {ExchangeEveryIter, ExcludeDominated, MedianExchange, NeighborhoodExchange, FirstSubsAlg})
-    grid->addWidget(box, row++, 0, 1, 2);
-  grid->addWidget(CoverTypeSelector, row++, 0, 1, 2);
+    grid->addWidget(box, row++, 0, 1, 3);
+  grid->addWidget(CoverTypeSelector, row++, 0, 1, 3);
   grid->addWidget(SpecifyAmount, row, 0);
   grid->addWidget(CovAmount, row++, 1);
   grid->addWidget(UpperEstimate, row, 0);
   grid->addWidget(UPPER, row++, 1);
   grid->addWidget(LowerEstimate, row, 0);
   grid->addWidget(LOWER, row++, 1);
-  grid->addWidget(DoWeighted, row++, 0, 1, 2);
-  grid->setColumnStretch(1, 1);
+  grid->addWidget(DoWeighted, row++, 0, 1, 3);
+  grid->setColumnStretch(2, 1);
   return panel;
 }
 
@@ -211,7 +211,7 @@ void TRunModelsForm::HideOptionalControls() {
   for (QWidget* w : std::initializer_list<QWidget*>{
            CoveringAlg, InputNumber, NumbInput, NumberMinusOne, CostLabel, CostPerMile, ExchangeEveryIter,
            ExcludeDominated, MedianExchange, NeighborhoodExchange, FirstSubsAlg, CoverTypeSelector, SpecifyAmount,
-           CovAmount, UpperEstimate, UPPER, LowerEstimate, LOWER, DoWeighted, ViewLag, ReturnButton})
+           CovAmount, UpperEstimate, UPPER, LowerEstimate, LOWER, DoWeighted, ViewLag, ReturnButton, inputsPanel_})
     w->hide();
 }
 
@@ -275,6 +275,7 @@ void TRunModelsForm::ProblemSelectorClick(int index) {
 void TRunModelsForm::ShowProblemControls(char code) {
   ChooseProblem(model_, code);
   ProblemSelector->setEnabled(false);
+  inputsPanel_->setVisible(code != 'S');
   switch (code) {
     case 'C':
     case 'M': ShowAlgorithms(code); break;

@@ -126,6 +126,7 @@ class TRunModelsForm : public QWidget {
   RunHost& host_;
   MenuLink& menu_;
   RunFormLinks links_;
+  QWidget* inputsPanel_ = nullptr;
   QButtonGroup* problemGroup_;
   QButtonGroup* algorithmGroup_;
   bool firstOpening_ = true;

@@ -23,7 +23,7 @@ QListWidget* MakeList(const QString& hint) {
 }  // namespace
 
 TShowForcedNodes::TShowForcedNodes(ModelState& model, PrintSinkFactory printer, QWidget* parent)
-    : ReportPage("Forced Nodes", std::move(printer), parent), model_(model) {
+    : ReportWindow("Forced Nodes", std::move(printer), parent), model_(model) {
   ForceNodeBox = MakeList("List of nodes that are forced into the solution");
   UnforceNodeBox = MakeList("List of nodes that are forced out of the solution");
   InitBox = MakeList("List of nodes in the initial solution");

@@ -1,6 +1,6 @@
 #pragma once
 #include "model/ModelState.h"
-#include "reports/ReportPage.h"
+#include "reports/ReportWindow.h"
 
 class QLabel;
 class QListWidget;
@@ -9,7 +9,7 @@ namespace korvelan::app {
 
 // The forced-nodes report: required, excluded and initial-solution nodes. It is
 // opened from the initial-solution form and is also a page of the results chain.
-class TShowForcedNodes : public ReportPage {
+class TShowForcedNodes : public ReportWindow {
   Q_OBJECT
  public:
   TShowForcedNodes(ModelState& model, PrintSinkFactory printer, QWidget* parent = nullptr);
