@@ -47,7 +47,7 @@ class SetupForceNodes : public QObject {
   void listShowsEveryNodeWithItsStatus() {
     Fixture f;
     f.model.Node(3).SiteStatus = StatusExcluded;
-    f.force.show();
+    f.force.Open();
     QCOMPARE(f.force.MainBox->count(), 10);
     QCOMPARE(f.force.MainBox->item(0)->text(), QString("   1   ALLOWED    Ashford"));
     QCOMPARE(f.force.MainBox->item(2)->text(), QString("   3   EXCLUDED   Carden"));
@@ -57,7 +57,7 @@ class SetupForceNodes : public QObject {
 
   void siteButtonsNeedASelectedNode() {
     Fixture f;
-    f.force.show();
+    f.force.Open();
     f.force.ForceSite->click();
     QCOMPARE(Texts(f.dialogs), QStringList{"W: You must select a node"});
     QCOMPARE(f.Statuses(), std::vector<int>(10, 0));
@@ -65,7 +65,7 @@ class SetupForceNodes : public QObject {
 
   void forcingAndExcludingASelection() {
     Fixture f;
-    f.force.show();
+    f.force.Open();
     f.Select({2, 3, 4});
     f.force.ExcludeSite->click();
     f.Select({3, 5});
@@ -86,7 +86,7 @@ class SetupForceNodes : public QObject {
 
   void closingWithoutChangesKeepsTheResults() {
     Fixture f;
-    f.force.show();
+    f.force.Open();
     f.force.CloseButton->click();
     QVERIFY(f.menu.events.isEmpty());
     QVERIFY(f.menu.state[MenuButton::DisplayResults]);
@@ -94,7 +94,7 @@ class SetupForceNodes : public QObject {
 
   void disallowAllLeavesTheInitialSolutionAndBlocksClosing() {
     Fixture f;
-    f.force.show();
+    f.force.Open();
     f.force.DisallowAll->click();
     QVERIFY(!f.force.CloseButton->isEnabled());
     f.force.PermitAll->click();
@@ -110,7 +110,7 @@ class SetupForceNodes : public QObject {
     Fixture f;
     QTemporaryDir dir;
     const QString file = dir.filePath("plan.FOR");
-    f.force.show();
+    f.force.Open();
     f.Select({1, 9});
     f.force.ForceSite->click();
     f.Select({10});
@@ -132,7 +132,7 @@ class SetupForceNodes : public QObject {
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write("         2\n         1\n        -1\n");
     out.close();
-    f.force.show();
+    f.force.Open();
     f.dialogs.openFiles.push_back(file);
     f.force.ReadStatus->click();
     QCOMPARE(f.Statuses(), std::vector<int>(10, 0));
@@ -147,7 +147,7 @@ class SetupForceNodes : public QObject {
     QTemporaryDir dir;
     const QString file = dir.filePath("best.SOL");
     for (int n : {2, 5, 9}) f.model.Node(n).Located = 1;
-    f.initial.show();
+    f.initial.Open();
     QVERIFY(f.initial.WriteSolution->isEnabled());  // a solution exists
     f.dialogs.saveFiles.push_back(file);
     f.initial.WriteSolution->click();
@@ -171,7 +171,7 @@ class SetupForceNodes : public QObject {
     Fixture f;
     f.menu.Happen(MenuEvent::RunFailed);
     f.model.Node(4).InInitialSolution = 1;
-    f.initial.show();
+    f.initial.Open();
     QVERIFY(!f.initial.WriteSolution->isEnabled());
     f.initial.ClearInitial->click();
     QCOMPARE(f.model.Node(4).InInitialSolution, uint8_t{0});

@@ -10,7 +10,7 @@
 #include "setup/KeyFilter.h"
 #include "setup/MenuLink.h"
 #include "shell/Dialogs.h"
-#include "reports/ReportPage.h"
+#include "reports/ReportWindow.h"
 #include "shell/MenuStates.h"
 #include "solve/RunHost.h"
 #include "solve/PrintSink.h"

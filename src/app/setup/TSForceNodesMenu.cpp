@@ -79,9 +79,10 @@ void TForceNodesMenu::BuildControls() {
   layout->addLayout(buttons);
 }
 
-void TForceNodesMenu::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+void TForceNodesMenu::Open() {
+  FormShow();
+  show();
+  raise();
 }
 
 void TForceNodesMenu::closeEvent(QCloseEvent* event) {

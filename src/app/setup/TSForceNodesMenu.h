@@ -39,6 +39,8 @@ class TForceNodesMenu : public QWidget {
   QPushButton* ReadStatus;
   QPushButton* CloseButton;
 
+  // Opened from the parameter form.
+  void Open();
   void FormShow();
   void DisallowAllClick();
   void PermitAllClick();
@@ -53,7 +55,6 @@ class TForceNodesMenu : public QWidget {
   void closed();
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

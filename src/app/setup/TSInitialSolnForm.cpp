@@ -38,9 +38,10 @@ TInitialSolutionForm::TInitialSolutionForm(ModelState& model, Dialogs& dialogs, 
   connect(CloseButton, &QPushButton::clicked, this, &TInitialSolutionForm::CloseClick);
 }
 
-void TInitialSolutionForm::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+void TInitialSolutionForm::Open() {
+  FormShow();
+  show();
+  raise();
 }
 
 void TInitialSolutionForm::closeEvent(QCloseEvent* event) {

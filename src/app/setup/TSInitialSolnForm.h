@@ -27,6 +27,8 @@ class TInitialSolutionForm : public QWidget {
   QPushButton* ShowStatus;
   QPushButton* CloseButton;
 
+  // Opened from the parameter form.
+  void Open();
   void FormShow();
   void ReadInitialClick();
   void ClearInitialClick();
@@ -44,7 +46,6 @@ class TInitialSolutionForm : public QWidget {
   void closed();
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
