@@ -370,6 +370,21 @@ class RunModelsFormTest : public QObject {
     QVERIFY(f.menu.state[MenuButton::RunModels]);
   }
 
+  void stoppedLagrangianRunKeepsTheResultsSteps() {
+    Fixture f;
+    f.menu.Happen(MenuEvent::RunCompleted, 'C');
+    f.host.onPause = [&f] { f.model.AbortRequested = 1; };
+    f.Choose('C');
+    f.Algorithm(2);
+    f.Number("2");
+    f.form.Execute->click();
+    QCOMPARE(f.heuristicWindows, 0);
+    QCOMPARE(HostTexts(f.host).last(), QString("W: Program Stopped at User Request"));
+    QCOMPARE(f.menu.events, QList<MenuEvent>{MenuEvent::LagRunStopped});
+    QVERIFY(f.menu.state[MenuButton::DisplayResults]);
+    QVERIFY(!f.menu.state[MenuButton::ExchangeSites]);
+  }
+
   void cancelPutsTheLoadedDemandsBack() {
     Fixture f;
     f.menu.Happen(MenuEvent::RunCompleted, 'C');
