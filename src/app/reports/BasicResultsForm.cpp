@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "reports/ReportPrinting.h"
 #include "setup/FormStyle.h"
 
 namespace korvelan::app {
@@ -121,13 +122,7 @@ bool TBasicResultsForm::IsRed(const QString& label) const {
 
 void TBasicResultsForm::PrintTo(PrintSink& sink) {
   results_ = BuildBasicResults(model_);
-  PrintFont title;
-  title.pointSize = 18;
-  const PrintFont plain;
-  sink.Line("BASIC RESULTS SUMMARY FORM", title);
-  sink.Line("", plain);
-  sink.Line("", plain);
-  for (const std::string& line : BasicResultsPrintLines(results_)) sink.Line(line, plain);
+  PrintBasicResults(sink, results_);
 }
 
 }  // namespace korvelan::app

@@ -225,12 +225,7 @@ void TShowResultsForm::TradeoffCurveClick() {
     dialogs_.Warning(QString::fromStdString(refusal));
     return;
   }
-  if (!links_.tradeoffTable) {
-    dialogs_.Warning("The tradeoff table is not available in this version.");
-    return;
-  }
-  hide();
-  links_.tradeoffTable();
+  OpenElsewhere(links_.tradeoffTable, "The tradeoff table");
 }
 
 void TShowResultsForm::GraphTradeoffClick() {
@@ -238,12 +233,16 @@ void TShowResultsForm::GraphTradeoffClick() {
     dialogs_.Warning("No Tradeoff Curve Exists\rWARNING...  Sorry...");
     return;
   }
-  if (!links_.tradeoffGraph) {
-    dialogs_.Warning("The tradeoff graph is not available in this version.");
+  OpenElsewhere(links_.tradeoffGraph, "The tradeoff graph");
+}
+
+void TShowResultsForm::OpenElsewhere(const std::function<void()>& link, const QString& what) {
+  if (!link) {
+    dialogs_.Warning(what + " is not available in this version.");
     return;
   }
   hide();
-  links_.tradeoffGraph();
+  link();
 }
 
 void TShowResultsForm::QuitClick() {

@@ -64,6 +64,7 @@ class TShowResultsForm : public QWidget {
   QPushButton* AddCommand(QMenu* menu, const QString& caption, const QString& hint, std::function<void()> run);
   void OpenPage(ReportPage page);
   void RunLink(const std::function<void()>& link);
+  void OpenElsewhere(const std::function<void()>& link, const QString& what);
 
   ModelState& model_;
   Dialogs& dialogs_;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "reports/ReportPrinting.h"
 #include "setup/FormStyle.h"
 
 namespace korvelan::app {
@@ -118,12 +119,7 @@ void TextReportForm::EnsureSections(size_t count) {
 
 void TextReportForm::PrintTo(PrintSink& sink) {
   report_ = builder_(model_, choice_);
-  for (const PrintLine& line : ReportPrintLines(report_)) {
-    PrintFont font;
-    font.pointSize = line.size;
-    font.bold = line.bold;
-    sink.Line(line.text, font);
-  }
+  PrintListReport(sink, report_);
 }
 
 }  // namespace korvelan::app

@@ -1,5 +1,6 @@
 #include "setup/ForcedNodesReport.h"
 
+#include "reports/ReportPrinting.h"
 #include "solve/PrintSink.h"
 #include "solve/TextFormat.h"
 
@@ -39,12 +40,7 @@ ForcedNodesReport BuildForcedNodesReport(const ModelState& m) {
 }
 
 void PrintForcedNodesReport(PrintSink& sink, const ForcedNodesReport& report) {
-  PrintFont title;
-  title.pointSize = 18;
-  const PrintFont plain;
-  sink.Line("FORCED NODES SUMMARY", title);
-  sink.Line("", plain);
-  sink.Line("", plain);
+  PrintTitleBlock(sink, "FORCED NODES SUMMARY");
   PrintBlock(sink, report.requiredLabel, report.required);
   PrintBlock(sink, report.excludedLabel, report.excluded);
   PrintBlock(sink, report.initialLabel, report.initial);
