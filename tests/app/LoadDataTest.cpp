@@ -234,6 +234,10 @@ class LoadDataTest : public QObject {
     ChooseDemand(0, WriteLines(dir, "full.euc", 300));
     QVERIFY(!form_->ExtraSites->isEnabled());
     QVERIFY(form_->CycloneButton->isHidden());
+    form_->DistanceItem(0)->click();
+    form_->ExitAndLoadData->click();
+    QCOMPARE(int(model_.Numbnodes), 300);
+    QCOMPARE(model_.MaxDistance, 299);
   }
 
   void TooManyTotalNodesIgnoresTheSites() {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -67,6 +68,10 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > MaxDataFileBytes) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream contents;
@@ -91,6 +96,10 @@ std::string LineMessage(const std::string& fileName, int lineNumber, const std::
 }
 
 std::string UnreadableFileMessage(const std::string& fileName) {
+  std::error_code error;
+  if (std::filesystem::is_directory(fileName, error)) return "File [" + fileName + "] is a folder";
+  const std::uintmax_t size = std::filesystem::file_size(fileName, error);
+  if (!error && size > MaxDataFileBytes) return "File [" + fileName + "] is too large to be a data file";
   return "Cannot read file [" + fileName + "]";
 }
 

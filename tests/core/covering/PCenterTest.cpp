@@ -171,6 +171,20 @@ TEST(PCenter, ZeroDistanceSucceedsWhenEveryNodeHasAFacility) {
   EXPECT_TRUE(CoverCountsMatchLocated(m));
 }
 
+TEST(PCenter, PartialRunAtZeroDistanceReportsTheCoverageItHas) {
+  ModelState m;
+  FillLine(m);
+  m.CoverTypeCode = 'N';
+  m.NodesToCover = 2;
+  HeadlessRunHost host;
+  EXPECT_TRUE(RunPCenter(m, host, true, 2, 30, 0));
+  EXPECT_EQ(m.CoverageDistance, 0);
+  EXPECT_EQ(host.messages[0].text, "Able to cover all demands with zero distance");
+  EXPECT_EQ(m.NumLocated, 2);
+  EXPECT_EQ(m.FullCoverage, 0);  // two sites at distance 0 leave the third node uncovered
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(m.Node(i).Demand, 1);
+}
+
 TEST(PCenter, ATargetNoDistanceCanReachEndsWithAFailure) {
   ModelState m;
   FillLine(m);

@@ -36,8 +36,10 @@ TEST(SetCover, ReturnsTheFewestSitesCoveringEveryDemandNode) {
     int demandNodes;
     int coverage;
     bool excludeNode3;
-  } cases[] = {{1, 10, 10, 30, false}, {2, 12, 12, 25, false}, {3, 12, 9, 28, true},
-               {4, 11, 11, 35, false}, {5, 12, 12, 22, true},  {6, 9, 9, 40, false}};
+    bool greedyOvershoots;  // greedy adding places more sites: a smaller count must be proven
+  } cases[] = {{1, 10, 10, 30, false, false}, {2, 12, 12, 25, false, false}, {3, 12, 9, 28, true, false},
+               {4, 11, 11, 35, false, false}, {5, 12, 12, 22, true, false},  {6, 9, 9, 40, false, false},
+               {100, 12, 12, 30, false, true}, {123, 12, 12, 23, false, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "seed " << c.seed);
     ModelState m;
@@ -49,6 +51,10 @@ TEST(SetCover, ReturnsTheFewestSitesCoveringEveryDemandNode) {
     EXPECT_TRUE(RunSetCover(m, host, false));
     EXPECT_EQ(m.NumLocated, fewest);
     EXPECT_EQ(std::popcount(LocatedMask(m)), fewest);
+    if (c.greedyOvershoots) {
+      EXPECT_GT(m.CostByCount[fewest], m.CostByCount[fewest - 1]);  // greedy still adding
+      EXPECT_LT(m.CostByCount[fewest], DemandNodeTotal(m));
+    }
     EXPECT_EQ(m.FullCoverage, 1);
     EXPECT_EQ(m.ReportProblemCode, 'S');
     EXPECT_EQ(m.Node(3).SiteStatus, c.excludeNode3 ? StatusExcluded : StatusAllowed);

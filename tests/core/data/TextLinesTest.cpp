@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "DataTestSupport.h"
 #include "data/TextEncoding.h"
 #include "data/TextLines.h"
 
@@ -76,4 +77,16 @@ TEST(NumberParsing, UnterminatedTokensAreReadWithinTheirBounds) {
   EXPECT_FALSE(ParseReal(token));
   const std::vector<char> number = {'2', '.', '5'};
   EXPECT_EQ(ParseExtended(std::string_view(number.data(), number.size())), 2.5L);
+}
+
+TEST(ReadWholeFile, RefusesFoldersMissingAndOversizedFiles) {
+  TempFolder folder;
+  EXPECT_FALSE(ReadWholeFile(folder.Path("")));
+  EXPECT_EQ(UnreadableFileMessage(folder.Path("")), "File [" + folder.Path("") + "] is a folder");
+  EXPECT_EQ(UnreadableFileMessage(folder.Path("none")), "Cannot read file [" + folder.Path("none") + "]");
+  const std::string big = folder.Write("big.ned", "");
+  std::filesystem::resize_file(big, MaxDataFileBytes + 1);  // sparse: takes no disk space
+  EXPECT_FALSE(ReadWholeFile(big));
+  EXPECT_EQ(UnreadableFileMessage(big), "File [" + big + "] is too large to be a data file");
+  EXPECT_EQ(ReadWholeFile(folder.Write("small.txt", "a\r\nb")), "a\r\nb");
 }
