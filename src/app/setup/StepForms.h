@@ -1,4 +1,5 @@
 #pragma once
+#include "covering/LagMenu.h"
 #include "reports/TSShowResults.h"
 #include "setup/MenuLink.h"
 #include "setup/RunModelsForm.h"
@@ -22,9 +23,6 @@ class StepForms {
 
   // The menu's hooks for "&Set Parameters", "&Run Models" and "&Display Results".
   void AddSteps(TKorvelanMain::Steps& steps);
-  // The Lagrangian settings form of a family ('C', 'M', 'F', 'V'), opened by the run form.
-  void SetLagSettings(std::function<void(char family)> open);
-
   MenuLink link;
   TParameterForm parameters;
   TForceNodesMenu forceNodes;
@@ -32,11 +30,16 @@ class StepForms {
   TShowForcedNodes forcedNodes;
   TRunModelsForm run;
   TShowResultsForm results;
+  TLagCovSetting coveringSettings;
+  TShowLagCovSettings coveringSettingsReport;
 
  private:
   RunFormLinks RunLinks(SolveWindows& solve);
+  ResultsLinks ResultLinks();
+  void OpenLagSettings(char family);
+  void OpenSettingsReport(const QString& family);
   void LinkForms();
-  std::function<void(char)> lagSettings_;
+  Dialogs& dialogs_;
 };
 
 }  // namespace korvelan::app
