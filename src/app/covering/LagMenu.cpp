@@ -186,7 +186,8 @@ void TLagCovSetting::EditExit(const QString& name) {
   const SettingDef& def = Definition(name);
   const SettingOutcome outcome = ApplySettingText(model_, def, edit->text().trimmed().toStdString());
   if (!outcome.message.empty()) {
-    if (!outcome.converted) QApplication::beep();
+    // A text that did not convert, or not exactly, beeps; a value out of range does not.
+    if (!outcome.converted || outcome.stored) QApplication::beep();
     dialogs_.Warning(Text(outcome.message));
   }
   if (outcome.stored && name == "PctDiff") {
