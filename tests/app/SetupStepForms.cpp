@@ -24,7 +24,11 @@ class SetupStepForms : public QObject {
     TKorvelanMain menu{model, dialogs};
     SolveWindows solve{model, dialogs};
     StepForms forms{model, dialogs, menu, solve};
+    TLagCovSetting coveringSettings{model, dialogs};
     Program() {
+      forms.SetLagSettings([this](char family) {
+        if (family == 'C') coveringSettings.show();
+      });
       TKorvelanMain::Steps steps;
       forms.AddSteps(steps);
       menu.SetSteps(steps);
@@ -80,9 +84,9 @@ class SetupStepForms : public QObject {
     p.forms.run.ProblemItems[0]->click();
     p.forms.run.AlgorithmItems[2]->click();
     p.forms.run.ViewLag->click();
-    QVERIFY(p.forms.coveringSettings.isVisible());
+    QVERIFY(p.coveringSettings.isVisible());
     QVERIFY(p.forms.run.isVisible());  // the choices stay on the run form
-    p.forms.coveringSettings.hide();
+    p.coveringSettings.hide();
     p.forms.run.AlgorithmItems[0]->click();
     p.forms.run.NumbInput->setText("2");
     p.forms.run.NumbInputExit();
@@ -96,6 +100,23 @@ class SetupStepForms : public QObject {
     QVERIFY(!p.forms.forcedNodes.NextButton->isHidden());
     p.forms.forcedNodes.CancelButton->click();
     QVERIFY(p.forms.results.isVisible());
+  }
+
+  void lagrangianSettingsReportFromTheBasicResults() {
+    Program p;
+    p.SetParameters();
+    p.menu.Button(MenuButton::RunModels)->click();
+    p.forms.run.ProblemItems[3]->click();  // set covering: an exact run
+    p.model.ReportProblemCode = 'S';
+    p.model.SolutionClass = 2;
+    p.forms.results.Navigator().Open(ReportPage::BasicResults);
+    TBasicResultsForm* basic = p.forms.results.BasicResults();
+    QVERIFY(!basic->LagParamButton->isHidden());
+    basic->LagParamButton->click();
+    QVERIFY(basic->isHidden());
+    QVERIFY(p.forms.coveringSettingsReport.isVisible());
+    p.forms.coveringSettingsReport.QuitButtonClick();
+    QVERIFY(basic->isVisible());
   }
 };
 

@@ -32,7 +32,6 @@ StepForms::StepForms(ModelState& model, Dialogs& dialogs, TKorvelanMain& menu, S
       forcedNodes(model, PrinterOf(dialogs)),
       run(model, dialogs, solve.host, link, RunLinks(solve)),
       results(model, dialogs, link, PrinterOf(dialogs), ResultLinks()),
-      coveringSettings(model, dialogs),
       coveringSettingsReport(model, dialogs),
       dialogs_(dialogs) {
   LinkForms();
@@ -53,14 +52,11 @@ ResultsLinks StepForms::ResultLinks() {
   return links;
 }
 
+void StepForms::SetLagSettings(std::function<void(char family)> open) { lagSettings_ = std::move(open); }
+
 void StepForms::OpenLagSettings(char family) {
   // The run form stays open with its choices while the settings are edited.
-  if (family == 'C') {
-    coveringSettings.show();
-    coveringSettings.raise();
-    return;
-  }
-  dialogs_.Warning("The Lagrangian settings of this model are not available in this version.");
+  if (lagSettings_) lagSettings_(family);
 }
 
 void StepForms::OpenSettingsReport(const QString& family) {

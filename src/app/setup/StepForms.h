@@ -23,6 +23,8 @@ class StepForms {
 
   // The menu's hooks for "&Set Parameters", "&Run Models" and "&Display Results".
   void AddSteps(TKorvelanMain::Steps& steps);
+  // The Lagrangian settings form of a family ('C', 'M', 'F', 'V'), opened by the run form.
+  void SetLagSettings(std::function<void(char family)> open);
   MenuLink link;
   TParameterForm parameters;
   TForceNodesMenu forceNodes;
@@ -30,7 +32,6 @@ class StepForms {
   TShowForcedNodes forcedNodes;
   TRunModelsForm run;
   TShowResultsForm results;
-  TLagCovSetting coveringSettings;
   TShowLagCovSettings coveringSettingsReport;
 
  private:
@@ -40,6 +41,7 @@ class StepForms {
   void OpenSettingsReport(const QString& family);
   void LinkForms();
   Dialogs& dialogs_;
+  std::function<void(char)> lagSettings_;
 };
 
 }  // namespace korvelan::app
