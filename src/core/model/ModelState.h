@@ -91,7 +91,13 @@ struct ModelState {
   uint8_t CoverListsBuilt = 0;
   uint8_t CoverStateChanged = 1;
   uint8_t FatalError = 0;
+  uint8_t ExchangeMade = 0;  // a swap changed the solution (read by the exchange form)
   int64_t CoverListLength = 0;  // total entries of all CoversLists after the last build
+
+  // --- inputs of the run-models form (the partial and center inputs are below) ---
+  uint8_t AllowMinusOne = 0;      // the number to locate may be -1 (optimise the number)
+  uint8_t LargeMedianProblem = 0;
+  uint8_t MedianWithConstant = 0;
 
   // --- options shared by several solver families ---
   uint8_t DoSubstitution = 1;
@@ -120,6 +126,20 @@ struct ModelState {
   double RunStart = 0;
   double RunEnd = 0;
   uint8_t TradeoffExists = 0;
+  int32_t RootForcedIn = 0;   // sites fixed open by the root-node fixing of a Lagrangian run
+  int32_t RootForcedOut = 0;  // sites fixed closed by it
+
+  // --- partial targets and the distance search of the center models ---
+  char CoverTypeCode = ' ';   // 'F' fraction of demand, 'N' number of demand nodes, ' ' full
+  double CoverFraction = 1.0;
+  int32_t NodesToCover = 0;
+  int64_t UpperDistanceEstimate = 10000 * FixedPointScale;  // fixed point, whole units
+  int64_t LowerDistanceEstimate = 0;
+  uint8_t DoWeightedFlag = 0;
+  // Demands as they were before a partial run; node weights of the weighted partial p-center.
+  std::array<Extended, NodeSlots> SavedDemand{};
+  // Set covering / p-center: the installed solution covers every demand node.
+  uint8_t FullCoverage = 0;
 
   // --- progress and stop flags ---
   uint8_t AbortRequested = 0;

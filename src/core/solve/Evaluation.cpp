@@ -92,8 +92,9 @@ void ClearSolution(ModelState& m) {
 
 void RebuildLocatedList(ModelState& m) {
   int count = 0;
+  m.LocatedList.fill(0);
   for (int j = 1; j <= m.Numbnodes; ++j)
-    if (m.Node(j).Located) m.LocatedList[++count] = static_cast<uint16_t>(j);
+    if (m.Node(j).Located == 1) m.LocatedList[++count] = static_cast<uint16_t>(j);
   m.NumLocated = static_cast<uint16_t>(count);
 }
 

@@ -35,7 +35,8 @@ Extended LagOpenWeightedDistance(const ModelState& m);
 Extended LagOpenTotalCost(const ModelState& m);
 // NTIMES := 0 and Located := 0 for every node.
 void ClearSolution(ModelState& m);
-// LocatedList and NumLocated from the Located marks, in ascending node number.
+// Strict form: LocatedList cleared, then the sites with Located = 1 in ascending
+// node number; NumLocated set to their number.
 void RebuildLocatedList(ModelState& m);
 
 }  // namespace korvelan

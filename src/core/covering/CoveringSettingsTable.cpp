@@ -1,0 +1,14 @@
+// The covering family's settings table for the settings registry.
+#include "setup/SettingsRegistry.h"
+
+namespace korvelan {
+
+void RegisterCoveringSettings(SettingsRegistry& registry) {
+  registry.Add(RecordSetting("covering", "ExcludeDominatedNodes", SettingKind::Flag, &ModelState::Covering,
+                             &CoveringSettings::ExcludeDominatedNodes, 1));
+  registry.Add(MemberSetting("covering", "DoSubstitution", SettingKind::Flag, &ModelState::DoSubstitution, 1));
+  registry.Add(MemberSetting("covering", "ExchangeEveryIteration", SettingKind::Flag,
+                             &ModelState::ExchangeEveryIteration, 1));
+}
+
+}  // namespace korvelan

