@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "data/NodeDataFile.h"
+#include "data/TextEncoding.h"
+
+using namespace korvelan;
+
+namespace {
+
+NodeFileResult ReadDemand(std::string_view text, bool names = false, double w = 1.0) {
+  return ReadNodeDataText(text, "demand.euc", {NodeFileKind::Demand, names, w, MaxNodes});
+}
+
+}  // namespace
+
+TEST(NodeDataFile, NamesPresentWhenTheLineHasASeventhField) {
+  EXPECT_TRUE(LineHasName("1 0 0 1 1 0 Depot"));
+  EXPECT_TRUE(LineHasName("  1  0 0 1 1 0   <x>"));
+  EXPECT_FALSE(LineHasName("1 0 0 1 1 0"));
+  EXPECT_FALSE(LineHasName("1 0 0 1 1 0    "));
+  EXPECT_FALSE(LineHasName("1 0 0"));
+}
+
+TEST(NodeDataFile, NameFieldIsTrimmedOfBracketsAndCut) {
+  EXPECT_EQ(NameFromField("  <Main Depot>  "), "Main Depot");
+  EXPECT_EQ(NameFromField("<<  x <y> >>"), "x <y");
+  EXPECT_EQ(NameFromField(" <> "), "");
+  EXPECT_EQ(NameFromField(">"), "");
+  const std::string fifty(50, 'n');
+  EXPECT_EQ(NameFromField(fifty), std::string(39, 'n'));
+  std::string accented;  // 45 two-byte characters: 39 characters are 78 bytes
+  for (int k = 0; k < 45; ++k) accented += "\xC3\xA9";
+  EXPECT_EQ(CharacterCount(NameFromField(accented)), 39u);
+  EXPECT_EQ(NameFromField(accented).size(), 78u);
+  EXPECT_EQ(NameFromField("<M\xFCnster>"), "M\xC3\xBCnster");  // Latin-1 file
+}
+
+TEST(NodeDataFile, ReadsFieldsWeightedDemandAndNames) {
+  const NodeFileResult r = ReadDemand("a 1.5 -2 100 20 7 <Main Depot>\r\nb 3 4 10 30 0   Second  node  \r\n", true, 0.25);
+  ASSERT_TRUE(r.ok()) << r.error;
+  ASSERT_EQ(r.nodes.size(), 2u);
+  EXPECT_EQ(r.nodes[0].XCoord, 1.5);
+  EXPECT_EQ(r.nodes[0].YCoord, -2);
+  EXPECT_EQ(r.nodes[0].Demand, 40);  // 100 x 0.25 + 20 x 0.75
+  EXPECT_EQ(r.nodes[0].FixedCost, 7);
+  EXPECT_EQ(r.nodes[0].NodeName, "Main Depot");
+  EXPECT_EQ(r.nodes[1].Demand, 25);
+  EXPECT_EQ(r.nodes[1].NodeName, "Second  node");
+}
+
+TEST(NodeDataFile, NamesAreNotReadUnlessAsked) {
+  const NodeFileResult r = ReadDemand("1 0 0 1 1 0\n2 0 0 1 1 0 Late name\n");
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.nodes[1].NodeName, "");
+}
+
+TEST(NodeDataFile, CandidateSitesNeedPlaceholdersButReadNoDemand) {
+  const NodeFileResult r =
+      ReadNodeDataText("s 4 5 x y 250\n", "sites.euc", {NodeFileKind::CandidateSites, false, 1.0, MaxNodes});
+  ASSERT_TRUE(r.ok()) << r.error;
+  EXPECT_EQ(r.nodes[0].Demand, 0);
+  EXPECT_EQ(r.nodes[0].FixedCost, 250);
+  const NodeFileResult missing =
+      ReadNodeDataText("s 4 5 250\n", "sites.euc", {NodeFileKind::CandidateSites, false, 1.0, MaxNodes});
+  EXPECT_EQ(missing.error, "File [sites.euc], line 1: field 5 (demand 2) is missing");
+}
+
+TEST(NodeDataFile, StopsAtTheNodeLimit) {
+  std::string text;
+  for (int k = 0; k < 310; ++k) text += "n 0 0 1 1 0\n";
+  EXPECT_EQ(ReadDemand(text).nodes.size(), 300u);
+  EXPECT_EQ(ReadNodeDataText(text, "f", {NodeFileKind::CandidateSites, false, 1.0, 4}).nodes.size(), 4u);
+}
+
+TEST(NodeDataFile, BadLinesNameFileLineAndField) {
+  struct Case {
+    const char* text;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"1 0 0 1 1 0\n2 0 0 1 1\n", "File [demand.euc], line 2: field 6 (fixed cost) is missing"},
+      {"1 0 0 1 1 0\n\n3 0 0 1 1 0\n", "File [demand.euc], line 2: field 1 (node label) is missing"},
+      {"1 0 zero 1 1 0\n", "File [demand.euc], line 1: field 3 (second coordinate) \"zero\" is not a number"},
+      {"1 0 0 1e999 1 0\n", "File [demand.euc], line 1: field 4 (demand 1) \"1e999\" is out of range"},
+      {"1 0 0 1 1 0\t7\n", "File [demand.euc], line 1: field 6 (fixed cost) \"0?7\" is not a number"},
+      {"1 1,5 0 1 1 0\n", "File [demand.euc], line 1: field 2 (first coordinate) \"1,5\" is not a number"},
+      {"\x7f\x45LF\x02\x01\x01\0\0\0", "File [demand.euc], line 1: field 2 (first coordinate) is missing"},
+  };
+  for (const Case& c : cases) {
+    const NodeFileResult r = ReadDemand(c.text);
+    EXPECT_EQ(r.error, c.error);
+    EXPECT_TRUE(r.nodes.empty());
+  }
+}
+
+TEST(NodeDataFile, CarriageReturnNeverJoinsANumberOrName) {
+  const NodeFileResult r = ReadDemand("1 0 0 1 1 12\r\n", false);
+  ASSERT_TRUE(r.ok()) << r.error;
+  EXPECT_EQ(r.nodes[0].FixedCost, 12);
+  const NodeFileResult named = ReadDemand("1 0 0 1 1 12 Name\r\n", true);
+  EXPECT_EQ(named.nodes[0].NodeName, "Name");
+}

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "data/TextEncoding.h"
+#include "data/TextLines.h"
+
+using namespace korvelan;
+
+struct SplitCase {
+  const char* text;
+  std::vector<std::string> lines;
+};
+
+TEST(SplitLines, LineEndsFinalBlankLinesAndByteOrderMark) {
+  const SplitCase cases[] = {
+      {"a\nb\n", {"a", "b"}},
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"a\r\nb", {"a", "b"}},
+      {"a\n\nb\n\n\n", {"a", "", "b"}},
+      {"a\n \r\n", {"a"}},
+      {"\xEF\xBB\xBF" "first\nsecond", {"first", "second"}},
+      {"", {}},
+      {"\r\n", {}},
+  };
+  for (const SplitCase& c : cases) {
+    std::vector<std::string> got;
+    for (std::string_view line : SplitLines(c.text)) got.emplace_back(line);
+    EXPECT_EQ(got, c.lines) << c.text;
+  }
+}
+
+TEST(NumberParsing, AcceptsWholeTokensOnly) {
+  EXPECT_EQ(ParseReal("-12.5"), -12.5);
+  EXPECT_EQ(ParseReal("+3e2"), 300.0);
+  EXPECT_EQ(ParseWhole32("2147483647"), 2147483647);
+  EXPECT_EQ(ParseWhole32("-2147483648"), -2147483647 - 1);
+  for (const char* bad : {"", "1,5", "12abc", "1.5.2", "inf", "nan", "0x10", "--1", "+", "1 2"})
+    EXPECT_FALSE(ParseReal(bad)) << bad;
+  for (const char* bad : {"12.0", "2147483648", "1e3", "7\r", "abc"}) EXPECT_FALSE(ParseWhole32(bad)) << bad;
+  EXPECT_FALSE(ParseExtended("1e400"));
+}
+
+TEST(NumberParsing, ProblemsAreNamed) {
+  EXPECT_EQ(RealProblem(""), "is missing");
+  EXPECT_EQ(RealProblem("abc"), "\"abc\" is not a number");
+  EXPECT_EQ(RealProblem("1e999"), "\"1e999\" is out of range");
+  EXPECT_EQ(WholeProblem("99999999999"), "\"99999999999\" is out of range");
+  EXPECT_EQ(WholeProblem("4.5"), "\"4.5\" is not a whole number");
+  EXPECT_EQ(QuotedToken("\x01\xFFok"), "\"??ok\"");
+  EXPECT_EQ(QuotedToken(std::string(25, 'x')), "\"" + std::string(20, 'x') + "...\"");
+}
+
+TEST(TextEncoding, Utf8KeptLatin1Converted) {
+  EXPECT_EQ(Utf8FromFileBytes("Z\xC3\xBCrich"), "Z\xC3\xBCrich");       // valid UTF-8 stays
+  EXPECT_EQ(Utf8FromFileBytes("Z\xFCrich"), "Z\xC3\xBCrich");           // Latin-1 u-umlaut
+  EXPECT_EQ(Utf8FromFileBytes("\xC0\xAF"), "\xC3\x80\xC2\xAF");         // overlong form is not UTF-8
+  EXPECT_EQ(Utf8FromFileBytes("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");  // surrogate is not UTF-8
+}
+
+TEST(TextEncoding, FirstCharactersCountsCodePoints) {
+  const std::string text = "\xC3\xA9t\xC3\xA9\xE2\x82\xAC";  // e-acute t e-acute euro
+  EXPECT_EQ(CharacterCount(text), 4u);
+  EXPECT_EQ(FirstCharacters(text, 3), "\xC3\xA9t\xC3\xA9");
+  EXPECT_EQ(FirstCharacters(text, 10), text);
+}
