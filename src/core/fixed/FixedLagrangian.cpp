@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
-#include "fixed/FixedHeuristicsLink.h"
+#include "fixed/FixedEvaluation.h"
+#include "fixed/FixedExchange.h"
+#include "fixed/FixedNeighborhood.h"
+#include "median/MedianServices.h"
 
 namespace korvelan {
 namespace {
@@ -83,8 +86,7 @@ void RunTerminalSearch(ModelState& m, RunHost& host, FixedSearch& search, int co
                    m.LagGap > f.PctDiff && search.NodeLowerBound <= incumbent;
   if (run) {
     if (f.TerminalSubstitution == TerminalChoice::Exchange) {
-      bool changed = false;
-      fixed_exchange(m, host, changed);
+      fixed_exchange(m, host);
     } else {
       fixed_neighborhood(m, host, count, 1);
     }
