@@ -128,6 +128,8 @@ struct ModelState {
   uint8_t TradeoffExists = 0;
   int32_t RootForcedIn = 0;   // sites fixed open by the root-node fixing of a Lagrangian run
   int32_t RootForcedOut = 0;  // sites fixed closed by it
+  uint8_t LowerBoundResetInForcing = 0;  // the root forcing of the last run reset its lower bound
+  uint8_t AddedConstantMultiplied = 0;   // AddedConstant is multiplied by the cost per mile
 
   // --- partial targets and the distance search of the center models ---
   char CoverTypeCode = ' ';   // 'F' fraction of demand, 'N' number of demand nodes, ' ' full
