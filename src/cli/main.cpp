@@ -1,13 +1,37 @@
+// korvelan-cli: the batch front end of KORVELAN (see --help).
 #include <iostream>
 #include <string>
+#include <vector>
 
+#include "CliHelp.h"
+#include "CliOptions.h"
+#include "CliRun.h"
 #include "Version.h"
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::string(argv[1]) == "--version") {
-    std::cout << "korvelan-cli " << KORVELAN_VERSION_TEXT << "\n";
-    return 0;
+  using namespace korvelan::cli;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) {
+    std::cerr << "korvelan-cli: usage: korvelan-cli solve --demand FILE ... (see korvelan-cli --help)\n";
+    return ExitBadInput;
   }
-  std::cerr << "korvelan-cli: usage: korvelan-cli solve ... (see --help)\n";
-  return 2;
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    std::cout << HelpText();
+    return ExitCompleted;
+  }
+  if (args[0] == "--version") {
+    std::cout << "korvelan-cli " << KORVELAN_VERSION_TEXT << "\n";
+    return ExitCompleted;
+  }
+  if (args[0] != "solve") {
+    std::cerr << "korvelan-cli: unknown command " << args[0] << " (see korvelan-cli --help)\n";
+    return ExitBadInput;
+  }
+  SolveArgs solve;
+  const std::string error = ParseSolveArgs(std::vector<std::string>(args.begin() + 1, args.end()), solve);
+  if (!error.empty()) {
+    std::cerr << "korvelan-cli: " << error << "\n";
+    return ExitBadInput;
+  }
+  return RunSolve(solve);
 }

@@ -1,4 +1,5 @@
 // The covering family's settings table for the settings registry.
+#include "covering/CoverLagrangianSettings.h"
 #include "setup/SettingsRegistry.h"
 
 namespace korvelan {
@@ -9,6 +10,7 @@ void RegisterCoveringSettings(SettingsRegistry& registry) {
   registry.Add(MemberSetting("covering", "DoSubstitution", SettingKind::Flag, &ModelState::DoSubstitution, 1));
   registry.Add(MemberSetting("covering", "ExchangeEveryIteration", SettingKind::Flag,
                              &ModelState::ExchangeEveryIteration, 1));
+  RegisterCoverLagrangianSettings(registry);
 }
 
 }  // namespace korvelan

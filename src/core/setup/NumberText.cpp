@@ -57,6 +57,10 @@ std::optional<Extended> ParseRealNumber(const std::string& text) {
 
 std::string ShortestRealText(Extended value) {
   char buffer[64];
+  if (std::fabs(value) < 1e18L && value == std::trunc(value)) {
+    std::snprintf(buffer, sizeof buffer, "%.0Lf", value);
+    return buffer;
+  }
   for (int digits = 1; digits <= 21; ++digits) {
     std::snprintf(buffer, sizeof buffer, "%.*Lg", digits, value);
     if (std::strtold(buffer, nullptr) == value) break;

@@ -1,0 +1,96 @@
+#include "CliHelp.h"
+
+#include "CliOptions.h"
+
+namespace korvelan::cli {
+namespace {
+
+// Wraps text to the given width, every line indented.
+std::string Wrapped(const std::string& text, size_t indent, size_t width) {
+  std::string out, line;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (!line.empty() && indent + line.size() + 1 + word.size() > width) {
+      out += std::string(indent, ' ') + line + "\n";
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+    start = end + 1;
+  }
+  if (!line.empty()) out += std::string(indent, ' ') + line + "\n";
+  return out;
+}
+
+std::string OptionsSection() {
+  std::string out;
+  for (const CliOption& option : SolveOptions()) {
+    out += "  " + option.name + (option.value.empty() ? "" : " " + option.value) + "\n";
+    out += Wrapped(option.help, 8, 79);
+  }
+  return out;
+}
+
+const char* const kHead = R"(NAME
+  korvelan-cli - solve facility-location models from the command line
+
+SYNOPSIS
+  korvelan-cli solve --demand FILE [--sites FILE | --circle-points]
+      [--metric euclidean|great-circle|manhattan|network] [--km]
+      [--distances FILE] [--weight W] --coverage D --cost-per-mile C
+      [--status FILE.FOR] [--initial FILE.SOL] --problem NAME
+      [--algorithm NAME] [--locate N] [--timing every|last]
+      [--add-first|--drop-first] [--no-dominated-exclusion]
+      [--cover-fraction F | --cover-nodes N] [--upper-estimate D]
+      [--lower-estimate D] [--weighted] [--set NAME=VALUE ...]
+      [--report FILE|-] [--solution FILE.SOL] [--json FILE|-] [--progress]
+  korvelan-cli --help
+  korvelan-cli --version
+
+DESCRIPTION
+  Loads a data set, sets the coverage distance and the cost per mile, applies
+  the site statuses and the initial solution, solves one model and reports the
+  result, exactly as the desktop program KORVELAN does through its forms, with
+  the same checks and messages. It never waits for anyone: messages the
+  desktop program shows in boxes are printed on standard error, and every
+  question is answered with the choice that changes nothing.
+
+  The results report (the basic results and the location summary) goes to
+  standard output unless --report names a file. Files are written whole or not
+  at all (a temporary file is renamed over the target).
+
+OPTIONS
+)";
+
+const char* const kTail = R"(
+JSON SUMMARY
+  One object with: problem (the model's code letter), algorithm, status
+  ("completed", "stopped" or "fatal"), nodes, demand_nodes, total_demand,
+  coverage_distance (for the center models the distance found), cost_per_mile,
+  num_located, located (ascending node numbers), covered_demand,
+  weighted_distance, average_distance, max_assigned_distance, fixed_cost,
+  total_cost, upper_bound, lower_bound, iterations, branch_nodes and seconds
+  (wall time of the solve alone).
+
+EXIT STATUS
+  0  the run completed
+  2  bad usage or bad input (the message names the option, or the file and the
+     line); nothing was solved. Also when an output file could not be written.
+  3  "Fatal Error in execution of algorithm." (no usable solution)
+  4  the solver stopped before it finished; its best solution is reported
+
+EXAMPLES
+  korvelan-cli solve --demand cities.grt --coverage 150 --cost-per-mile 1 \
+      --problem max-covering --algorithm greedy-substitution --locate 5
+  korvelan-cli solve --demand plants.euc --sites depots.euc --coverage 20 \
+      --cost-per-mile 0.5 --problem fixed-charge --algorithm add --locate -1 \
+      --json - --report /dev/null
+)";
+
+}  // namespace
+
+std::string HelpText() { return kHead + OptionsSection() + kTail; }
+
+}  // namespace korvelan::cli

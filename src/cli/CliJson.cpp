@@ -1,0 +1,108 @@
+#include "CliJson.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include <cstdlib>
+#include "solve/Evaluation.h"
+
+namespace korvelan::cli {
+namespace {
+
+std::string Quoted(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", c);
+      out += escape;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+// JSON numbers are doubles: the shortest text that reads back as the same double.
+std::string Real(Extended extended) {
+  const double value = static_cast<double>(extended);
+  if (!std::isfinite(value)) return "null";
+  char buffer[64];
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    std::snprintf(buffer, sizeof buffer, "%.0f", value);
+    return buffer;
+  }
+  for (int digits = 1; digits <= 17; ++digits) {
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+    if (std::strtod(buffer, nullptr) == value) break;
+  }
+  return buffer;
+}
+
+class ObjectWriter {
+ public:
+  void Field(const std::string& key, const std::string& rawValue) {
+    text_ += (text_.empty() ? "{\n" : ",\n") + std::string("  ") + Quoted(key) + ": " + rawValue;
+  }
+  std::string Finish() { return text_ + "\n}\n"; }
+
+ private:
+  std::string text_;
+};
+
+struct SolutionMeasures {
+  std::vector<int> located;
+  int32_t maxAssigned = 0;
+};
+
+SolutionMeasures Measure(const ModelState& m) {
+  SolutionMeasures s;
+  for (int j = 1; j <= m.Numbnodes; ++j)
+    if (m.Node(j).Located) s.located.push_back(j);
+  for (int i = 1; i <= m.NumDemandNodes; ++i) s.maxAssigned = std::max(s.maxAssigned, m.Node(i).AssignedDistance);
+  return s;
+}
+
+std::string List(const std::vector<int>& values) {
+  std::string text = "[";
+  for (size_t k = 0; k < values.size(); ++k) text += (k ? ", " : "") + std::to_string(values[k]);
+  return text + "]";
+}
+
+}  // namespace
+
+std::string RunSummaryJson(const ModelState& m, const RunFacts& facts) {
+  const SolutionMeasures s = Measure(m);
+  const Extended weighted = m.DemandWeightedDistance;
+  const Extended fixed = LocatedFixedCost(m);
+  ObjectWriter w;
+  w.Field("problem", Quoted(std::string(1, m.ProblemCode)));
+  w.Field("algorithm", Quoted(facts.algorithm));
+  w.Field("status", Quoted(facts.status));
+  w.Field("nodes", std::to_string(m.Numbnodes));
+  w.Field("demand_nodes", std::to_string(m.NumDemandNodes));
+  w.Field("total_demand", Real(m.TotalDemand));
+  w.Field("coverage_distance", Real(static_cast<Extended>(m.CoverageDistance) / FixedPointScale));
+  w.Field("cost_per_mile", Real(m.CostPerMile));
+  w.Field("num_located", std::to_string(s.located.size()));
+  w.Field("located", List(s.located));
+  w.Field("covered_demand", Real(CoveredDemand(m)));
+  w.Field("weighted_distance", Real(weighted));
+  w.Field("average_distance", Real(m.TotalDemand != 0 ? weighted / m.TotalDemand : 0));
+  w.Field("max_assigned_distance", std::to_string(s.maxAssigned));
+  w.Field("fixed_cost", Real(fixed));
+  w.Field("total_cost", Real(fixed + weighted * m.CostPerMile));
+  w.Field("upper_bound", Real(m.RunUpperBound));
+  w.Field("lower_bound", Real(m.RunLowerBound));
+  w.Field("iterations", std::to_string(m.RunIterations));
+  w.Field("branch_nodes", std::to_string(m.RunBranchNodes));
+  w.Field("seconds", Real(facts.seconds));
+  return w.Finish();
+}
+
+}  // namespace korvelan::cli

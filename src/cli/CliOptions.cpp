@@ -1,0 +1,107 @@
+#include "CliOptions.h"
+
+namespace korvelan::cli {
+namespace {
+
+using Store = std::function<void(SolveArgs&, const std::string&)>;
+
+template <typename Field>
+Store Into(Field SolveArgs::*field) {
+  return [field](SolveArgs& a, const std::string& v) { a.*field = v; };
+}
+
+Store Switch(bool SolveArgs::*field) {
+  return [field](SolveArgs& a, const std::string&) { a.*field = true; };
+}
+
+Store Fixed(std::string SolveArgs::*field, std::string value) {
+  return [field, value](SolveArgs& a, const std::string&) { a.*field = value; };
+}
+
+std::vector<CliOption> BuildTable() {
+  return {
+      // --- data ---
+      {"--demand", "FILE", Into(&SolveArgs::demandFile),
+       "Demand file (one node per line: label x y d1 d2 fixedcost [name]). Its extension .euc, .grt, .man or .net "
+       "chooses the metric unless --metric is given."},
+      {"--sites", "FILE", Into(&SolveArgs::sitesFile), "Candidate-site file in the same format (candidate sites only)."},
+      {"--circle-points", "", Switch(&SolveArgs::circlePoints),
+       "Generate circle points (centres of circles through two or three demand nodes) as extra candidate sites."},
+      {"--metric", "NAME", Into(&SolveArgs::metric), "euclidean, great-circle, manhattan or network."},
+      {"--km", "", Switch(&SolveArgs::kilometres), "Great-circle distances in kilometres instead of miles."},
+      {"--distances", "FILE", Into(&SolveArgs::distancesFile),
+       "Read the distance matrix from FILE (one whole number per line, column by column). Required for network data."},
+      {"--weight", "W", Into(&SolveArgs::weight), "Weight W of demand column 1 (demand = d1 x W + d2 x (1 - W)); 1 by default."},
+      // --- parameters ---
+      {"--coverage", "D", Into(&SolveArgs::coverage), "Coverage distance (kept with four decimals). Required."},
+      {"--cost-per-mile", "C", Into(&SolveArgs::costPerMile), "Cost per item per unit distance. Required."},
+      {"--status", "FILE.FOR", Into(&SolveArgs::statusFile), "Node status file: required (1), allowed (0), excluded (-1) sites."},
+      {"--initial", "FILE.SOL", Into(&SolveArgs::initialFile),
+       "Initial solution: the located sites of a solution file. Excluded sites are left out of it."},
+      // --- model and algorithm ---
+      {"--problem", "NAME", Into(&SolveArgs::problem),
+       "max-covering, p-median, fixed-charge, set-covering, p-center, partial-set-covering, partial-p-center or inventory. Required."},
+      {"--algorithm", "NAME", Into(&SolveArgs::algorithm),
+       "max-covering: greedy, greedy-substitution, lagrangian; p-median: myopic, exchange, neighborhood, lagrangian, "
+       "genetic; fixed-charge: add, drop, exchange, neighborhood, lagrangian. The other models have one method."},
+      {"--locate", "N", Into(&SolveArgs::locate),
+       "Number of facilities to locate. For fixed-charge and inventory, -1 optimises the number."},
+      {"--timing", "WHEN", Into(&SolveArgs::timing),
+       "every or last: run the substitution / exchange / neighbourhood step after every added facility (default) or "
+       "only after the last."},
+      {"--add-first", "", Fixed(&SolveArgs::firstStep, "add"), "fixed-charge exchange and neighborhood: start by adding (default)."},
+      {"--drop-first", "", Fixed(&SolveArgs::firstStep, "drop"), "fixed-charge exchange and neighborhood: start by dropping."},
+      {"--no-dominated-exclusion", "", Switch(&SolveArgs::keepDominated),
+       "max-covering heuristics: keep dominated sites as candidates."},
+      {"--cover-fraction", "F", Into(&SolveArgs::coverFraction), "Partial models: fraction of the demand to cover, 0 < F <= 1."},
+      {"--cover-nodes", "N", Into(&SolveArgs::coverNodes), "Partial models: number of demand nodes to cover."},
+      {"--upper-estimate", "D", Into(&SolveArgs::upperEstimate), "Center models: upper estimate of the coverage distance (whole units)."},
+      {"--lower-estimate", "D", Into(&SolveArgs::lowerEstimate), "Center models: lower estimate of the coverage distance (whole units)."},
+      {"--weighted", "", Switch(&SolveArgs::weighted), "partial-p-center: weighted distances."},
+      {"--set", "NAME=VALUE", [](SolveArgs& a, const std::string& v) { a.settings.push_back(v); },
+       "Change a solver setting by the name of its settings table (e.g. PctDiff, NoIter, DepthVar; family.Name picks "
+       "a family). Checked against the same ranges as the settings forms. May be repeated."},
+      // --- output ---
+      {"--report", "FILE|-", Into(&SolveArgs::report), "Write the results report to FILE; - or absent: standard output."},
+      {"--solution", "FILE.SOL", Into(&SolveArgs::solutionFile), "Write the solution file."},
+      {"--json", "FILE|-", Into(&SolveArgs::json), "Write a JSON summary of the run to FILE or standard output."},
+      {"--progress", "", Switch(&SolveArgs::progress), "Print the progress lines of the solver on standard error."},
+  };
+}
+
+const CliOption* FindOption(const std::string& name) {
+  for (const CliOption& option : SolveOptions())
+    if (option.name == name) return &option;
+  return nullptr;
+}
+
+}  // namespace
+
+const std::vector<CliOption>& SolveOptions() {
+  static const std::vector<CliOption> table = BuildTable();
+  return table;
+}
+
+std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out) {
+  for (size_t k = 0; k < args.size(); ++k) {
+    std::string name = args[k], value;
+    const size_t equals = name.find('=');
+    const bool inlineValue = name.rfind("--", 0) == 0 && equals != std::string::npos;
+    if (inlineValue) {
+      value = name.substr(equals + 1);
+      name = name.substr(0, equals);
+    }
+    const CliOption* option = FindOption(name);
+    if (!option) return "unknown option " + name + " (see korvelan-cli --help)";
+    if (option->value.empty()) {
+      if (inlineValue) return name + " takes no value";
+    } else if (!inlineValue) {
+      if (k + 1 >= args.size()) return name + " needs a value (" + option->value + ")";
+      value = args[++k];
+    }
+    option->store(out, value);
+  }
+  return {};
+}
+
+}  // namespace korvelan::cli

@@ -1,0 +1,56 @@
+#pragma once
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvelan::cli {
+
+// Everything the command line of "korvelan-cli solve" can say. Optional fields
+// stay empty when the option is absent.
+struct SolveArgs {
+  std::string demandFile;
+  std::string sitesFile;
+  bool circlePoints = false;
+  std::string metric;  // euclidean | great-circle | manhattan | network; empty: from the extension
+  bool kilometres = false;
+  std::string distancesFile;
+  std::optional<std::string> weight;
+  std::optional<std::string> coverage;
+  std::optional<std::string> costPerMile;
+  std::string statusFile;
+  std::string initialFile;
+  std::string problem;
+  std::string algorithm;
+  std::optional<std::string> locate;
+  std::string timing;     // every | last
+  std::string firstStep;  // add | drop
+  bool keepDominated = false;
+  std::optional<std::string> coverFraction;
+  std::optional<std::string> coverNodes;
+  std::optional<std::string> upperEstimate;
+  std::optional<std::string> lowerEstimate;
+  bool weighted = false;
+  std::vector<std::string> settings;  // NAME=VALUE
+  std::optional<std::string> report;  // FILE or "-"
+  std::string solutionFile;
+  std::optional<std::string> json;    // FILE or "-"
+  bool progress = false;
+};
+
+// One row of the option table: the option, its value placeholder (empty for a
+// switch), what it stores, and its help text.
+struct CliOption {
+  std::string name;
+  std::string value;
+  std::function<void(SolveArgs&, const std::string&)> store;
+  std::string help;
+};
+
+// The option table of "solve", in the order --help lists it.
+const std::vector<CliOption>& SolveOptions();
+
+// Reads the arguments after "solve"; returns an error message (one line) or empty.
+std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out);
+
+}  // namespace korvelan::cli

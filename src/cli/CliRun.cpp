@@ -1,0 +1,211 @@
+#include "CliRun.h"
+
+#include <chrono>
+#include <iostream>
+
+#include "CliJson.h"
+#include "CliProblems.h"
+#include "data/AtomicFile.h"
+#include "data/DataLoad.h"
+#include "reports/BasicResults.h"
+#include "reports/SolutionReports.h"
+#include "setup/InitialSolutionRules.h"
+#include "setup/NumberText.h"
+#include "setup/ParameterRules.h"
+#include "setup/RunModels.h"
+#include "setup/SettingsRegistry.h"
+#include "solve/NodeFiles.h"
+#include "solve/TextFormat.h"
+
+namespace korvelan::cli {
+namespace {
+
+// Message-box texts become one line on standard error.
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\n' || c == '\r') c = ' ';
+  return text;
+}
+
+void Complain(const std::string& text) { std::cerr << "korvelan-cli: " << OneLine(text) << "\n"; }
+
+// The headless host of the batch program: message boxes go to standard error,
+// questions take the answer that changes nothing (No), progress lines are printed
+// on request.
+class CliRunHost : public HeadlessRunHost {
+ public:
+  explicit CliRunHost(bool printProgress) : printProgress_(printProgress) {
+    onMessage = [](const Message& message) {
+      static const char* const kinds[] = {"warning", "information", "error", "question (answered No)"};
+      const int kind = message.kind == 'W' ? 0 : message.kind == 'I' ? 1 : message.kind == 'E' ? 2 : 3;
+      std::cerr << "korvelan-cli: " << kinds[kind] << ": " << OneLine(message.text) << "\n";
+    };
+  }
+  void AddProgressLines(const std::vector<std::string>& lines) override {
+    if (printProgress_)
+      for (const std::string& line : lines) std::cerr << line << "\n";
+    HeadlessRunHost::AddProgressLines(lines);
+  }
+
+ private:
+  bool printProgress_;
+};
+
+char MetricFromName(const std::string& name) {
+  if (name == "euclidean") return 'E';
+  if (name == "great-circle") return 'G';
+  if (name == "manhattan") return 'M';
+  if (name == "network") return 'N';
+  return 0;
+}
+
+char MetricFromExtension(const std::string& file) {
+  const std::string ext = FileExtension(file);
+  if (file.size() < 4 || file[file.size() - 4] != '.') return 0;
+  if (ext == "EUC") return 'E';
+  if (ext == "GRT") return 'G';
+  if (ext == "MAN") return 'M';
+  if (ext == "NET") return 'N';
+  return 0;
+}
+
+std::string BuildLoadRequest(const SolveArgs& args, LoadRequest& request) {
+  if (args.demandFile.empty()) return "--demand FILE is required";
+  request.DemandFileName = args.demandFile;
+  request.MetricCode = args.metric.empty() ? MetricFromExtension(args.demandFile) : MetricFromName(args.metric);
+  if (!args.metric.empty() && request.MetricCode == 0)
+    return "--metric must be euclidean, great-circle, manhattan or network";
+  if (request.MetricCode == 0)
+    return "the extension of " + args.demandFile + " does not name a metric (.euc, .grt, .man, .net): give --metric";
+  if (request.MetricCode == 'N' && args.distancesFile.empty()) return "network data need --distances FILE";
+  if (args.circlePoints && !args.sitesFile.empty()) return "give either --sites or --circle-points, not both";
+  request.ExtraSitesFileName = args.sitesFile;
+  request.CircleSites = args.circlePoints;
+  request.DistanceFileName = args.distancesFile;
+  request.ComputeDistances = args.distancesFile.empty();
+  request.UseKilometers = args.kilometres;
+  if (args.weight) {
+    const std::optional<Extended> w = ParseRealNumber(*args.weight);
+    if (!w || *w < 0 || *w > 1) return "--weight " + *args.weight + ": must have 0 <= W <= 1";
+    request.DemandWeight = static_cast<double>(*w);
+  }
+  return {};
+}
+
+std::string SetParameters(ModelState& m, const SolveArgs& args) {
+  if (!args.coverage) return "--coverage D is required";
+  if (!args.costPerMile) return "--cost-per-mile C is required";
+  std::string error = EnterCoverageDistance(m, *args.coverage);
+  if (!error.empty()) return "--coverage " + *args.coverage + ": " + error;
+  error = EnterCostPerMile(m, *args.costPerMile, EntryForm::Parameters);
+  if (!error.empty()) return "--cost-per-mile " + *args.costPerMile + ": " + error;
+  return {};
+}
+
+std::string ReadSiteFiles(ModelState& m, RunHost& host, const SolveArgs& args) {
+  if (!args.statusFile.empty()) {
+    if (!ReadNodeFile(m, host, 'F', args.statusFile)) return "the status file " + args.statusFile + " was not read";
+    m.CoverStateChanged = 1;
+  }
+  if (!args.initialFile.empty()) {
+    if (!ReadNodeFile(m, host, 'I', args.initialFile)) return "the initial solution " + args.initialFile + " was not read";
+    m.InitialSolutionFileName = args.initialFile;
+    m.CoverStateChanged = 1;
+    const std::string skipped = DropExcludedInitialSites(m);
+    if (!skipped.empty()) host.Warning(skipped);
+  }
+  CountStatuses(m);
+  return {};
+}
+
+std::string ChooseModel(ModelState& m, const SolveArgs& args) {
+  const ProblemEntry* entry = FindProblem(args.problem);
+  if (args.problem.empty()) return "--problem is required (" + ProblemNames() + ")";
+  if (!entry) return "--problem " + args.problem + " is unknown (" + ProblemNames() + ")";
+  RestoreDemands(m);
+  OpenRunModels(m);
+  ChooseProblem(m, entry->code);
+  return entry->apply(m, args);
+}
+
+std::string ApplySettings(ModelState& m, RunHost& host, const SolveArgs& args) {
+  for (const std::string& assignment : args.settings) {
+    const size_t equals = assignment.find('=');
+    if (equals == std::string::npos) return "--set " + assignment + ": write NAME=VALUE";
+    const std::string name = assignment.substr(0, equals), value = assignment.substr(equals + 1);
+    const SettingDef* def = Settings().Find(name, FamiliesOfProblem(m.ProblemCode));
+    if (!def) return "--set " + assignment + ": no setting is called " + name;
+    const SettingOutcome outcome = ApplySettingText(m, *def, value);
+    if (!outcome.stored) return "--set " + assignment + ": " + outcome.message;
+    if (!outcome.message.empty()) host.Warning(outcome.message);
+  }
+  return {};
+}
+
+std::string ReportText(const ModelState& m) {
+  std::string text = "BASIC RESULTS SUMMARY FORM\n\n";
+  for (const std::string& line : BasicResultsPrintLines(BuildBasicResults(m))) text += line + "\n";
+  const ListReport locations = LocationSummary(m);
+  text += "\n" + locations.printTitle + "\n\n" + locations.sections[0].heading + "\n";
+  for (const std::string& line : locations.sections[0].lines) text += line + "\n";
+  return text;
+}
+
+// Writes to standard output ("-" or no file) or atomically to a file.
+bool Emit(const std::string& target, const std::string& text) {
+  if (target.empty() || target == "-") {
+    std::cout << text << std::flush;
+    return true;
+  }
+  const std::string failure = WriteFileAtomically(target, text);
+  if (!failure.empty()) Complain(failure);
+  return failure.empty();
+}
+
+const char* StatusWord(RunEnd end) {
+  switch (end) {
+    case RunEnd::Completed: return "completed";
+    case RunEnd::Stopped: return "stopped";
+    default: return "fatal";
+  }
+}
+
+bool WriteOutputs(ModelState& m, RunHost& host, const SolveArgs& args, RunEnd end, double seconds) {
+  bool ok = true;
+  if (end != RunEnd::Fatal) {
+    ok = Emit(args.report.value_or("-"), ReportText(m)) && ok;
+    if (!args.solutionFile.empty()) ok = WriteNodeFile(m, host, 'N', args.solutionFile) && ok;
+  }
+  if (args.json) ok = Emit(*args.json, RunSummaryJson(m, {args.algorithm, StatusWord(end), seconds})) && ok;
+  return ok;
+}
+
+}  // namespace
+
+int RunSolve(const SolveArgs& args) {
+  ModelState m;
+  CliRunHost host(args.progress);
+  LoadRequest request;
+  std::string error = BuildLoadRequest(args, request);
+  if (error.empty()) error = LoadDataSet(m, request);
+  if (error.empty()) error = SetParameters(m, args);
+  if (error.empty()) error = ReadSiteFiles(m, host, args);
+  if (error.empty()) {
+    const ConfirmResult confirmed = ConfirmParameters(m);
+    if (!confirmed.ok) error = confirmed.message;
+  }
+  if (error.empty()) error = ChooseModel(m, args);
+  if (error.empty()) error = ApplySettings(m, host, args);
+  if (!error.empty()) {
+    Complain(error);
+    return ExitBadInput;
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const RunEnd end = ExecuteRun(m, host);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (!WriteOutputs(m, host, args, end, seconds)) return ExitBadInput;
+  if (end == RunEnd::Fatal) return ExitFatal;
+  return end == RunEnd::Stopped ? ExitStopped : ExitCompleted;
+}
+
+}  // namespace korvelan::cli

@@ -1,0 +1,185 @@
+// Runs the batch program as a user would and checks exit statuses, the JSON
+// summary and the report.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CliResult {
+  int exit = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Fixture(const std::string& name) { return std::string(KORVELAN_FIXTURES) + "/cover/" + name; }
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string TempPath(const std::string& name) {
+  return ::testing::TempDir() + "korvelan_cli_" + std::to_string(::getpid()) + "_" + name;
+}
+
+CliResult RunCli(const std::string& arguments) {
+  const std::string errFile = TempPath("stderr.txt");
+  const std::string command = std::string(KORVELAN_CLI) + " " + arguments + " 2>" + errFile;
+  CliResult result;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return result;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
+  const int status = pclose(pipe);
+  result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.err = ReadText(errFile);
+  std::remove(errFile.c_str());
+  return result;
+}
+
+// The value text of a top-level JSON field.
+std::string JsonField(const std::string& json, const std::string& key) {
+  const std::string marker = "\"" + key + "\": ";
+  const size_t at = json.find(marker);
+  if (at == std::string::npos) return "<missing>";
+  const size_t start = at + marker.size();
+  const size_t end = json.find_first_of(",\n", json[start] == '[' ? json.find(']', start) : start);
+  return json.substr(start, end - start);
+}
+
+std::vector<int> JsonList(const std::string& text) {
+  std::vector<int> values;
+  std::stringstream s(text.substr(1, text.size() - 2));
+  std::string item;
+  while (std::getline(s, item, ',')) values.push_back(std::stoi(item));
+  return values;
+}
+
+// The six nodes of line6.euc: x coordinates and demands (y = 0 for all).
+const double kX[] = {0, 10, 20, 40, 50, 80};
+const double kDemand[] = {10, 20, 30, 40, 25, 15};
+
+double CoveredByCoordinates(const std::vector<int>& sites, double coverage) {
+  double covered = 0;
+  for (int i = 0; i < 6; ++i)
+    for (int j : sites)
+      if (std::fabs(kX[i] - kX[j - 1]) <= coverage) {
+        covered += kDemand[i];
+        break;
+      }
+  return covered;
+}
+
+const std::string kBase = "solve --demand " + Fixture("line6.euc") + " --coverage 10 --cost-per-mile 1 ";
+
+}  // namespace
+
+TEST(Cli, CompletedRunPrintsReportAndJsonAgreeingWithTheData) {
+  const std::string json = TempPath("run.json");
+  const CliResult r = RunCli(kBase + "--problem max-covering --algorithm greedy-substitution --locate 2 --json " + json);
+  ASSERT_EQ(r.exit, 0) << r.err;
+  EXPECT_NE(r.out.find("BASIC RESULTS SUMMARY FORM\n"), std::string::npos);
+  EXPECT_NE(r.out.find("\nSolution Approach   COVERING - HEURISTIC   EACH ITERATION\n"), std::string::npos);
+  EXPECT_NE(r.out.find("\nNumber of Nodes   6 / 6\n"), std::string::npos);
+  EXPECT_EQ(r.err, "korvelan-cli: information: Execution Completed Satisfactorily\n");
+  const std::string summary = ReadText(json);
+  std::remove(json.c_str());
+  EXPECT_EQ(JsonField(summary, "problem"), "\"C\"");
+  EXPECT_EQ(JsonField(summary, "algorithm"), "\"greedy-substitution\"");
+  EXPECT_EQ(JsonField(summary, "status"), "\"completed\"");
+  EXPECT_EQ(JsonField(summary, "nodes"), "6");
+  EXPECT_EQ(JsonField(summary, "demand_nodes"), "6");
+  EXPECT_EQ(JsonField(summary, "total_demand"), "140");
+  EXPECT_EQ(JsonField(summary, "coverage_distance"), "10");
+  EXPECT_EQ(JsonField(summary, "num_located"), "2");
+  const std::vector<int> located = JsonList(JsonField(summary, "located"));
+  ASSERT_EQ(located.size(), 2u);
+  EXPECT_LT(located[0], located[1]);
+  // Two facilities can cover at most 125 of the 140 (sites 2 and 4).
+  EXPECT_EQ(CoveredByCoordinates(located, 10), 125);
+  EXPECT_EQ(JsonField(summary, "covered_demand"), "125");
+  for (const char* key : {"weighted_distance", "average_distance", "max_assigned_distance", "fixed_cost", "total_cost",
+                          "upper_bound", "lower_bound", "iterations", "branch_nodes", "seconds", "cost_per_mile"})
+    EXPECT_NE(JsonField(summary, key), "<missing>") << key;
+}
+
+TEST(Cli, SolutionFileAndInitialSolutionWithoutExcludedSites) {
+  const std::string solution = TempPath("run.SOL");
+  const CliResult r = RunCli(kBase + "--problem max-covering --algorithm greedy --locate 2 --status " +
+                             Fixture("exclude2.FOR") + " --initial " + Fixture("initial26.SOL") +
+                             " --report - --json - --solution " + solution);
+  ASSERT_EQ(r.exit, 0) << r.err;
+  EXPECT_NE(r.err.find("korvelan-cli: warning: Excluded sites are never opened. These sites of the initial solution "
+                       "are EXCLUDED and were left out: 2\n"),
+            std::string::npos);
+  EXPECT_EQ(JsonField(r.out, "located"), "[4, 6]");
+  const std::string text = ReadText(solution);
+  std::remove(solution.c_str());
+  std::vector<std::string> lines;
+  std::stringstream s(text);
+  for (std::string line; std::getline(s, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[0], "         6");
+  EXPECT_EQ(lines[4], "         1         4         0");  // node 4 serves itself
+  EXPECT_EQ(lines[2], "         0         4        30");  // node 2 goes to site 4 at 30
+}
+
+TEST(Cli, BadInputExitsWithTwoAndOneLineNamingTheProblem) {
+  struct Case {
+    std::string arguments;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"solve --demand " + Fixture("badline.euc") + " --coverage 10 --cost-per-mile 1 --problem max-covering "
+       "--algorithm greedy --locate 2",
+       "korvelan-cli: File [" + Fixture("badline.euc") +
+           "], line 3: field 3 (second coordinate) \"x\" is not a number\n"},
+      {"solve --demand " + Fixture("nodemand.euc") + " --coverage 10 --cost-per-mile 1 --problem max-covering "
+       "--algorithm greedy --locate 2",
+       "korvelan-cli: The total demand of the data set is 0. There is no demand for a facility to serve.\n"},
+      {kBase + "--problem max-covering --algorithm greedy --locate 7",
+       "korvelan-cli: --locate 7: Invalid number of facilities to locate.  Must have 1 <= X <= 6\n"},
+      {"solve --demand " + Fixture("line6.euc") + " --coverage 1.2.3 --cost-per-mile 1 --problem max-covering",
+       "korvelan-cli: --coverage 1.2.3: Error converting data.\n"},
+      {kBase + "--problem max-covering --algorithm greedy --locate 2 --set Nothing=1",
+       "korvelan-cli: --set Nothing=1: no setting is called Nothing\n"},
+      {kBase + "--problem max-covering --algorithm greedy --locate 2 --set ExcludeDominatedNodes=2",
+       "korvelan-cli: --set ExcludeDominatedNodes=2: Invalid Parameter Value.  Must have 0 <= X <= 1\n"},
+      {kBase + "--problem max-covering --algorithm myopic --locate 2",
+       "korvelan-cli: --algorithm myopic is not offered for --problem max-covering (greedy, greedy-substitution, "
+       "lagrangian)\n"},
+      {kBase + "--frobnicate", "korvelan-cli: unknown option --frobnicate (see korvelan-cli --help)\n"},
+  };
+  for (const Case& c : cases) {
+    const CliResult r = RunCli(c.arguments);
+    EXPECT_EQ(r.exit, 2) << c.arguments;
+    EXPECT_EQ(r.err, c.message) << c.arguments;
+    EXPECT_EQ(r.out, "") << c.arguments;
+  }
+}
+
+TEST(Cli, RunWithoutASolutionExitsWithThree) {
+  const CliResult r = RunCli(kBase + "--problem inventory --locate 1 --json -");
+  if (r.exit == 0) GTEST_SKIP() << "the inventory model is solved in this build";
+  EXPECT_EQ(r.exit, 3) << r.err;
+  EXPECT_NE(r.err.find("korvelan-cli: warning: Fatal Error in execution of algorithm.\n"), std::string::npos);
+  EXPECT_EQ(JsonField(r.out, "status"), "\"fatal\"");
+}
+
+TEST(Cli, HelpDescribesEveryOption) {
+  const CliResult r = RunCli("--help");
+  EXPECT_EQ(r.exit, 0);
+  for (const char* text : {"SYNOPSIS", "EXIT STATUS", "--demand FILE", "--set NAME=VALUE", "--json FILE|-",
+                           "--no-dominated-exclusion", "--cover-fraction F"})
+    EXPECT_NE(r.out.find(text), std::string::npos) << text;
+}

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+
+#include "CoverInstances.h"
+#include "covering/CoverTarget.h"
+#include "covering/SetCover.h"
+#include "solve/SolveModel.h"
+
+using namespace korvelan;
+using namespace korvelan::covertest;
+
+namespace {
+
+// A set-covering run through the solve dispatcher; true when it completed.
+bool RunSetCover(ModelState& m, HeadlessRunHost& host, bool partial) {
+  m.ProblemCode = partial ? '&' : 'S';
+  m.SolutionClass = 2;
+  SolveModel(m, host);
+  return !m.FatalError;
+}
+
+// The same instance with every demand 1: covering K nodes is covering demand K.
+ModelState WithUnitDemands(const ModelState& m) {
+  ModelState unit = m;
+  for (int i = 1; i <= unit.NumDemandNodes; ++i) unit.Node(i).Demand = 1;
+  return unit;
+}
+
+}  // namespace
+
+TEST(SetCover, ReturnsTheFewestSitesCoveringEveryDemandNode) {
+  const struct {
+    unsigned seed;
+    int nodes;
+    int demandNodes;
+    int coverage;
+    bool excludeNode3;
+  } cases[] = {{1, 10, 10, 30, false}, {2, 12, 12, 25, false}, {3, 12, 9, 28, true},
+               {4, 11, 11, 35, false}, {5, 12, 12, 22, true},  {6, 9, 9, 40, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "seed " << c.seed);
+    ModelState m;
+    FillRandomInstance(m, c.seed, {c.nodes, c.demandNodes, 20, c.coverage});
+    if (c.excludeNode3) m.Node(3).SiteStatus = StatusExcluded;
+    const int fewest = FewestSites(m, DemandNodeTotal(m), c.coverage);
+    ASSERT_GT(fewest, 0);
+    HeadlessRunHost host;
+    EXPECT_TRUE(RunSetCover(m, host, false));
+    EXPECT_EQ(m.NumLocated, fewest);
+    EXPECT_EQ(std::popcount(LocatedMask(m)), fewest);
+    EXPECT_EQ(m.FullCoverage, 1);
+    EXPECT_EQ(m.ReportProblemCode, 'S');
+    EXPECT_EQ(m.Node(3).SiteStatus, c.excludeNode3 ? StatusExcluded : StatusAllowed);
+    EXPECT_EQ(m.Node(3).Located && c.excludeNode3, false);
+    EXPECT_TRUE(CoverCountsMatchLocated(m));
+    EXPECT_EQ(CoveredWithin(m, LocatedMask(m), c.coverage), DemandNodeTotal(m));
+  }
+}
+
+TEST(SetCover, PartialTargetsAreMetWithTheFewestSites) {
+  const struct {
+    unsigned seed;
+    char type;
+    double fraction;
+    int nodesToCover;
+  } cases[] = {{7, 'F', 0.6, 0}, {8, 'F', 0.85, 0}, {9, 'N', 0, 7}, {10, 'n', 0, 10}, {11, 'N', 0, 12}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "seed " << c.seed);
+    ModelState m;
+    FillRandomInstance(m, c.seed, {12, 12, 20, 22});
+    m.CoverTypeCode = c.type;
+    m.CoverFraction = c.fraction;
+    m.NodesToCover = c.nodesToCover;
+    const bool byNodes = c.type == 'N' || c.type == 'n';
+    const ModelState truth = byNodes ? WithUnitDemands(m) : m;
+    const Extended target = byNodes ? c.nodesToCover : FractionTarget(DemandNodeTotal(m), c.fraction);
+    const int fewest = FewestSites(truth, target, 22);
+    HeadlessRunHost host;
+    RunSetCover(m, host, true);
+    EXPECT_EQ(m.NumLocated, fewest);
+    EXPECT_GE(CoveredWithin(truth, LocatedMask(m), 22), target);
+    EXPECT_EQ(m.ReportProblemCode, '&');
+    for (int i = 1; i <= m.Numbnodes; ++i) EXPECT_EQ(m.Node(i).Demand, m.Node(i).LoadedDemand);
+  }
+}
+
+TEST(SetCover, TargetsOutOfReachAreRefusedWithTheirMessages) {
+  for (const bool partial : {false, true}) {
+    ModelState m;
+    FillRandomInstance(m, 12, {8, 8, 20, 10});
+    // Node 1 can only be covered by sites within 10 of it; exclude them all.
+    for (uint16_t j : std::vector<uint16_t>(m.Node(1).CoveredByList)) m.Node(j).SiteStatus = StatusExcluded;
+    m.CoverTypeCode = 'N';
+    m.NodesToCover = 8;
+    HeadlessRunHost host;
+    EXPECT_FALSE(RunSetCover(m, host, partial));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].kind, 'I');
+    EXPECT_EQ(host.messages[0].text,
+              partial ? "<<< IMPOSSIBLE TO COVER SUFFICIENT DEMAND WITH ALLOWABLE CANDIDATE SITES >>>"
+                      : "<<< IMPOSSIBLE TO COVER ALL DEMAND WITH ALLOWABLE CANDIDATE SITES >>>");
+    EXPECT_EQ(m.FullCoverage, 0);
+    for (int i = 1; i <= m.Numbnodes; ++i) EXPECT_EQ(m.Node(i).Demand, m.Node(i).LoadedDemand);
+  }
+}
+
+TEST(SetCover, OneGreedyFacilityIsTheAnswer) {
+  ModelState m;
+  FillRandomInstance(m, 13, {6, 6, 20, 200});
+  HeadlessRunHost host;
+  EXPECT_TRUE(RunSetCover(m, host, false));
+  EXPECT_EQ(m.NumLocated, 1);
+  EXPECT_EQ(m.RunBranchNodes, 0);
+}
+
+TEST(CoverTarget, FractionTargetIsWholeAndNeverAboveTheTotal) {
+  const struct {
+    Extended total;
+    double fraction;
+    Extended target;
+  } cases[] = {{30, 0.1, 3}, {100, 0.35, 35}, {7, 0.5, 4}, {10.5L, 1.0, 10.5L}, {10, 1.0, 10}, {3, 0.01, 1}};
+  for (const auto& c : cases) EXPECT_EQ(FractionTarget(c.total, c.fraction), c.target) << c.fraction;
+  EXPECT_EQ(NodeCountTarget(1), 100001);
+  EXPECT_EQ(NodeCountTarget(3), 300006);
+}
+
+TEST(CoverTarget, FractionalTotalDemandCanBeCoveredInFull) {
+  ModelState m;
+  FillRandomInstance(m, 14, {8, 8, 20, 30});
+  m.Node(2).Demand = m.Node(2).LoadedDemand = 2.5L;
+  m.CoverTypeCode = 'F';
+  m.CoverFraction = 1.0;
+  HeadlessRunHost host;
+  EXPECT_TRUE(RunSetCover(m, host, true));
+  EXPECT_EQ(m.NumLocated, FewestSites(m, DemandNodeTotal(m), 30));
+  EXPECT_TRUE(host.messages.empty());
+}
