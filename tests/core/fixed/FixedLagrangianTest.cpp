@@ -155,7 +155,7 @@ TEST(FixedLagrangian, AllCostsZero) {
   LoadInstance(m, {241, 6, 6, 1, 0, -1, 0});
   for (int i = 1; i <= m.Numbnodes; ++i)
     for (int j = 1; j <= m.Numbnodes; ++j) m.DistanceMatrix.at(i, j) = 0;
-  testing::BuildNearestOrder(m);
+  BuildNearestOrder(m);
   HeadlessRunHost host;
   ASSERT_TRUE(Solve(m, host, -1));
   EXPECT_EQ(m.RunUpperBound, 0);

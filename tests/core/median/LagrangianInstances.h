@@ -6,9 +6,9 @@
 #include <random>
 #include <vector>
 
+#include "data/Distances.h"
 #include "model/CoverageLists.h"
 #include "model/ModelState.h"
-#include "solve/QuickSortIndex.h"
 #include "solve/RunHost.h"
 
 namespace korvelan::testing {
@@ -22,17 +22,6 @@ struct InstanceSpec {
   int coverage = -1;       // coverage distance in whole units; -1 not set
   int statusPattern = 0;   // 0 none; otherwise a few required and excluded sites
 };
-
-// NearestOrder rows as the loader builds them: the index quicksort on extended keys.
-inline void BuildNearestOrder(ModelState& m) {
-  std::vector<Extended> keys(NodeSlots);
-  std::vector<int32_t> index(NodeSlots);
-  for (int i = 1; i <= m.Numbnodes; ++i) {
-    for (int j = 1; j <= m.Numbnodes; ++j) keys[j] = m.DistanceMatrix.at(i, j);
-    QuickSortIndex(1, m.Numbnodes, keys.data(), index.data());
-    for (int k = 1; k <= m.Numbnodes; ++k) m.NearestOrder.at(i, k) = index[k];
-  }
-}
 
 // Random points on a 60 x 60 grid, whole Euclidean distances, whole demands 1..9,
 // cost per mile 1.
