@@ -1,11 +1,31 @@
 #include <QApplication>
-#include <QLabel>
 
-// The desktop program: one ModelState, the forms, the event loop.
+#include "model/ModelState.h"
+#include "shell/Dialogs.h"
+#include "shell/MainUnit.h"
+#include "solve/SolveWindows.h"
+
+using namespace korvelan;
+using namespace korvelan::app;
+
+// The desktop program: one ModelState, every window created once, the event loop.
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("KORVELAN");
-  QLabel placeholder("KORVELAN");
-  placeholder.show();
+  QApplication::setApplicationDisplayName("KORVELAN");
+  // The menu hides itself while another window has the work; the program ends
+  // only when the analyst confirms the exit.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  ModelState model;
+  QtDialogs dialogs;
+  TKorvelanMain menu(model, dialogs);
+  dialogs.SetParent(&menu);
+  SolveWindows solve(model, dialogs);
+  menu.SetListWindows(&solve.messages, &solve.errors);
+  QObject::connect(&menu, &TKorvelanMain::exitConfirmed, &app, &QApplication::quit);
+
+  menu.show();
+  menu.StartSplash();
   return QApplication::exec();
 }

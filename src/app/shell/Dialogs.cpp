@@ -6,6 +6,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "shell/Printing.h"
+
 namespace korvelan::app {
 
 QString MessageText(const QString& text) {
@@ -13,6 +15,14 @@ QString MessageText(const QString& text) {
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return shown;
+}
+
+QString QtFileFilter(const QString& filter) {
+  if (!filter.contains(QLatin1Char('|'))) return filter;
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList entries;
+  for (int k = 0; k + 1 < parts.size(); k += 2) entries << parts[k] + " (" + parts[k + 1] + ")";
+  return entries.join(";;");
 }
 
 void QtDialogs::Warning(const QString& text) { QMessageBox::warning(parent_, "KORVELAN", MessageText(text)); }
@@ -30,7 +40,7 @@ bool QtDialogs::Confirm(const QString& text) {
 
 QString QtDialogs::OpenFile(const QString& title, const QString& filter) {
   for (;;) {
-    const QString name = QFileDialog::getOpenFileName(parent_, title, QString(), filter);
+    const QString name = QFileDialog::getOpenFileName(parent_, title, QString(), QtFileFilter(filter));
     if (name.isEmpty() || QFileInfo::exists(name)) return name;
     Error("File [" + name + "] does not exist... Try again.");
   }
@@ -38,10 +48,12 @@ QString QtDialogs::OpenFile(const QString& title, const QString& filter) {
 
 QString QtDialogs::SaveFile(const QString& title, const QString& filter, const QString& defaultSuffix) {
   for (;;) {
-    QFileDialog dialog(parent_, title, QString(), filter);
+    QFileDialog dialog(parent_, title, QString(), QtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setDefaultSuffix(defaultSuffix);
+    QString suffix = defaultSuffix;  // given as "ext", ".ext" or "*.ext"
+    while (suffix.startsWith('*') || suffix.startsWith('.')) suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString name = dialog.selectedFiles().first();
     if (!QFileInfo::exists(name)) return name;
@@ -50,8 +62,7 @@ QString QtDialogs::SaveFile(const QString& title, const QString& filter, const Q
 }
 
 bool QtDialogs::PrinterSetup() {
-  QPrinter printer;
-  QPrintDialog dialog(&printer, parent_);
+  QPrintDialog dialog(&SharedPrinter(), parent_);
   return dialog.exec() == QDialog::Accepted;
 }
 
@@ -70,7 +81,8 @@ QString ScriptedDialogs::OpenFile(const QString&, const QString&) {
   return name;
 }
 
-QString ScriptedDialogs::SaveFile(const QString&, const QString&, const QString&) {
+QString ScriptedDialogs::SaveFile(const QString& title, const QString&, const QString&) {
+  saveTitles.push_back(title);
   if (saveFiles.empty()) return {};
   QString name = saveFiles.front();
   saveFiles.pop_front();

@@ -29,9 +29,16 @@ class Dialogs {
 // Message texts are written with "\r" as the line break; a message box shows "\n".
 QString MessageText(const QString& text);
 
+// File filters are written as "Description|*.ext|Description|*.*"; a file dialog
+// wants "Description (*.ext);;Description (*.*)". A filter already in that form
+// (no "|") is passed through.
+QString QtFileFilter(const QString& filter);
+
 class QtDialogs : public Dialogs {
  public:
   explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+  // The window the message boxes and file dialogs are centred on.
+  void SetParent(QWidget* parent) { parent_ = parent; }
   void Warning(const QString& text) override;
   void Information(const QString& text) override;
   void Error(const QString& text) override;
@@ -56,6 +63,8 @@ class ScriptedDialogs : public Dialogs {
   std::deque<QString> openFiles;  // open dialogs in turn; cancelled when empty
   std::deque<QString> saveFiles;  // save dialogs in turn; cancelled when empty
   bool printerAccepted = false;
+  int printerSetups = 0;  // printer set-up dialogs opened
+  QStringList saveTitles;  // titles of the save dialogs asked, in turn
 
   void Warning(const QString& text) override { shown.push_back({'W', text}); }
   void Information(const QString& text) override { shown.push_back({'I', text}); }
@@ -63,7 +72,10 @@ class ScriptedDialogs : public Dialogs {
   bool Confirm(const QString& text) override;
   QString OpenFile(const QString& title, const QString& filter) override;
   QString SaveFile(const QString& title, const QString& filter, const QString& defaultSuffix) override;
-  bool PrinterSetup() override { return printerAccepted; }
+  bool PrinterSetup() override {
+    ++printerSetups;
+    return printerAccepted;
+  }
 };
 
 }  // namespace korvelan::app

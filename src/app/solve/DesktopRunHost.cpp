@@ -1,0 +1,50 @@
+#include "solve/DesktopRunHost.h"
+
+#include <QApplication>
+
+#include "shell/Dialogs.h"
+#include "shell/LineListWindow.h"
+#include "solve/Clock.h"
+#include "solve/Delay.h"
+#include "solve/TSHeuristicProgressForm.h"
+#include "solve/TSShowLag.h"
+
+namespace korvelan::app {
+
+DesktopRunHost::DesktopRunHost(Windows windows, Dialogs& dialogs) : windows_(windows), dialogs_(dialogs) {}
+
+void DesktopRunHost::AddProgressLines(const std::vector<std::string>& lines) {
+  windows_.heuristic->AddLines(lines);
+  Delay(0, 100);
+}
+
+void DesktopRunHost::ShowLagProgress(bool visible) {
+  if (visible) {
+    windows_.lagrangian->show();
+    windows_.lagrangian->raise();
+  } else {
+    windows_.lagrangian->hide();
+  }
+}
+
+void DesktopRunHost::RefreshLagProgress() { windows_.lagrangian->Refresh(); }
+
+void DesktopRunHost::AddMessageLine(const std::string& line) { windows_.messages->AddLine(line); }
+
+void DesktopRunHost::AddErrorLine(const std::string& line) { windows_.errors->AddLine(line); }
+
+void DesktopRunHost::Delay(int seconds, int milliseconds) { app::Delay(seconds, milliseconds); }
+
+void DesktopRunHost::Warning(const std::string& text) { dialogs_.Warning(QString::fromStdString(text)); }
+
+void DesktopRunHost::Information(const std::string& text) { dialogs_.Information(QString::fromStdString(text)); }
+
+void DesktopRunHost::Error(const std::string& text) { dialogs_.Error(QString::fromStdString(text)); }
+
+bool DesktopRunHost::Confirm(const std::string& text) { return dialogs_.Confirm(QString::fromStdString(text)); }
+
+void DesktopRunHost::Beep() { QApplication::beep(); }
+
+double DesktopRunHost::ClockSeconds() { return WallClockSeconds(); }
+
+}  // namespace korvelan::app

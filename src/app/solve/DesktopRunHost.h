@@ -1,0 +1,43 @@
+#pragma once
+#include "solve/RunHost.h"
+
+namespace korvelan::app {
+
+class Dialogs;
+class TErrorForm;
+class THeuristicProgressForm;
+class TLagProgForm;
+class TMessageForm;
+
+// The RunHost of the desktop program: progress lines go to the heuristic
+// progress window, the Lagrangian values to its progress window, notes to the
+// message and error lists; pauses serve window events so the abort buttons work.
+class DesktopRunHost : public RunHost {
+ public:
+  struct Windows {
+    THeuristicProgressForm* heuristic;
+    TLagProgForm* lagrangian;
+    TMessageForm* messages;
+    TErrorForm* errors;
+  };
+  DesktopRunHost(Windows windows, Dialogs& dialogs);
+
+  void AddProgressLines(const std::vector<std::string>& lines) override;
+  void ShowLagProgress(bool visible) override;
+  void RefreshLagProgress() override;
+  void AddMessageLine(const std::string& line) override;
+  void AddErrorLine(const std::string& line) override;
+  void Delay(int seconds, int milliseconds) override;
+  void Warning(const std::string& text) override;
+  void Information(const std::string& text) override;
+  void Error(const std::string& text) override;
+  bool Confirm(const std::string& text) override;
+  void Beep() override;
+  double ClockSeconds() override;
+
+ private:
+  Windows windows_;
+  Dialogs& dialogs_;
+};
+
+}  // namespace korvelan::app

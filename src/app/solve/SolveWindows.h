@@ -1,0 +1,30 @@
+#pragma once
+#include <memory>
+
+#include "model/ModelState.h"
+#include "shell/LineListWindow.h"
+#include "shell/TsRunning.h"
+#include "solve/DesktopRunHost.h"
+#include "solve/TSHeuristicProgressForm.h"
+#include "solve/TSShowLag.h"
+
+namespace korvelan::app {
+
+class Dialogs;
+
+// The windows a run uses, created once at start and kept for the whole program,
+// with the RunHost that drives them. The run and tradeoff forms show and hide
+// them; the solvers reach them through `host`.
+struct SolveWindows {
+  SolveWindows(ModelState& model, Dialogs& dialogs)
+      : heuristic(model), lagrangian(model), host({&heuristic, &lagrangian, &messages, &errors}, dialogs) {}
+
+  THeuristicProgressForm heuristic;
+  TLagProgForm lagrangian;
+  TRunning running;
+  TMessageForm messages;
+  TErrorForm errors;
+  DesktopRunHost host;
+};
+
+}  // namespace korvelan::app

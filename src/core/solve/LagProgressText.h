@@ -1,0 +1,57 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "model/ModelState.h"
+
+namespace korvelan {
+
+// Everything the Lagrangian progress window shows, worked out from the values
+// the Lagrangian procedures publish in the model. The window only copies these
+// texts and flags into its controls.
+
+struct LagProgressField {
+  std::string caption;
+  std::string value;
+  bool visible = true;
+  bool bold = false;
+};
+
+struct LagProgressView {
+  bool abortVisible = false;  // with branch and bound on
+  bool abortEnabled = false;  // once the tree has left its root
+  std::vector<std::string> statusLines;
+  bool countsVisible = false;
+  std::string inText, outText, unknownText;
+
+  LagProgressField locations, iterations, branchNodes, lagIterations, level;
+  LagProgressField coverageDistance, target, bestLagUpper, lagLower;
+  LagProgressField upperBound, lowerBound, percent, percentLagUB, alpha, failures, stepSize, weight;
+  // What the covering step size aims at: "Lagrange LB" or "Lower Bound" (covering codes only).
+  std::string stepBasisText;
+  bool stepBasisVisible = false;
+  std::string exchangeText;
+
+  bool gaugeVisible = false;
+  int gaugePercent = 0;
+  std::string elapsedText;
+};
+
+// The site statuses as the window lists them: "-" excluded, "0" allowed, "+"
+// required, 20 per line with "|" after the 10th, each line led by the number of
+// nodes before it (right-aligned in 4) and two blanks.
+std::vector<std::string> StatusListLines(const ModelState& m);
+
+// Share of the branch-and-bound tree already explored, in percent: 100 times the
+// sum of 2^-k over the marks k = 1, 2, ... of the branch path that are "+". The
+// blanks that group the marks in tens are not marks.
+double ExploredPercent(const std::string& branchPath);
+
+// True for the codes of the covering and center family.
+bool IsCoveringCode(char code);
+
+// lagrangianLowerBound: the covering step size aims at the Lagrangian lower bound
+// rather than the best lower bound. now: the clock at this refresh, in seconds.
+LagProgressView BuildLagProgressView(const ModelState& m, bool lagrangianLowerBound, double now);
+
+}  // namespace korvelan
