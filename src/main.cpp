@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "data/LoadData.h"
 #include "model/ModelState.h"
 #include "shell/Dialogs.h"
 #include "shell/MainUnit.h"
@@ -23,6 +24,14 @@ int main(int argc, char** argv) {
   dialogs.SetParent(&menu);
   SolveWindows solve(model, dialogs);
   menu.SetListWindows(&solve.messages, &solve.errors);
+
+  TLoadDataForm loadForm(model, dialogs);
+  QObject::connect(&loadForm, &TLoadDataForm::formOpened, &menu, &TKorvelanMain::ClearBorder);
+  QObject::connect(&loadForm, &TLoadDataForm::finished, &menu, &TKorvelanMain::LoadFormFinished);
+
+  TKorvelanMain::Steps steps;
+  steps.loadData = [&] { loadForm.show(); };
+  menu.SetSteps(steps);
   QObject::connect(&menu, &TKorvelanMain::exitConfirmed, &app, &QApplication::quit);
 
   menu.show();

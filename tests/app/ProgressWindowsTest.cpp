@@ -32,6 +32,7 @@ class ProgressWindowsTest : public QObject {
   void lagRefreshShowsThePublishedValues();
   void lagTimerRunsWhileShown();
   void hostRoutesLinesAndMessages();
+  void hostDrivesTheExchangeGauges();
 };
 
 void ProgressWindowsTest::captions() {
@@ -130,9 +131,9 @@ void ProgressWindowsTest::lagRefreshShowsThePublishedValues() {
   QCOMPARE(ValueOf(form, "Weight for D>Dc"), QString("<hidden>"));
   QCOMPARE(form.StatusBox->count(), 1);
   QCOMPARE(form.StatusBox->item(0)->text(), QString("   0  0+00-00000|00"));
-  QCOMPARE(form.InLabel->text(), QString("1 In"));
-  QCOMPARE(form.OutLabel->text(), QString("1 Out"));
-  QCOMPARE(form.UnknownLabel->text(), QString("10 Unknown"));
+  QCOMPARE(form.InCountLabel->text(), QString("1 In"));
+  QCOMPARE(form.OutCountLabel->text(), QString("1 Out"));
+  QCOMPARE(form.UnknownCountLabel->text(), QString("10 Unknown"));
   QCOMPARE(form.Gauge->value(), 62);  // 62.5 % explored, rounded half to even
   QVERIFY(model.RunEnd > 0);
   QCOMPARE(form.ExchangeLabel->text(), QString("EXCHANGE ON"));
@@ -178,6 +179,27 @@ void ProgressWindowsTest::hostRoutesLinesAndMessages() {
   host.ShowLagProgress(false);
   QVERIFY(!w.lagrangian.isVisible());
   QCOMPARE(MessageText("a\rb"), QString("a\nb"));
+}
+
+void ProgressWindowsTest::hostDrivesTheExchangeGauges() {
+  ModelState model;
+  ScriptedDialogs dialogs;
+  SolveWindows w(model, dialogs);
+  w.lagrangian.show();
+  QVERIFY(!w.lagrangian.ExchangePanel->isVisible());
+  w.host.ShowExchangeGauges(true);
+  QVERIFY(w.lagrangian.ExchangePanel->isVisible());
+  QCOMPARE(w.lagrangian.ObjectiveValueLabel->text(), QString("Dec=0.0"));
+  QCOMPARE(w.lagrangian.TotalObjectiveLabel->text(), QString("Tot=0.0"));
+  w.host.SetCandidateOutGauge(40);
+  w.host.SetCandidateInGauge(75);
+  w.host.SetExchangeLabels("Dec=12.5", "Tot=30.0");
+  QCOMPARE(w.lagrangian.CandOutGauge->value(), 40);
+  QCOMPARE(w.lagrangian.CandInGauge->value(), 75);
+  QCOMPARE(w.lagrangian.ObjectiveValueLabel->text(), QString("Dec=12.5"));
+  QCOMPARE(w.lagrangian.TotalObjectiveLabel->text(), QString("Tot=30.0"));
+  w.host.ShowExchangeGauges(false);
+  QVERIFY(!w.lagrangian.ExchangePanel->isVisible());
 }
 
 QTEST_MAIN(ProgressWindowsTest)

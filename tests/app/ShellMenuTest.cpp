@@ -85,6 +85,8 @@ class ShellMenuTest : public QObject {
   void splashEndsByTimerOrByLoad();
   void aboutWindowRoundTrip();
   void printSetupOpensTheDialog();
+  void borderQuestionReadsTheFileAndAsksAgainOnlyWhenTold();
+  void borderDialogCancelledOrUnreadableLeavesNoBorder();
   void missingStepStaysDisabled();
 };
 
@@ -433,6 +435,59 @@ void ShellMenuTest::printSetupOpensTheDialog() {
   Harness h;
   QTest::mouseClick(h.menu.Button(B::PrintSetter), Qt::LeftButton);
   QCOMPARE(h.dialogs.printerSetups, 1);
+}
+
+void ShellMenuTest::borderQuestionReadsTheFileAndAsksAgainOnlyWhenTold() {
+  Harness h;
+  h.model.DemandFileName = "/data/cities.euc";
+  h.dialogs.answers = {true, false};
+  h.dialogs.openFiles = {KORVELAN_FIXTURES "/shell/region.brd"};
+  h.menu.MapResultsClick();
+  QCOMPARE(h.dialogs.shown.size(), 2);
+  QCOMPARE(h.dialogs.shown[0].text, QString("Main File Name is /data/cities.euc\rDo you want to read a border file?"));
+  QCOMPARE(h.dialogs.shown[1].text, QString("Should I ask again with this dataset?"));
+  const BorderState& border = h.menu.Border();
+  QCOMPARE(int(border.points.size()), 3);
+  QCOMPARE(border.points[0].x, 10.0);  // the file's last point comes first
+  QCOMPARE(border.points[0].y, 5.0);
+  QCOMPARE(border.points[2].x, 0.0);
+  QCOMPARE(border.declaredCount.value_or(-1), 3LL);
+  QCOMPARE(h.opened, QStringList{"map"});
+  QVERIFY(!h.menu.isVisible());
+  // Told not to ask again: the next visit to the map asks nothing and keeps the border.
+  h.menu.MapResultsClick();
+  QCOMPARE(h.dialogs.shown.size(), 2);
+  QCOMPARE(int(h.menu.Border().points.size()), 3);
+  // Opening the load form forgets the border and asks again.
+  h.menu.ClearBorder();
+  QVERIFY(h.menu.Border().points.empty());
+  h.dialogs.answers = {false, true};
+  h.menu.MapResultsClick();
+  QCOMPARE(h.dialogs.shown.size(), 4);
+  h.menu.MapResultsClick();
+  QCOMPARE(h.dialogs.shown.size(), 6);
+}
+
+void ShellMenuTest::borderDialogCancelledOrUnreadableLeavesNoBorder() {
+  Harness h;
+  h.dialogs.answers = {true, true};
+  h.dialogs.openFiles = {KORVELAN_FIXTURES "/shell/region.brd"};
+  h.menu.AskForBorder();
+  QCOMPARE(int(h.menu.Border().points.size()), 3);
+  h.dialogs.answers = {true, true};  // the dialog is cancelled this time
+  h.menu.AskForBorder();
+  QVERIFY(h.menu.Border().points.empty());
+  QTemporaryDir dir;
+  const QString bad = dir.filePath("bad.brd");
+  QFile file(bad);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("1.5 2.5\nabc 3\n");
+  file.close();
+  h.dialogs.answers = {true, true};
+  h.dialogs.openFiles = {bad};
+  h.menu.AskForBorder();
+  QVERIFY(h.menu.Border().points.empty());
+  QCOMPARE(h.dialogs.shown[h.dialogs.shown.size() - 2].kind, 'E');
 }
 
 void ShellMenuTest::missingStepStaysDisabled() {

@@ -196,6 +196,8 @@ void TKorvelanMain::LoadFormFinished(bool dataLoaded) {
 // ---- splash ----
 
 void TKorvelanMain::StartSplash() {
+  about_->adjustSize();
+  about_->move(frameGeometry().center() - about_->rect().center());
   about_->ShowAsSplash();
   splashTimer_->start();
 }
@@ -261,6 +263,7 @@ void TKorvelanMain::TradeoffCurvesClick() {
 void TKorvelanMain::DisplayResultsClick() { HandOver(steps_.displayResults); }
 
 void TKorvelanMain::MapResultsClick() {
+  AskForBorder();
   HandOver(steps_.mapResults);
 }
 

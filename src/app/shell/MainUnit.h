@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 
+#include "data/BorderFile.h"
 #include "model/ModelState.h"
 #include "shell/MenuStates.h"
 
@@ -59,12 +60,19 @@ class TKorvelanMain : public QWidget {
   bool SplashRunning() const;
   TAboutBox* AboutBox() const { return about_; }
 
+  // The region border the map draws, read when the analyst answers the border question.
+  const BorderState& Border() const { return border_; }
+  // Asked by "&Map Results" and by a click on a covering-median tradeoff graph.
+  void AskForBorder();
+
   MenuBackground* KVEBackground;
   QLabel* HintLabel;
 
  public slots:
   // The load form finished: with a data set loaded or cancelled.
   void LoadFormFinished(bool dataLoaded);
+  // The load form opened: the border is emptied and the question will be asked again.
+  void ClearBorder();
 
   void LoadDataClick();
   void SetParametersClick();
@@ -92,6 +100,7 @@ class TKorvelanMain : public QWidget {
   Dialogs& dialogs_;
   Steps steps_;
   MenuState state_;
+  BorderState border_;
   std::array<QPushButton*, MenuButtonCount> buttons_{};
   QStackedWidget* workArea_ = nullptr;
   TAboutBox* about_;
@@ -113,6 +122,7 @@ class TKorvelanMain : public QWidget {
   void CheckWeightingConstant();
   void HandOver(const std::function<void()>& open);
   void BackgroundClick();
+  void ReadBorder();
 };
 
 }  // namespace korvelan::app

@@ -1,6 +1,7 @@
 #include "solve/DesktopRunHost.h"
 
 #include <QApplication>
+#include <QProgressBar>
 
 #include "shell/Dialogs.h"
 #include "shell/LineListWindow.h"
@@ -44,6 +45,16 @@ void DesktopRunHost::Error(const std::string& text) { dialogs_.Error(QString::fr
 bool DesktopRunHost::Confirm(const std::string& text) { return dialogs_.Confirm(QString::fromStdString(text)); }
 
 void DesktopRunHost::Beep() { QApplication::beep(); }
+
+void DesktopRunHost::ShowExchangeGauges(bool visible) { windows_.lagrangian->ShowExchangeGauges(visible); }
+
+void DesktopRunHost::SetCandidateOutGauge(int percent) { windows_.lagrangian->CandOutGauge->setValue(percent); }
+
+void DesktopRunHost::SetCandidateInGauge(int percent) { windows_.lagrangian->CandInGauge->setValue(percent); }
+
+void DesktopRunHost::SetExchangeLabels(const std::string& decrease, const std::string& total) {
+  windows_.lagrangian->SetExchangeLabels(QString::fromStdString(decrease), QString::fromStdString(total));
+}
 
 double DesktopRunHost::ClockSeconds() { return WallClockSeconds(); }
 

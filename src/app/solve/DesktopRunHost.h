@@ -33,6 +33,10 @@ class DesktopRunHost : public RunHost {
   void Error(const std::string& text) override;
   bool Confirm(const std::string& text) override;
   void Beep() override;
+  void ShowExchangeGauges(bool visible) override;
+  void SetCandidateOutGauge(int percent) override;
+  void SetCandidateInGauge(int percent) override;
+  void SetExchangeLabels(const std::string& decrease, const std::string& total) override;
   double ClockSeconds() override;
 
  private:

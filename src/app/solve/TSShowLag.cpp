@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -68,6 +69,7 @@ TLagProgForm::TLagProgForm(ModelState& model, QWidget* parent) : QWidget(parent,
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
   layout->addLayout(notes);
+  layout->addWidget(BuildExchangePanel());
   layout->addWidget(BuildStatusPanel(), 1);
   layout->addLayout(progress);
   layout->addWidget(AbortButton);
@@ -95,11 +97,11 @@ QWidget* TLagProgForm::BuildStatusPanel() {
   StatusBox = new QListWidget(box);
   StatusBox->setObjectName("StatusBox");
   StatusBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  InLabel = new QLabel(box);
-  OutLabel = new QLabel(box);
-  UnknownLabel = new QLabel(box);
+  InCountLabel = new QLabel(box);
+  OutCountLabel = new QLabel(box);
+  UnknownCountLabel = new QLabel(box);
   auto* counts = new QHBoxLayout;
-  for (QLabel* label : {InLabel, OutLabel, UnknownLabel}) counts->addWidget(label);
+  for (QLabel* label : {InCountLabel, OutCountLabel, UnknownCountLabel}) counts->addWidget(label);
   counts->addStretch();
   auto* layout = new QVBoxLayout(box);
   layout->addWidget(StatusBox);
@@ -107,9 +109,48 @@ QWidget* TLagProgForm::BuildStatusPanel() {
   return box;
 }
 
+QWidget* TLagProgForm::BuildExchangePanel() {
+  ExchangePanel = new QGroupBox("Exchange Search", this);
+  ExchangePanel->setObjectName("ExchangePanel");
+  OutLabel = new QLabel("Open Site Out", ExchangePanel);
+  InLabel = new QLabel("Candidate In", ExchangePanel);
+  CandOutGauge = new QProgressBar(ExchangePanel);
+  CandOutGauge->setObjectName("CandOutGauge");
+  CandInGauge = new QProgressBar(ExchangePanel);
+  CandInGauge->setObjectName("CandInGauge");
+  ObjectiveValueLabel = new QLabel(ExchangePanel);
+  ObjectiveValueLabel->setObjectName("ObjectiveValueLabel");
+  TotalObjectiveLabel = new QLabel(ExchangePanel);
+  TotalObjectiveLabel->setObjectName("TotalObjectiveLabel");
+  auto* grid = new QGridLayout(ExchangePanel);
+  grid->addWidget(OutLabel, 0, 0);
+  grid->addWidget(CandOutGauge, 0, 1);
+  grid->addWidget(ObjectiveValueLabel, 0, 2);
+  grid->addWidget(InLabel, 1, 0);
+  grid->addWidget(CandInGauge, 1, 1);
+  grid->addWidget(TotalObjectiveLabel, 1, 2);
+  grid->setColumnStretch(1, 1);
+  ExchangePanel->hide();
+  return ExchangePanel;
+}
+
+void TLagProgForm::ShowExchangeGauges(bool visible) {
+  if (visible) {
+    CandOutGauge->setValue(0);
+    CandInGauge->setValue(0);
+    SetExchangeLabels("Dec=0.0", "Tot=0.0");
+  }
+  ExchangePanel->setVisible(visible);
+}
+
+void TLagProgForm::SetExchangeLabels(const QString& decrease, const QString& total) {
+  ObjectiveValueLabel->setText(decrease);
+  TotalObjectiveLabel->setText(total);
+}
+
 void TLagProgForm::ClearShownValues() {
   for (const FieldLabels& f : fields_) f.value->clear();
-  for (QLabel* label : {InLabel, OutLabel, UnknownLabel, ElapsedLabel}) label->clear();
+  for (QLabel* label : {InCountLabel, OutCountLabel, UnknownCountLabel, ElapsedLabel}) label->clear();
   StatusBox->clear();
   Gauge->setValue(0);
 }
@@ -119,6 +160,7 @@ void TLagProgForm::showEvent(QShowEvent* event) {
   // The captions and which fields exist follow the model being solved.
   Show(BuildLagProgressView(model_, model_.Covering.LBinStepsize == 'L', WallClockSeconds()));
   ClearShownValues();
+  ExchangePanel->hide();
   Gauge->setVisible(true);
   ElapsedLabel->setVisible(true);
   RefreshTimer->start();
@@ -152,10 +194,10 @@ void TLagProgForm::Show(const LagProgressView& view) {
   }
   AbortButton->setVisible(view.abortVisible);
   AbortButton->setEnabled(view.abortEnabled);
-  InLabel->setText(QString::fromStdString(view.inText));
-  OutLabel->setText(QString::fromStdString(view.outText));
-  UnknownLabel->setText(QString::fromStdString(view.unknownText));
-  for (QLabel* label : {InLabel, OutLabel, UnknownLabel}) label->setVisible(view.countsVisible);
+  InCountLabel->setText(QString::fromStdString(view.inText));
+  OutCountLabel->setText(QString::fromStdString(view.outText));
+  UnknownCountLabel->setText(QString::fromStdString(view.unknownText));
+  for (QLabel* label : {InCountLabel, OutCountLabel, UnknownCountLabel}) label->setVisible(view.countsVisible);
   StatusBox->clear();
   for (const std::string& line : view.statusLines) StatusBox->addItem(QString::fromStdString(line));
   StepBasisLabel->setText(QString::fromStdString(view.stepBasisText));

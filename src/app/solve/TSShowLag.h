@@ -25,6 +25,17 @@ class TLagProgForm : public QWidget {
   // Reads the published values into the window, then pauses RefreshPause ms.
   void Refresh();
 
+  // The exchange search's candidate gauges and its decrease labels.
+  void ShowExchangeGauges(bool visible);
+  void SetExchangeLabels(const QString& decrease, const QString& total);
+  QWidget* ExchangePanel;
+  QProgressBar* CandOutGauge;
+  QProgressBar* CandInGauge;
+  QLabel* OutLabel;
+  QLabel* InLabel;
+  QLabel* ObjectiveValueLabel;
+  QLabel* TotalObjectiveLabel;
+
   QListWidget* StatusBox;
   QProgressBar* Gauge;
   QLabel* ElapsedLabel;
@@ -38,9 +49,9 @@ class TLagProgForm : public QWidget {
     QLabel* value;
   };
   const std::vector<FieldLabels>& Fields() const { return fields_; }
-  QLabel* InLabel;
-  QLabel* OutLabel;
-  QLabel* UnknownLabel;
+  QLabel* InCountLabel;
+  QLabel* OutCountLabel;
+  QLabel* UnknownCountLabel;
   QLabel* StepBasisLabel;
   QLabel* ExchangeLabel;
 
@@ -57,6 +68,7 @@ class TLagProgForm : public QWidget {
   void Show(const LagProgressView& view);
   QWidget* BuildFieldColumn(const std::vector<LagProgressField LagProgressView::*>& members);
   QWidget* BuildStatusPanel();
+  QWidget* BuildExchangePanel();
 };
 
 }  // namespace korvelan::app

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "covering/BranchPath.h"
 #include "solve/Clock.h"
 #include "solve/TextFormat.h"
 
@@ -103,16 +104,6 @@ std::vector<std::string> StatusListLines(const ModelState& m) {
     if (column == 19 || n == m.Numbnodes) lines.push_back(line);
   }
   return lines;
-}
-
-double ExploredPercent(const std::string& branchPath) {
-  double share = 0, weight = 1;
-  for (char mark : branchPath) {
-    if (mark == ' ') continue;
-    weight /= 2;
-    if (mark == '+') share += weight;
-  }
-  return 100 * share;
 }
 
 bool IsCoveringCode(char code) { return CodeIn(code, "%&CPS"); }

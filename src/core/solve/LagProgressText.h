@@ -42,11 +42,6 @@ struct LagProgressView {
 // nodes before it (right-aligned in 4) and two blanks.
 std::vector<std::string> StatusListLines(const ModelState& m);
 
-// Share of the branch-and-bound tree already explored, in percent: 100 times the
-// sum of 2^-k over the marks k = 1, 2, ... of the branch path that are "+". The
-// blanks that group the marks in tens are not marks.
-double ExploredPercent(const std::string& branchPath);
-
 // True for the codes of the covering and center family.
 bool IsCoveringCode(char code);
 

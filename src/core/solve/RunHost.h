@@ -40,6 +40,15 @@ class RunHost {
 
   virtual void Beep() = 0;
 
+  // Candidate gauges of the Lagrangian progress window, shown while an exchange
+  // search runs: CandOutGauge (open sites tried) and CandInGauge (candidates tried),
+  // 0..100, and the two labels that show the last decrease ("Dec=...") and the
+  // total decrease ("Tot=..."). A host without such a window ignores them.
+  virtual void ShowExchangeGauges(bool /*visible*/) {}
+  virtual void SetCandidateOutGauge(int /*percent*/) {}
+  virtual void SetCandidateInGauge(int /*percent*/) {}
+  virtual void SetExchangeLabels(const std::string& /*decrease*/, const std::string& /*total*/) {}
+
   // Time of day in seconds with milliseconds.
   virtual double ClockSeconds() = 0;
 };

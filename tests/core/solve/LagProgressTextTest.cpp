@@ -27,13 +27,6 @@ TEST(LagProgressText, StatusListLinesGroupTwentyWithABarAfterTheTenth) {
   EXPECT_TRUE(StatusListLines(ModelState{}).empty());
 }
 
-TEST(LagProgressText, ExploredPercentFromTheBranchPath) {
-  struct Case { const char* path; double percent; };
-  const Case cases[] = {{"", 0},      {"-", 0},      {"+", 50},          {"-+", 25},  {"+-", 50},
-                        {"++", 75},   {"--+", 12.5}, {"---------- +", 100.0 / 2048}};
-  for (const Case& c : cases) EXPECT_DOUBLE_EQ(ExploredPercent(c.path), c.percent) << c.path;
-}
-
 TEST(LagProgressText, CountsAbortAndCounters) {
   ModelState m = WithStatuses("+--00");
   m.ReportProblemCode = 'C';
