@@ -1,12 +1,13 @@
 #include "fixed/FixedBranchAndBound.h"
-#include "solve/Evaluation.h"
 #include "solve/SolveModel.h"
 
 namespace korvelan {
 
 // 'F' with the Lagrangian: the branch-and-bound run over the number to locate
-// FixedNumberToLocate (-1 optimises it). The step runs once; a run that recorded no
-// feasible solution fails with every SiteStatus put back.
+// FixedNumberToLocate (-1 optimises it); the best solution is installed with
+// NumberToLocate counting its sites. The step runs once; a run that recorded no
+// feasible solution fails with every SiteStatus put back. The fixed-charge branch
+// then assigns every demand node to its nearest open site.
 bool SolveFixedLagrangian(ModelState& m, RunHost& host) {
   PrepareLagrangianRun(m);
   FixedSearch search;
@@ -29,8 +30,6 @@ bool SolveFixedLagrangian(ModelState& m, RunHost& host) {
   m.RunLowerBound = bound;
   m.RunUpperBound = incumbent;
   m.TradeoffExists = 0;
-  m.DemandWeightedDistance = AssignToNearest(m);
-  m.NumLocated = m.NumberToLocate;
   return true;
 }
 
