@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "covering/BranchPath.h"
 
 namespace korvelan {
 namespace {
@@ -65,38 +64,16 @@ bool MayBranch(const ModelState& m, uint16_t level, int target, Extended incumbe
   return m.ForcedCount + m.ExcludedCount < m.Numbnodes;
 }
 
-Extended VisitChild(TreeRun& run, uint16_t level, Extended bound) {
-  int count = 0;
-  run.m.AtRootNode = 0;
-  Node(run, level, count, bound);
-  return bound;
-}
-
 void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
-  ModelState& m = run.m;
-  BranchMark mark(m.BranchPath, level);
-  const StatusSnapshot saved(m);
-
-  m.Node(site).SiteStatus = StatusExcluded;
-  ++m.ExcludedCount;
-  Extended excludedBound = LagInfinity;
-  const int left = m.Numbnodes - m.ExcludedCount;
-  if (left >= run.target && left > 0) {
-    mark.Exclude();
-    excludedBound = VisitChild(run, level, bound);
-  }
-  saved.Restore(m);
-
-  m.Node(site).SiteStatus = StatusRequired;
-  ++m.ForcedCount;
-  Extended includedBound = bound;
-  mark.Include();
-  if (GapLeft(m, run.incumbent, bound) && run.incumbent - bound >= 0.9L * m.CostPerMile)
-    includedBound = VisitChild(run, level, bound);
-  saved.Restore(m);
-
-  const Extended proven = std::min(excludedBound, includedBound);
-  if (proven > bound) bound = proven;
+  const auto visit = [&run](uint16_t childLevel, Extended childBound) {
+    int count = 0;
+    Node(run, childLevel, count, childBound);
+    return childBound;
+  };
+  const auto includeAllowed = [&run](Extended b) {
+    return GapLeft(run.m, run.incumbent, b) && run.incumbent - b >= 0.9L * run.m.CostPerMile;
+  };
+  bound = BranchOnSite(run.m, level, site, run.target, bound, visit, includeAllowed);
 }
 
 void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {

@@ -24,8 +24,6 @@ void ComputeBenefits(const ModelState& m, AssignmentRelaxation& r) {
   AddFixedCosts(m, r);
 }
 
-bool IsFree(const ModelState& m, int j) { return m.Node(j).SiteStatus == StatusAllowed; }
-
 // The upper bound from the relaxed solution; with the neighbourhood search on, the
 // improved solution's cost.
 void ImproveUpperBound(ModelState& m, RunHost& host, FixedSearch& search, int& count) {
@@ -101,37 +99,10 @@ void RunTerminalSearch(ModelState& m, RunHost& host, FixedSearch& search, int co
 void FixSitesAtRoot(ModelState& m, FixedSearch& search, int target, Extended value) {
   const AssignmentRelaxation& r = search.relax;
   const Extended scale = 10 * static_cast<Extended>(m.Numbnodes) * search.NodeUpperBound;
-  Extended bopen = scale;
-  Extended bclosed = -scale;
-  if (target < 0) {
-    bopen = 0;
-    bclosed = 0;
-  } else {
-    bool anyOpen = false;
-    bool anyClosed = false;
-    for (int j = 1; j <= m.Numbnodes; ++j) {
-      if (!IsFree(m, j)) continue;
-      if (r.open[j]) {
-        bopen = anyOpen ? std::max(bopen, r.siteValue[j]) : r.siteValue[j];
-        anyOpen = true;
-      } else {
-        bclosed = anyClosed ? std::min(bclosed, r.siteValue[j]) : r.siteValue[j];
-        anyClosed = true;
-      }
-    }
-  }
+  // With the number free, a site opens or closes on its own.
+  const SwapValues swap = target < 0 ? SwapValues{0, 0} : FreeSwapValues(m, r, scale, -scale);
   const Extended threshold = search.NodeUpperBound / (m.Fixed.PctDiff * 0.01L + 1) * 1.000000001L;
-  for (int j = 1; j <= m.Numbnodes; ++j) {
-    if (!IsFree(m, j)) continue;
-    if (!r.open[j] && value - bopen + r.siteValue[j] > threshold && search.NodeLowerBound > 0) {
-      m.Node(j).SiteStatus = StatusExcluded;
-      ++m.RootForcedOut;
-    } else if (r.open[j] && value - r.siteValue[j] + bclosed > threshold && value > 0) {
-      m.Node(j).SiteStatus = StatusRequired;
-      ++m.RootForcedIn;
-    }
-  }
-  CountStatuses(m);
+  FixSitesByReducedValues(m, r, value, swap, threshold, search.NodeLowerBound > 0);
   if (target > 0 && m.Numbnodes - m.ExcludedCount <= target) search.NodeLowerBound = search.NodeUpperBound;
   if (m.ForcedCount == target)
     search.NodeLowerBound = search.NodeUpperBound / (m.Fixed.PctDiff * 0.01L * 0.995L + 1);
@@ -149,17 +120,7 @@ void PublishNodeStart(ModelState& m, int level, Extended incumbent, Extended inh
 }  // namespace
 
 void BuildFixedCostMatrix(ModelState& m, RunHost& host, FixedSearch& search) {
-  AssignmentRelaxation& r = search.relax;
-  AllocateCostMatrix(m, r);
-  for (int i = 1; i <= r.demandNodes; ++i) {
-    Extended* row = r.Row(i);
-    for (int j = 1; j <= r.nodes; ++j) row[j] = FixedCost(m, i, j);
-  }
-  WarnOnNegativeCosts(r, host);
-  const bool weighted = m.AddedConstant != 0;
-  search.terminalOn = !weighted;
-  search.neighborhoodOnImprovement = !weighted && m.Fixed.ExchangeSearch != 0;
-  m.CostMatrixBuilt = 1;
+  BuildCostMatrix(m, host, search, m.Fixed.ExchangeSearch != 0, [&m](int i, int j) { return FixedCost(m, i, j); });
 }
 
 void SetFixedInitialMultipliers(const ModelState& m, FixedSearch& search) {
@@ -167,14 +128,7 @@ void SetFixedInitialMultipliers(const ModelState& m, FixedSearch& search) {
   Extended fixedTotal = 0;
   for (int j = 1; j <= m.Numbnodes; ++j) fixedTotal += m.Node(j).FixedCost;
   const Extended avgfix = m.Numbnodes > 0 ? f.Fixed * fixedTotal / m.Numbnodes : 0;
-  const Extended avgdem = m.NumDemandNodes > 0 ? f.Average * m.TotalDemand / m.NumDemandNodes : 0;
-  AssignmentRelaxation& r = search.relax;
-  for (int i = 1; i <= m.Numbnodes; ++i) {
-    const Extended demand = m.Node(i).Demand;
-    const Extended d2 = f.Slope != 0 ? SecondNearestDistance(m, i) : 0;
-    r.multiplier[i] = f.Slope * demand * d2 + f.Constant + avgdem + f.Demand * demand + avgfix;
-    r.direction[i] = 0;
-  }
+  SetInitialMultipliers(m, search.relax, {f.Constant, f.Slope, f.Average, f.Demand, avgfix});
 }
 
 void ChooseFixedOpenSites(const ModelState& m, FixedSearch& search, int target) {
@@ -189,14 +143,14 @@ void ChooseFixedOpenSites(const ModelState& m, FixedSearch& search, int target) 
     const int j = r.order[k];
     if (target < 0 && r.siteValue[j] >= 0) break;
     if (target >= 0 && opened >= target) break;
-    if (IsFree(m, j) && !r.open[j]) {
+    if (IsFreeSite(m, j) && !r.open[j]) {
       r.open[j] = 1;
       ++opened;
     }
   }
   if (opened > 0) return;
   for (int k = 1; k <= r.nodes; ++k) {
-    if (IsFree(m, r.order[k])) {
+    if (IsFreeSite(m, r.order[k])) {
       r.open[r.order[k]] = 1;
       return;
     }

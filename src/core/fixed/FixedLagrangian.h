@@ -23,18 +23,12 @@
 namespace korvelan {
 
 // Working data and node results of one fixed-charge branch-and-bound run.
-struct FixedSearch {
-  AssignmentRelaxation relax;
+struct FixedSearch : LagrangianSearch {
   Extended NodeUpperBound = LagInfinity;  // best feasible cost of the current node
   Extended NodeLowerBound = 0;            // best Lagrangian bound of the current node
-  bool nodeHasSolution = false;           // the current node recorded a feasible solution
-  // Both improvement searches are switched off for a run with a nonzero weight W.
-  bool terminalOn = true;
-  bool neighborhoodOnImprovement = true;
 };
 
-// Builds c(i, j) for every demand node and site, warns on a negative entry, switches
-// the improvement searches off for the run when W is not 0, and sets CostMatrixBuilt.
+// Builds c(i, j) for every demand node and site (BuildCostMatrix).
 void BuildFixedCostMatrix(ModelState& m, RunHost& host, FixedSearch& search);
 // Sets u(i) by the rule above and d(i) := 0.
 void SetFixedInitialMultipliers(const ModelState& m, FixedSearch& search);

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "covering/BranchPath.h"
 #include "covering/Coverage.h"
 #include "solve/Evaluation.h"
 #include "solve/QuickSortIndex.h"
+#include "solve/SolveModel.h"
 
 namespace korvelan {
 
@@ -158,6 +160,79 @@ void PublishRelaxedState(ModelState& m, const AssignmentRelaxation& r) {
   for (int j = 1; j <= r.nodes; ++j) m.Node(j).LagOpen = r.open[j];
 }
 
+void SetInitialMultipliers(const ModelState& m, AssignmentRelaxation& r, const MultiplierTerms& terms) {
+  const Extended average = m.NumDemandNodes > 0 ? terms.average * m.TotalDemand / m.NumDemandNodes : 0;
+  for (int i = 1; i <= m.Numbnodes; ++i) {
+    const Extended demand = m.Node(i).Demand;
+    const Extended d2 = terms.slope != 0 ? SecondNearestDistance(m, i) : 0;
+    r.multiplier[i] = terms.slope * demand * d2 + terms.constant + average + terms.demand * demand + terms.extra;
+    r.direction[i] = 0;
+  }
+}
+
+SwapValues FreeSwapValues(const ModelState& m, const AssignmentRelaxation& r, Extended startOpen,
+                          Extended startClosed) {
+  SwapValues v{startOpen, startClosed};
+  bool anyOpen = false;
+  bool anyClosed = false;
+  for (int j = 1; j <= r.nodes; ++j) {
+    if (m.Node(j).SiteStatus != StatusAllowed) continue;
+    const Extended value = r.siteValue[j];
+    if (r.open[j]) {
+      v.largestOpen = anyOpen ? std::max(v.largestOpen, value) : value;
+      anyOpen = true;
+    } else {
+      v.smallestClosed = anyClosed ? std::min(v.smallestClosed, value) : value;
+      anyClosed = true;
+    }
+  }
+  return v;
+}
+
+void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Extended value, const SwapValues& swap,
+                             Extended threshold, bool mayExclude) {
+  for (int j = 1; j <= r.nodes; ++j) {
+    if (m.Node(j).SiteStatus != StatusAllowed) continue;
+    if (!r.open[j] && value - swap.largestOpen + r.siteValue[j] > threshold && mayExclude) {
+      m.Node(j).SiteStatus = StatusExcluded;
+      ++m.RootForcedOut;
+    } else if (r.open[j] && value - r.siteValue[j] + swap.smallestClosed > threshold && value > 0) {
+      m.Node(j).SiteStatus = StatusRequired;
+      ++m.RootForcedIn;
+    }
+  }
+  CountStatuses(m);
+}
+
+Extended BranchOnSite(ModelState& m, uint16_t level, int site, int minimumSites, Extended bound,
+                      const std::function<Extended(uint16_t, Extended)>& visit,
+                      const std::function<bool(Extended)>& includeAllowed) {
+  BranchMark mark(m.BranchPath, level);
+  const StatusSnapshot saved(m);
+
+  m.Node(site).SiteStatus = StatusExcluded;
+  ++m.ExcludedCount;
+  Extended excludedBound = LagInfinity;
+  const int left = m.Numbnodes - m.ExcludedCount;
+  if (left >= minimumSites && left > 0) {
+    mark.Exclude();
+    m.AtRootNode = 0;
+    excludedBound = visit(level, bound);
+  }
+  saved.Restore(m);
+
+  m.Node(site).SiteStatus = StatusRequired;
+  ++m.ForcedCount;
+  Extended includedBound = bound;
+  mark.Include();
+  if (includeAllowed(bound)) {
+    m.AtRootNode = 0;
+    includedBound = visit(level, bound);
+  }
+  saved.Restore(m);
+  return std::max(bound, std::min(excludedBound, includedBound));
+}
+
 int32_t SecondNearestDistance(const ModelState& m, int i) {
   if (m.Numbnodes < 2) return 0;
   return m.DistanceMatrix.at(i, m.NearestOrder.at(i, 2));
@@ -231,7 +306,7 @@ void SaveRootStatuses(ModelState& m) {
 }
 
 void RestoreRootStatuses(ModelState& m) {
-  for (int j = 1; j <= m.Numbnodes; ++j) m.Node(j).SiteStatus = m.SavedStatus[j];
+  RestoreSavedStatus(m);
   CountStatuses(m);
 }
 

@@ -17,6 +17,7 @@
 // once; nothing is allocated per iteration.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "model/ModelState.h"
@@ -25,6 +26,9 @@
 namespace korvelan {
 
 inline constexpr Extended LagInfinity = 1e30L;
+
+// A site neither required nor excluded.
+inline bool IsFreeSite(const ModelState& m, int j) { return m.Node(j).SiteStatus == StatusAllowed; }
 
 struct AssignmentRelaxation {
   int demandNodes = 0;                    // rows of the cost matrix
@@ -42,6 +46,29 @@ struct AssignmentRelaxation {
   Extended* Row(int i) { return &cost[static_cast<size_t>(i - 1) * NodeSlots]; }
 };
 
+// Working data of one Lagrangian branch-and-bound run and the outcome of its current node.
+struct LagrangianSearch {
+  AssignmentRelaxation relax;
+  bool nodeHasSolution = false;  // the current node recorded a feasible solution
+  // Both improvement searches are switched off for a run with a nonzero weight for
+  // distances beyond the coverage distance.
+  bool terminalOn = true;
+  bool neighborhoodOnImprovement = true;
+};
+
+// The terms of the initial multipliers (root only): for every node i,
+//   u(i) = Slope x Demand(i) x d2(i) + Constant + Average x TotalDemand / NumDemandNodes
+//          + DemandTerm x Demand(i) + extra,
+// d2(i) being the distance to i's nearest other node (0 when Slope is 0); d(i) := 0.
+struct MultiplierTerms {
+  Extended constant = 0;
+  Extended slope = 0;
+  Extended average = 0;
+  Extended demand = 0;
+  Extended extra = 0;
+};
+void SetInitialMultipliers(const ModelState& m, AssignmentRelaxation& r, const MultiplierTerms& terms);
+
 // The subgradient state of one tree node.
 struct SubgradientState {
   int iteration = 1;      // k
@@ -51,6 +78,12 @@ struct SubgradientState {
   Extended bestValue = 0;  // best L of the node
 };
 
+// Builds c(i, j) = cost(i, j) for every demand node and site, warns once on a
+// negative entry, switches both improvement searches off for the run when
+// AddedConstant is not 0 (the neighbourhood search also when `neighborhoodSetting`
+// is off), and sets CostMatrixBuilt.
+template <typename Cost>
+void BuildCostMatrix(ModelState& m, RunHost& host, LagrangianSearch& search, bool neighborhoodSetting, Cost cost);
 // Allocates the cost matrix for the loaded nodes; entries are filled by the model.
 void AllocateCostMatrix(const ModelState& m, AssignmentRelaxation& r);
 // Frees the cost matrix and clears CostMatrixBuilt.
@@ -110,6 +143,34 @@ int AssignToLocatedSites(ModelState& m, RunHost& host);
 // otherwise the first free site; 0 when no site is free.
 int ChooseBranchingSite(ModelState& m);
 
+// Among the free sites: the largest value of an open one and the smallest of a
+// closed one (the start values when there is none) - the sites a forced change of
+// one site would swap against in the root fixing.
+struct SwapValues {
+  Extended largestOpen;
+  Extended smallestClosed;
+};
+SwapValues FreeSwapValues(const ModelState& m, const AssignmentRelaxation& r, Extended startOpen,
+                          Extended startClosed);
+
+// The reduced-value tests of the root fixing with the last relaxed solution and its
+// value L: a free closed site j is excluded when L - largestOpen + v(j) > threshold
+// (and mayExclude), a free open one required when L - v(j) + smallestClosed >
+// threshold and L > 0; RootForcedOut / RootForcedIn count them; the status counts
+// are recomputed.
+void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Extended value, const SwapValues& swap,
+                             Extended threshold, bool mayExclude);
+
+// Branches on `site`: the exclusion child first (visited only when at least
+// `minimumSites` sites and at least one remain), then the inclusion child (visited
+// when `includeAllowed` holds for the bound), each with the statuses and counters put
+// back afterwards and its mark in the branch path. visit(level, bound) searches a
+// child and returns the bound it proves; a child not visited proves LagInfinity
+// (exclusion) or the bound it was given (inclusion). Returns the bound both prove.
+Extended BranchOnSite(ModelState& m, uint16_t level, int site, int minimumSites, Extended bound,
+                      const std::function<Extended(uint16_t, Extended)>& visit,
+                      const std::function<bool(Extended)>& includeAllowed);
+
 // Site statuses and the two status counters, saved before a child of the tree and
 // put back after it.
 struct StatusSnapshot {
@@ -133,5 +194,20 @@ void PrepareLagrangianRun(ModelState& m);
 // Publishes the iteration values the Lagrangian progress window shows and asks it to
 // refresh every 50 iterations counted over the whole search.
 void PublishIteration(ModelState& m, RunHost& host, const SubgradientState& s, Extended gap);
+
+template <typename Cost>
+void BuildCostMatrix(ModelState& m, RunHost& host, LagrangianSearch& search, bool neighborhoodSetting, Cost cost) {
+  AssignmentRelaxation& r = search.relax;
+  AllocateCostMatrix(m, r);
+  for (int i = 1; i <= r.demandNodes; ++i) {
+    Extended* row = r.Row(i);
+    for (int j = 1; j <= r.nodes; ++j) row[j] = cost(i, j);
+  }
+  WarnOnNegativeCosts(r, host);
+  const bool weighted = m.AddedConstant != 0;
+  search.terminalOn = !weighted;
+  search.neighborhoodOnImprovement = !weighted && neighborhoodSetting;
+  m.CostMatrixBuilt = 1;
+}
 
 }  // namespace korvelan

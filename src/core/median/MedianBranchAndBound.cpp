@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "covering/BranchPath.h"
 #include "solve/Evaluation.h"
 #include "solve/SolveModel.h"
 
@@ -48,35 +47,13 @@ bool MayBranch(const ModelState& m, uint16_t level, Extended incumbent, Extended
          GapLeft(m, incumbent, bound);
 }
 
-Extended VisitChild(TreeRun& run, uint16_t level, Extended bound) {
-  run.m.AtRootNode = 0;
-  Node(run, level, bound);
-  return bound;
-}
-
 void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
-  ModelState& m = run.m;
-  BranchMark mark(m.BranchPath, level);
-  const StatusSnapshot saved(m);
-
-  m.Node(site).SiteStatus = StatusExcluded;
-  ++m.ExcludedCount;
-  Extended excludedBound = LagInfinity;
-  const int left = m.Numbnodes - m.ExcludedCount;
-  if (left >= run.P && left > 0) {
-    mark.Exclude();
-    excludedBound = VisitChild(run, level, bound);
-  }
-  saved.Restore(m);
-
-  m.Node(site).SiteStatus = StatusRequired;
-  ++m.ForcedCount;
-  Extended includedBound = bound;
-  mark.Include();
-  if (GapLeft(m, run.incumbent, bound)) includedBound = VisitChild(run, level, bound);
-  saved.Restore(m);
-
-  bound = std::max(bound, std::min(excludedBound, includedBound));
+  const auto visit = [&run](uint16_t childLevel, Extended childBound) {
+    Node(run, childLevel, childBound);
+    return childBound;
+  };
+  const auto includeAllowed = [&run](Extended b) { return GapLeft(run.m, run.incumbent, b); };
+  bound = BranchOnSite(run.m, level, site, run.P, bound, visit, includeAllowed);
 }
 
 void Node(TreeRun& run, uint16_t& level, Extended& bound) {

@@ -10,8 +10,6 @@
 namespace korvelan {
 namespace {
 
-bool IsFree(const ModelState& m, int j) { return m.Node(j).SiteStatus == StatusAllowed; }
-
 // The node's bounds in total-cost units while it iterates.
 struct NodeBounds {
   Extended lower = 0;
@@ -103,33 +101,10 @@ void RunTerminalSearch(ModelState& m, RunHost& host, const MedianSearch& search,
 void FixSitesAtRoot(ModelState& m, const MedianSearch& search, int P, Extended value) {
   const AssignmentRelaxation& r = search.relax;
   const Extended scale = 10 * static_cast<Extended>(m.Numbnodes) * m.MedianUpperTotal;
-  Extended lastOpen = scale;
-  Extended firstClosed = -scale;
-  bool anyOpen = false;
-  bool anyClosed = false;
-  for (int j = 1; j <= m.Numbnodes; ++j) {
-    if (!IsFree(m, j)) continue;
-    if (r.open[j]) {
-      lastOpen = anyOpen ? std::max(lastOpen, r.siteValue[j]) : r.siteValue[j];
-      anyOpen = true;
-    } else {
-      firstClosed = anyClosed ? std::min(firstClosed, r.siteValue[j]) : r.siteValue[j];
-      anyClosed = true;
-    }
-  }
+  const SwapValues swap = FreeSwapValues(m, r, scale, -scale);
   const Extended pct = m.Covering.PctDiff;
   const Extended threshold = m.MedianUpperTotal / (pct * 0.005L + 1) * 1.000000001L;
-  for (int j = 1; j <= m.Numbnodes; ++j) {
-    if (!IsFree(m, j)) continue;
-    if (!r.open[j] && value - lastOpen + r.siteValue[j] > threshold && m.RunLowerBound > 0) {
-      m.Node(j).SiteStatus = StatusExcluded;
-      ++m.RootForcedOut;
-    } else if (r.open[j] && value - r.siteValue[j] + firstClosed > threshold && value > 0) {
-      m.Node(j).SiteStatus = StatusRequired;
-      ++m.RootForcedIn;
-    }
-  }
-  CountStatuses(m);
+  FixSitesByReducedValues(m, r, value, swap, threshold, m.RunLowerBound > 0);
   if (m.Numbnodes - m.ExcludedCount <= P) {
     const Extended solved = pct != 0 ? m.MedianUpperTotal / (pct * 0.005L + 1) : m.MedianUpperTotal;
     m.MedianLowerTotal = solved;
@@ -151,29 +126,7 @@ Extended PerUnitDemand(const ModelState& m, Extended total) {
 }
 
 void BuildMedianCostMatrix(ModelState& m, RunHost& host, MedianSearch& search) {
-  AssignmentRelaxation& r = search.relax;
-  AllocateCostMatrix(m, r);
-  for (int i = 1; i <= r.demandNodes; ++i) {
-    Extended* row = r.Row(i);
-    for (int j = 1; j <= r.nodes; ++j) row[j] = MedianCost(m, i, j);
-  }
-  WarnOnNegativeCosts(r, host);
-  const bool weighted = m.AddedConstant != 0;
-  search.terminalOn = !weighted;
-  search.neighborhoodOnImprovement = !weighted && m.Median.ExchangeSearch != 0;
-  m.CostMatrixBuilt = 1;
-}
-
-void SetMedianInitialMultipliers(const ModelState& m, MedianSearch& search) {
-  const MedianSettings& s = m.Median;
-  const Extended average = m.NumDemandNodes > 0 ? s.Average * m.TotalDemand / m.NumDemandNodes : 0;
-  AssignmentRelaxation& r = search.relax;
-  for (int i = 1; i <= m.Numbnodes; ++i) {
-    const Extended demand = m.Node(i).Demand;
-    const Extended d2 = s.Slope != 0 ? SecondNearestDistance(m, i) : 0;
-    r.multiplier[i] = average + s.Slope * demand * d2 + s.Constant + s.Demand * demand;
-    r.direction[i] = 0;
-  }
+  BuildCostMatrix(m, host, search, m.Median.ExchangeSearch != 0, [&m](int i, int j) { return MedianCost(m, i, j); });
 }
 
 void ChooseMedianOpenSites(const ModelState& m, MedianSearch& search, int P) {
@@ -186,7 +139,7 @@ void ChooseMedianOpenSites(const ModelState& m, MedianSearch& search, int P) {
   SortSitesByValue(r);
   for (int k = 1; k <= r.nodes && opened < P; ++k) {
     const int j = r.order[k];
-    if (IsFree(m, j) && !r.open[j]) {
+    if (IsFreeSite(m, j) && !r.open[j]) {
       r.open[j] = 1;
       ++opened;
     }
@@ -206,7 +159,8 @@ MedianNodeResult MedianLagrangianNode(ModelState& m, RunHost& host, MedianSearch
   }
   if (m.AtRootNode) {
     if (!search.relax.built) BuildMedianCostMatrix(m, host, search);
-    SetMedianInitialMultipliers(m, search);
+    const MedianSettings& s = m.Median;
+    SetInitialMultipliers(m, search.relax, {s.Constant, s.Slope, s.Average, s.Demand, 0});
   }
   ComputeSiteValues(m, search.relax);
   NodeBounds bounds;

@@ -21,19 +21,10 @@
 namespace korvelan {
 
 // Working data of one p-median branch-and-bound run.
-struct MedianSearch {
-  AssignmentRelaxation relax;
-  bool nodeHasSolution = false;  // the current node recorded a feasible solution
-  // Both improvement searches are switched off for a run with a nonzero weight K.
-  bool terminalOn = true;
-  bool neighborhoodOnImprovement = true;
-};
+using MedianSearch = LagrangianSearch;
 
-// Builds c(i, j) for every demand node and site, warns on a negative entry, switches
-// the improvement searches off for the run when K is not 0, sets CostMatrixBuilt.
+// Builds c(i, j) for every demand node and site (BuildCostMatrix).
 void BuildMedianCostMatrix(ModelState& m, RunHost& host, MedianSearch& search);
-// Sets u(i) by the rule above and d(i) := 0.
-void SetMedianInitialMultipliers(const ModelState& m, MedianSearch& search);
 // Relaxed site choice: required sites open, then free sites in ascending v until
 // P sites are open.
 void ChooseMedianOpenSites(const ModelState& m, MedianSearch& search, int P);

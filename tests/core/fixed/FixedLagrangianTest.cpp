@@ -9,7 +9,7 @@ namespace {
 
 using testing::ExhaustiveOptimum;
 using testing::LoadInstance;
-using testing::LocatedSites;
+using testing::OpenSites;
 using testing::RecordingHost;
 using testing::SolutionCost;
 
@@ -58,9 +58,9 @@ TEST(FixedLagrangian, MatchesExhaustiveOptimum) {
     HeadlessRunHost host;
     ASSERT_TRUE(Solve(m, host, target));
     EXPECT_EQ(m.RunUpperBound, optimum);
-    EXPECT_EQ(SolutionCost(m, LocatedSites(m), 0, true), optimum);
+    EXPECT_EQ(SolutionCost(m, OpenSites(m), 0, true), optimum);
     EXPECT_LE(m.RunLowerBound, optimum + 1e-9L);
-    EXPECT_EQ(m.NumLocated, LocatedSites(m).size());
+    EXPECT_EQ(m.NumLocated, OpenSites(m).size());
     if (target >= 0) {
       EXPECT_EQ(m.NumLocated, target);
     }
@@ -85,7 +85,7 @@ TEST(FixedLagrangian, BoundsEncloseOptimumAtEveryDepth) {
       ASSERT_TRUE(Solve(m, host, target));
       EXPECT_LE(m.RunLowerBound, optimum + 1e-9L);
       EXPECT_GE(m.RunUpperBound, optimum);
-      EXPECT_EQ(SolutionCost(m, LocatedSites(m), 0, true), m.RunUpperBound);
+      EXPECT_EQ(SolutionCost(m, OpenSites(m), 0, true), m.RunUpperBound);
       if (depth == 0) {
         EXPECT_EQ(m.RunBranchNodes, 1);
       }
@@ -118,7 +118,7 @@ TEST(FixedLagrangian, RequiredSitesEqualToTargetAreALeaf) {
     ASSERT_TRUE(Solve(m, host, 2));
     EXPECT_EQ(m.RunIterations, 0);
     EXPECT_EQ(m.RunBranchNodes, 1);
-    EXPECT_EQ(LocatedSites(m), (std::vector<int>{3, 8}));
+    EXPECT_EQ(OpenSites(m), (std::vector<int>{3, 8}));
     EXPECT_EQ(m.RunUpperBound, SolutionCost(m, {3, 8}, weight, true));
     EXPECT_EQ(m.RunLowerBound, m.RunUpperBound);
   }
@@ -195,7 +195,7 @@ TEST(FixedLagrangian, AbortKeepsTheBestSolutionAndRestoresStatuses) {
   host.onPause = [&] { m.AbortRequested = 1; };
   ASSERT_TRUE(Solve(m, host, -1));
   EXPECT_EQ(m.RunBranchNodes, 1);
-  EXPECT_EQ(SolutionCost(m, LocatedSites(m), 0, true), m.RunUpperBound);
+  EXPECT_EQ(SolutionCost(m, OpenSites(m), 0, true), m.RunUpperBound);
   EXPECT_EQ(testing::Statuses(m), before);
 }
 

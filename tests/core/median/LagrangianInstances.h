@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/Distances.h"
+#include "../covering/CoveringTestModels.h"
 #include "model/CoverageLists.h"
 #include "model/ModelState.h"
 #include "solve/RunHost.h"
@@ -106,13 +107,6 @@ inline Extended ExhaustiveOptimum(const ModelState& m, int count, Extended weigh
     best = std::min(best, SolutionCost(m, open, weight, fixedCosts));
   }
   return best;
-}
-
-inline std::vector<int> LocatedSites(const ModelState& m) {
-  std::vector<int> open;
-  for (int j = 1; j <= m.Numbnodes; ++j)
-    if (m.Node(j).Located) open.push_back(j);
-  return open;
 }
 
 inline std::vector<uint8_t> Statuses(const ModelState& m) {

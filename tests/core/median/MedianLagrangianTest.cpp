@@ -10,7 +10,7 @@ namespace {
 using testing::ExhaustiveOptimum;
 using testing::InstanceSpec;
 using testing::LoadInstance;
-using testing::LocatedSites;
+using testing::OpenSites;
 using testing::RecordingHost;
 using testing::SolutionCost;
 
@@ -49,8 +49,8 @@ TEST(MedianLagrangian, MatchesExhaustiveOptimum) {
     const MedianRunResult run = RunMedianLagrangian(m, host, P);
     ASSERT_TRUE(run.solved);
     EXPECT_EQ(run.upper, optimum);
-    EXPECT_EQ(SolutionCost(m, LocatedSites(m), 0, false), optimum);
-    EXPECT_EQ(static_cast<int>(LocatedSites(m).size()), P);
+    EXPECT_EQ(SolutionCost(m, OpenSites(m), 0, false), optimum);
+    EXPECT_EQ(static_cast<int>(OpenSites(m).size()), P);
     EXPECT_LE(run.lower, optimum + 1e-9L);
     EXPECT_EQ(m.RunUpperBound, optimum / m.TotalDemand);
     EXPECT_EQ(m.RunLowerBound, run.lower / m.TotalDemand);
@@ -78,7 +78,7 @@ TEST(MedianLagrangian, BoundsEncloseOptimumAtEveryDepth) {
       ASSERT_TRUE(run.solved);
       EXPECT_LE(run.lower, optimum + 1e-9L);
       EXPECT_GE(run.upper, optimum);
-      EXPECT_EQ(SolutionCost(m, LocatedSites(m), 0, false), run.upper);
+      EXPECT_EQ(SolutionCost(m, OpenSites(m), 0, false), run.upper);
       if (depth == 0) {
         EXPECT_EQ(m.RunBranchNodes, 1);
       }
@@ -111,7 +111,7 @@ TEST(MedianLagrangian, RequiredSitesEqualToPAreTheSolution) {
   const MedianRunResult run = RunMedianLagrangian(m, host, 2);
   ASSERT_TRUE(run.solved);
   EXPECT_EQ(m.RunIterations, 0);
-  EXPECT_EQ(LocatedSites(m), (std::vector<int>{2, 7}));
+  EXPECT_EQ(OpenSites(m), (std::vector<int>{2, 7}));
   EXPECT_EQ(run.upper, SolutionCost(m, {2, 7}, 0, false));
   EXPECT_EQ(run.lower, run.upper);
 }
@@ -221,7 +221,7 @@ TEST(MedianLagrangian, AbortKeepsTheBestSolution) {
   const MedianRunResult run = RunMedianLagrangian(m, host, 4);
   ASSERT_TRUE(run.solved);
   EXPECT_EQ(m.RunBranchNodes, 1);
-  EXPECT_EQ(SolutionCost(m, LocatedSites(m), 0, false), run.upper);
+  EXPECT_EQ(SolutionCost(m, OpenSites(m), 0, false), run.upper);
   EXPECT_EQ(testing::Statuses(m), before);
 }
 
