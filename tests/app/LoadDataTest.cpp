@@ -77,11 +77,12 @@ class LoadDataTest : public QObject {
   }
   QList<QWidget*> Enabled() {
     QList<QWidget*> enabled;
-    for (QWidget* w : {static_cast<QWidget*>(form_->DistanceMetric), static_cast<QWidget*>(form_->SpecifyDemand),
-                       static_cast<QWidget*>(form_->PercentDem1), static_cast<QWidget*>(form_->ExtraSites),
-                       static_cast<QWidget*>(form_->CycloneButton), static_cast<QWidget*>(form_->DistFileCreation),
-                       static_cast<QWidget*>(form_->KMBox), static_cast<QWidget*>(form_->SpecifyDistanceFile),
-                       static_cast<QWidget*>(form_->ExitAndLoadData), static_cast<QWidget*>(form_->CancelButton)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(form_->DistanceMetric), static_cast<QWidget*>(form_->SpecifyDemand),
+          static_cast<QWidget*>(form_->PercentDem1), static_cast<QWidget*>(form_->ExtraSites),
+          static_cast<QWidget*>(form_->CycloneButton), static_cast<QWidget*>(form_->DistFileCreation),
+          static_cast<QWidget*>(form_->KMBox), static_cast<QWidget*>(form_->SpecifyDistanceFile),
+          static_cast<QWidget*>(form_->ExitAndLoadData), static_cast<QWidget*>(form_->CancelButton)})
       if (w->isEnabled()) enabled << w;
     return enabled;
   }
@@ -108,7 +109,8 @@ class LoadDataTest : public QObject {
                                          form_->DistFileCreation, form_->CancelButton}));
     QCOMPARE(form_->DemandFileLabel->text(), QString("File to Read = seven.euc"));
     QCOMPARE(form_->DemandCountLabel->text(), QString("7 Nodes in file with names"));
-    QCOMPARE(form_->SampleDemandData->toPlainText(), QString("Line 1 (Dem. Node File) = 1 0 0 10 0 100 <North Yard>"));
+    QCOMPARE(form_->SampleDemandData->toPlainText(),
+             QString("Line 1 (Dem. Node File) = 1 0 0 10 0 100 <North Yard>"));
     QCOMPARE(form_->ScrollBarLabel->text(), QString("Specify Weight on Demand 1 (W=1)"));
     form_->PercentDem1->setValue(25);
     QCOMPARE(form_->ScrollBarLabel->text(), QString("Specify Weight on Demand 1 (W=0.25)"));
@@ -172,8 +174,8 @@ class LoadDataTest : public QObject {
     QVERIFY(form_->KMBox->isHidden());
     dialogs_.openFiles.push_back(Fixtures + "three_long.ned");
     form_->SpecifyDistanceFile->click();
-    QCOMPARE(dialogs_.shown.last().text, "Number of Distances Incompatible with Input Files\nFile [" + Fixtures +
-                                             "three_long.ned] holds 10 lines; 3 nodes need 9.");
+    QCOMPARE(dialogs_.shown.last().text, "Number of Distances Incompatible with Input Files\nFile [" +
+                                             Fixtures + "three_long.ned] holds 10 lines; 3 nodes need 9.");
     QVERIFY(!form_->ExitAndLoadData->isEnabled());
     QVERIFY(form_->SpecifyDistanceFile->isEnabled());  // the analyst can choose again
     dialogs_.openFiles.push_back(Fixtures + "three.ned");
@@ -191,8 +193,9 @@ class LoadDataTest : public QObject {
     dialogs_.openFiles.push_back(Fixtures + "three_bad.ned");
     form_->SpecifyDistanceFile->click();
     form_->ExitAndLoadData->click();
-    QCOMPARE(dialogs_.shown.last().text, "Number of Distances Incompatible with Input Files\nFile [" + Fixtures +
-                                             "three_bad.ned], line 8: the distance \"four\" is not a whole number");
+    QCOMPARE(dialogs_.shown.last().text,
+             "Number of Distances Incompatible with Input Files\nFile [" + Fixtures +
+                 "three_bad.ned], line 8: the distance \"four\" is not a whole number");
     QVERIFY(!model_.DataLoaded);
     QCOMPARE(int(model_.Numbnodes), 0);
     QVERIFY(model_.FatalError);
@@ -209,8 +212,9 @@ class LoadDataTest : public QObject {
     form_->DistanceItem(0)->click();
     QVERIFY(form_->KMBox->isVisible());
     form_->KMBox->click();
-    QCOMPARE(dialogs_.shown.last().text, QString("Distances will be computed in KILOMETERS\rBut all message WORDING "
-                                                 "remains in Miles,\rEven though distances are reported in KILOMETERS"));
+    QCOMPARE(dialogs_.shown.last().text,
+             QString("Distances will be computed in KILOMETERS\rBut all message WORDING "
+                     "remains in Miles,\rEven though distances are reported in KILOMETERS"));
     form_->ExitAndLoadData->click();
     QVERIFY(model_.UseKilometers);
     QVERIFY(model_.DistanceMatrix.at(1, 2) >= 340 && model_.DistanceMatrix.at(1, 2) <= 346);  // London-Paris
@@ -219,8 +223,8 @@ class LoadDataTest : public QObject {
   void TooManyNodesReturnsToTheMenu() {
     QTemporaryDir dir;
     ChooseDemand(0, WriteLines(dir, "big.euc", 301));
-    QCOMPARE(dialogs_.shown.last().text,
-             QString("Too Many Nodes in the file ... Try a different file.\rYou will now be returned to the Main Menu"));
+    QCOMPARE(dialogs_.shown.last().text, QString("Too Many Nodes in the file ... Try a different file.\rYou "
+                                                 "will now be returned to the Main Menu"));
     QCOMPARE(finished_->count(), 1);
     QCOMPARE(finished_->at(0).at(0).toBool(), false);
   }
@@ -230,6 +234,10 @@ class LoadDataTest : public QObject {
     ChooseDemand(0, WriteLines(dir, "full.euc", 300));
     QVERIFY(!form_->ExtraSites->isEnabled());
     QVERIFY(form_->CycloneButton->isHidden());
+    form_->DistanceItem(0)->click();
+    form_->ExitAndLoadData->click();
+    QCOMPARE(int(model_.Numbnodes), 300);
+    QCOMPARE(model_.MaxDistance, 299);
   }
 
   void TooManyTotalNodesIgnoresTheSites() {
@@ -258,7 +266,8 @@ class LoadDataTest : public QObject {
     QVERIFY(model_.NamesPresent);
     QCOMPARE(QString::fromStdString(model_.Node(2).NodeName), QString("Los Angeles"));
     const int newYorkToLosAngeles = model_.DistanceMatrix.at(1, 2);  // about 2,445 miles
-    QVERIFY2(newYorkToLosAngeles >= 2435 && newYorkToLosAngeles <= 2455, qPrintable(QString::number(newYorkToLosAngeles)));
+    QVERIFY2(newYorkToLosAngeles >= 2435 && newYorkToLosAngeles <= 2455,
+             qPrintable(QString::number(newYorkToLosAngeles)));
     const BorderFileResult border = ReadBorderFile((Samples + "us_cities.brd").toStdString());
     QVERIFY(border.ok());
     QCOMPARE(int(border.points.size()), int(*border.declaredCount));

@@ -33,6 +33,7 @@ class ProgressWindowsTest : public QObject {
   void lagTimerRunsWhileShown();
   void hostRoutesLinesAndMessages();
   void hostDrivesTheExchangeGauges();
+  void pauseServesWindowEvents();
 };
 
 void ProgressWindowsTest::captions() {
@@ -202,5 +203,20 @@ void ProgressWindowsTest::hostDrivesTheExchangeGauges() {
   QVERIFY(!w.lagrangian.ExchangePanel->isVisible());
 }
 
+// An abort pressed during a pause reaches the model before the pause returns.
+void ProgressWindowsTest::pauseServesWindowEvents() {
+  ModelState model;
+  ScriptedDialogs dialogs;
+  SolveWindows w(model, dialogs);
+  w.heuristic.show();
+  QTimer::singleShot(0, w.heuristic.AbortButton, &QPushButton::click);
+  w.host.Delay(0, 20);
+  QCOMPARE(model.HeuristicAbort, uint8_t(1));
+  QTimer::singleShot(0, w.lagrangian.AbortButton, &QPushButton::click);
+  w.host.Delay(0, 0);
+  QCOMPARE(model.AbortRequested, uint8_t(1));
+}
+
 QTEST_MAIN(ProgressWindowsTest)
 #include "ProgressWindowsTest.moc"
+

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -182,4 +183,39 @@ TEST(Cli, HelpDescribesEveryOption) {
   for (const char* text : {"SYNOPSIS", "EXIT STATUS", "--demand FILE", "--set NAME=VALUE", "--json FILE|-",
                            "--no-dominated-exclusion", "--cover-fraction F"})
     EXPECT_NE(r.out.find(text), std::string::npos) << text;
+}
+
+TEST(Cli, BenchmarkRunAgreesWithTheDistanceFile) {
+  const std::string folder = std::string(KORVELAN_BENCHMARKS) + "/data/";
+  std::ifstream distances(folder + "pmed1.ned");
+  if (!distances) GTEST_SKIP() << "benchmarks not found";
+  // 100 x 100 whole numbers, column by column: entry (i, j) at position j * 100 + i.
+  std::vector<int> d(100 * 100);
+  for (int k = 0; k < 100 * 100; ++k) distances >> d[k];
+  const CliResult r = RunCli("solve --demand " + folder + "pmed1.net --distances " + folder +
+                             "pmed1.ned --coverage 40 --cost-per-mile 1 --problem max-covering --algorithm "
+                             "greedy-substitution --locate 5 --report /dev/null --json -");
+  ASSERT_EQ(r.exit, 0) << r.err;
+  const std::vector<int> located = JsonList(JsonField(r.out, "located"));
+  ASSERT_EQ(located.size(), 5u);
+  int covered = 0, weighted = 0;
+  for (int i = 0; i < 100; ++i) {
+    int nearest = 1 << 30;
+    for (int j : located) nearest = std::min(nearest, d[(j - 1) * 100 + i]);
+    covered += nearest <= 40;
+    weighted += nearest;
+  }
+  EXPECT_EQ(JsonField(r.out, "covered_demand"), std::to_string(covered));
+  EXPECT_EQ(JsonField(r.out, "weighted_distance"), std::to_string(weighted));
+}
+
+TEST(Cli, ProgressLinesOnRequest) {
+  const CliResult r = RunCli(kBase + "--problem max-covering --algorithm greedy --locate 2 --progress --report /dev/null");
+  ASSERT_EQ(r.exit, 0);
+  EXPECT_EQ(r.err,
+            "***** NOW WORKING ON LOCATION 1 *****\n"
+            "46.4286 PERCENT OF DEMANDS ARE COVERED\n"
+            "***** NOW WORKING ON LOCATION 2 *****\n"
+            "89.2857 PERCENT OF DEMANDS ARE COVERED\n"
+            "korvelan-cli: information: Execution Completed Satisfactorily\n");
 }

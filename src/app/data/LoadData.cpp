@@ -16,8 +16,8 @@
 
 #include "data/CirclePoints.h"
 #include "data/Distances.h"
-#include "data/NodeDataFile.h"
 #include "data/LoadDataTexts.h"
+#include "data/NodeDataFile.h"
 #include "data/TextLines.h"
 #include "shell/Dialogs.h"
 

@@ -109,7 +109,8 @@ void TLoadDataForm::SpecifyDemandClick() {
   request_.ExtraSitesFileName.clear();
   request_.DistanceFileName.clear();
   ExitAndLoadData->setEnabled(false);
-  for (QLabel* label : {DemandFileLabel, DemandCountLabel, ExtraFileLabel, ExtraCountLabel, DistanceFileLabel})
+  for (QLabel* label :
+       {DemandFileLabel, DemandCountLabel, ExtraFileLabel, ExtraCountLabel, DistanceFileLabel})
     label->hide();
   demandSample_.reset();
   extraSample_.reset();
@@ -119,10 +120,12 @@ void TLoadDataForm::SpecifyDemandClick() {
   if (name.isEmpty()) return DropDemandFile();
   const FileFacts facts = Inspect(name);
   if (facts.lines < 0) return RefuseDemandFile(Text(UnreadableFileMessage(name.toStdString())));
-  if (facts.lines == 0) return RefuseDemandFile("File [" + name + "] holds no nodes... Try a different file.");
+  if (facts.lines == 0)
+    return RefuseDemandFile("File [" + name + "] holds no nodes... Try a different file.");
   if (facts.lines > MaxNodes) {
     QApplication::beep();
-    dialogs_.Error("Too Many Nodes in the file ... Try a different file.\rYou will now be returned to the Main Menu");
+    dialogs_.Error(
+        "Too Many Nodes in the file ... Try a different file.\rYou will now be returned to the Main Menu");
     return CancelButtonClick();
   }
   request_.DemandFileName = name.toStdString();
@@ -190,7 +193,7 @@ void TLoadDataForm::ExtraSitesClick() {
     model_.NamesPresent = demandNames_ && facts.names;
     ShowFileLabels(ExtraFileLabel, ExtraCountLabel, name, facts.lines, facts.names);
     request_.CircleSites = 0;
-  model_.CircleSites = 0;
+    model_.CircleSites = 0;
   }
   OfferCirclePoints();
   ResetDistanceChoice();
@@ -243,7 +246,7 @@ void TLoadDataForm::DistFileCreationClick(int index) {
   if (!kilometresOffered && KMBox->isChecked()) {
     KMBox->setChecked(false);  // read distances keep the file's units
     request_.UseKilometers = 0;
-  model_.UseKilometers = 0;
+    model_.UseKilometers = 0;
     model_.EarthDiameter = EarthDiameterMiles;
   }
 }
@@ -252,9 +255,10 @@ void TLoadDataForm::KMBoxClick(bool checked) {
   request_.UseKilometers = checked;
   model_.UseKilometers = checked;
   model_.EarthDiameter = checked ? EarthDiameterKilometres : EarthDiameterMiles;
-  dialogs_.Warning(checked ? "Distances will be computed in KILOMETERS\rBut all message WORDING remains in Miles,\r"
-                             "Even though distances are reported in KILOMETERS"
-                           : "Distances will be computed in MILES");
+  dialogs_.Warning(
+      checked ? "Distances will be computed in KILOMETERS\rBut all message WORDING remains in Miles,\r"
+                "Even though distances are reported in KILOMETERS"
+              : "Distances will be computed in MILES");
 }
 
 void TLoadDataForm::SpecifyDistanceFileClick() {

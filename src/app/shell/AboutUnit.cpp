@@ -43,6 +43,12 @@ const char* const ProblemsSolved[] = {
 TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("AboutBox");
   setWindowTitle("About KORVELAN");
+  setAttribute(Qt::WA_StyledBackground);
+  setStyleSheet(
+      "#AboutBox { background: white; border: 1px solid #2a5d8a; }"
+      "#ProductName { color: #12264a; letter-spacing: 4px; }"
+      "#ProblemsHeading, #Version { color: #2a3f57; }"
+      "#Problem { color: #33475b; }");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(28, 22, 28, 22);
   AddLabel(layout, "KORVELAN", "ProductName", 14, true);

@@ -85,58 +85,72 @@ QPushButton* TKorvelanMain::MakeButton(MenuButton b, const char* caption, const 
   return button;
 }
 
+// One row of the menu: a button, its hint, its handler and the guide label beside it.
+struct TKorvelanMain::Row {
+  MenuButton button;
+  const char* caption;
+  const char* hint;
+  void (TKorvelanMain::*click)();
+  const char* guide;
+};
+
+QGroupBox* TKorvelanMain::BuildPanel(const char* title, const std::vector<Row>& rows) {
+  auto* box = new QGroupBox(title);
+  auto* grid = new QGridLayout(box);
+  grid->setColumnMinimumWidth(0, 320);  // both panels line their buttons up
+  grid->setColumnStretch(1, 1);
+  for (const Row& row : rows) {
+    const int r = grid->rowCount();
+    grid->addWidget(MakeButton(row.button, row.caption, row.hint, row.click), r, 0);
+    grid->addWidget(GuideLabel(row.guide), r, 1);
+  }
+  return box;
+}
+
 QWidget* TKorvelanMain::BuildStepPanel() {
   using B = MenuButton;
-  auto* box = new QGroupBox("Work Flow");
-  auto* grid = new QGridLayout(box);
-  const auto row = [&](int r, QPushButton* button, const char* guide) {
-    grid->addWidget(button, r, 0);
-    grid->addWidget(GuideLabel(guide), r, 1);
-  };
-  row(0, MakeButton(B::LoadData, "&Load Data", "Load demand and candidate location data as well as distance file",
-                    &TKorvelanMain::LoadDataClick),
-      "First you have to LOAD the data");
-  row(1, MakeButton(B::SetParameters, "&Set Parameters", "Set the coverage distance and the cost per mile",
-                    &TKorvelanMain::SetParametersClick),
-      "Then you have to SET some parameters");
-  row(2, MakeButton(B::RunModels, "&Run Models", "Select a model to run and set appropriate parameters",
-                    &TKorvelanMain::RunModelsClick),
-      "Next you can RUN the models");
-  row(3, MakeButton(B::TradeoffCurves, "&Tradeoff Curves", "Select a model to run for tradeoff curves",
-                    &TKorvelanMain::TradeoffCurvesClick),
-      "Or generate TRADEOFF curves");
-  row(4, MakeButton(B::DisplayResults, "&Display Results", "Display the results", &TKorvelanMain::DisplayResultsClick),
-      "Then you can DISPLAY the results");
-  row(5, MakeButton(B::MapResults, "&Map Results", "Map the results", &TKorvelanMain::MapResultsClick),
-      "Or MAP the results");
-  row(6, MakeButton(B::ExchangeSites, "E&Xchange Sites", "Exchange sites on your own",
-                    &TKorvelanMain::ExchangeSitesClick),
-      "Or EXCHANGE Sites Manually");
+  using M = TKorvelanMain;
+  QGroupBox* box = BuildPanel(
+      "Work Flow",
+      {{B::LoadData, "&Load Data", "Load demand and candidate location data as well as distance file",
+        &M::LoadDataClick, "First you have to LOAD the data"},
+       {B::SetParameters, "&Set Parameters", "Set the coverage distance and the cost per mile",
+        &M::SetParametersClick, "Then you have to SET some parameters"},
+       {B::RunModels, "&Run Models", "Select a model to run and set appropriate parameters", &M::RunModelsClick,
+        "Next you can RUN the models"},
+       {B::TradeoffCurves, "&Tradeoff Curves", "Select a model to run for tradeoff curves",
+        &M::TradeoffCurvesClick, "Or generate TRADEOFF curves"},
+       {B::DisplayResults, "&Display Results", "Display the results", &M::DisplayResultsClick,
+        "Then you can DISPLAY the results"},
+       {B::MapResults, "&Map Results", "Map the results", &M::MapResultsClick, "Or MAP the results"},
+       {B::ExchangeSites, "E&Xchange Sites", "Exchange sites on your own", &M::ExchangeSitesClick,
+        "Or EXCHANGE Sites Manually"}});
+  auto* grid = static_cast<QGridLayout*>(box->layout());
   auto* data = new QHBoxLayout;
-  data->addWidget(MakeButton(B::EditButton, "Ed&It Data", "", &TKorvelanMain::EditButtonClick));
-  data->addWidget(MakeButton(B::ViewData, "&View Data", "", &TKorvelanMain::ViewDataClick));
-  grid->addLayout(data, 7, 0);
-  grid->addWidget(GuideLabel("Edit or View the data"), 7, 1);
+  data->addWidget(MakeButton(B::EditButton, "Ed&It Data", "", &M::EditButtonClick));
+  data->addWidget(MakeButton(B::ViewData, "&View Data", "", &M::ViewDataClick));
+  const int r = grid->rowCount();
+  grid->addLayout(data, r, 0);
+  grid->addWidget(GuideLabel("Edit or View the data"), r, 1);
   return box;
 }
 
 QWidget* TKorvelanMain::BuildProgramPanel() {
   using B = MenuButton;
-  auto* box = new QGroupBox("Program");
-  auto* grid = new QGridLayout(box);
-  grid->addWidget(MakeButton(B::ExitKorvelan, "&Exit KORVELAN", "Exit from KORVELAN ... ",
-                             &TKorvelanMain::ExitKorvelanClick), 0, 0);
-  grid->addWidget(GuideLabel("You can always EXIT KORVELAN"), 0, 1);
-  grid->addWidget(MakeButton(B::AboutButton, "&About", "Show the About Box", &TKorvelanMain::AboutButtonClick), 1, 0);
-  grid->addWidget(GuideLabel("Display the ABOUT box for KORVELAN"), 1, 1);
-  grid->addWidget(MakeButton(B::PrintSetter, "&Print Setup", "Setup the printer", &TKorvelanMain::PrintSetterClick),
-                  2, 0);
-  grid->addWidget(GuideLabel("You can set up the printer at any time"), 2, 1);
-  grid->addWidget(MakeButton(B::HintShow, "Hide &Hints", "Hide/show hints for buttons etc.",
-                             &TKorvelanMain::HintShowClick), 3, 0);
-  HintLabel = GuideLabel("Hints will be shown... Click to Hide");
+  using M = TKorvelanMain;
+  QGroupBox* box = BuildPanel(
+      "Program",
+      {{B::ExitKorvelan, "&Exit KORVELAN", "Exit from KORVELAN ... ", &M::ExitKorvelanClick,
+        "You can always EXIT KORVELAN"},
+       {B::AboutButton, "&About", "Show the About Box", &M::AboutButtonClick, "Display the ABOUT box for KORVELAN"},
+       {B::PrintSetter, "&Print Setup", "Setup the printer", &M::PrintSetterClick,
+        "You can set up the printer at any time"},
+       {B::HintShow, "Hide &Hints", "Hide/show hints for buttons etc.", &M::HintShowClick,
+        "Hints will be shown... Click to Hide"}});
+  // The last guide label is the hint label: its text and colour follow the hints switch.
+  auto* grid = static_cast<QGridLayout*>(box->layout());
+  HintLabel = static_cast<QLabel*>(grid->itemAtPosition(grid->rowCount() - 1, 1)->widget());
   HintLabel->setObjectName("HintLabel");
-  grid->addWidget(HintLabel, 3, 1);
   return box;
 }
 

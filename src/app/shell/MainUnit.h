@@ -2,11 +2,13 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "data/BorderFile.h"
 #include "model/ModelState.h"
 #include "shell/MenuStates.h"
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -109,7 +111,9 @@ class TKorvelanMain : public QWidget {
   QWidget* messages_ = nullptr;
   QWidget* errors_ = nullptr;
 
+  struct Row;
   void BuildWindow();
+  QGroupBox* BuildPanel(const char* title, const std::vector<Row>& rows);
   QWidget* BuildStepPanel();
   QWidget* BuildProgramPanel();
   QPushButton* MakeButton(MenuButton b, const char* caption, const char* hint, void (TKorvelanMain::*click)());

@@ -1,6 +1,6 @@
 #include "covering/Coverage.h"
 
-#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "solve/QuickSortIndex.h"
@@ -12,16 +12,21 @@ void WarnCoverage(RunHost& host, const std::string& what, int site) {
   host.Warning(what + "\nBestlocation = " + std::to_string(site));
 }
 
+// A set of demand nodes as bits, one per node number.
+using NodeSet = std::array<uint64_t, (NodeSlots + 63) / 64>;
+
 // Demand nodes of a site's CoversList that the required sites leave open.
-std::vector<uint16_t> ResidualSet(const ModelState& m, int site) {
-  std::vector<uint16_t> open;
+NodeSet ResidualSet(const ModelState& m, int site) {
+  NodeSet open{};
   for (uint16_t i : m.Node(site).CoversList)
-    if (!m.Node(i).DominanceMark) open.push_back(i);
+    if (!m.Node(i).DominanceMark) open[i / 64] |= uint64_t{1} << (i % 64);
   return open;
 }
 
-bool StrictlyInside(const std::vector<uint16_t>& inner, const std::vector<uint16_t>& outer) {
-  return inner.size() < outer.size() && std::includes(outer.begin(), outer.end(), inner.begin(), inner.end());
+bool StrictlyInside(const NodeSet& inner, const NodeSet& outer) {
+  for (size_t w = 0; w < inner.size(); ++w)
+    if (inner[w] & ~outer[w]) return false;
+  return inner != outer;
 }
 
 bool SkippedInDominance(const NodeRecord& site) {
@@ -50,13 +55,14 @@ bool MarkCoveredByRequired(ModelState& m, std::vector<Extended>& key) {
 
 // Compares site A (later in key order) with every earlier site B and marks the
 // dominated one of each comparable pair.
-void CompareWithEarlierSites(ModelState& m, const std::vector<int>& order, int a) {
+void CompareWithEarlierSites(ModelState& m, const std::vector<int>& order, const std::vector<NodeSet>& residual,
+                             int a) {
   const int siteA = order[a];
-  const std::vector<uint16_t> setA = ResidualSet(m, siteA);
+  const NodeSet& setA = residual[siteA];
   for (int b = a - 1; b >= 1; --b) {
     const int siteB = order[b];
     if (SkippedInDominance(m.Node(siteB))) continue;
-    const std::vector<uint16_t> setB = ResidualSet(m, siteB);
+    const NodeSet& setB = residual[siteB];
     if (setA == setB) {
       if (m.Node(siteB).Demand < m.Node(siteA).Demand) {
         m.Node(siteB).Dominated = 1;
@@ -114,8 +120,11 @@ void ComputeDominance(ModelState& m) {
   MarkCoveredByRequired(m, key);
   std::vector<int> order(NodeSlots, 0);
   if (n >= 1) QuickSortIndex(1, n, key.data(), order.data());
+  // The residual sets do not change while sites are compared: build them once.
+  std::vector<NodeSet> residual(NodeSlots);
+  for (int j = 1; j <= n; ++j) residual[j] = ResidualSet(m, j);
   for (int a = n; a >= 2; --a)
-    if (!SkippedInDominance(m.Node(order[a]))) CompareWithEarlierSites(m, order, a);
+    if (!SkippedInDominance(m.Node(order[a]))) CompareWithEarlierSites(m, order, residual, a);
   for (int j = 1; j <= n; ++j) m.Node(j).DominanceMark = m.Node(j).Dominated;
   m.CoverStateChanged = 0;
 }

@@ -65,7 +65,8 @@ std::vector<LoadedNode> CirclePoints(const std::vector<LoadedNode>& demandNodes,
         const LoadedNode& a = demandNodes[i - 1];
         const std::optional<Centre> c = Circumcentre(a, demandNodes[j - 1], demandNodes[k - 1]);
         if (!c) continue;
-        points.push_back(CirclePoint(*c, "T " + IntRight(i, 3) + IntRight(j, 3) + IntRight(k, 3) + RadiusText(*c, a)));
+        points.push_back(
+            CirclePoint(*c, "T " + IntRight(i, 3) + IntRight(j, 3) + IntRight(k, 3) + RadiusText(*c, a)));
       }
     }
   }

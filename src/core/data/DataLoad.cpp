@@ -59,10 +59,10 @@ bool Computes(const LoadRequest& request) { return request.ComputeDistances && r
 
 std::string StageDistances(const LoadRequest& request, StagedData& staged) {
   const int n = static_cast<int>(staged.nodes.size());
-  const std::string error =
-      Computes(request)
-          ? ComputeDistanceMatrix(staged.nodes, request.MetricCode, EarthDiameterFor(request), staged.distances)
-          : ReadDistanceFile(request.DistanceFileName, n, staged.distances);
+  const std::string error = Computes(request)
+                                ? ComputeDistanceMatrix(staged.nodes, request.MetricCode,
+                                                        EarthDiameterFor(request), staged.distances)
+                                : ReadDistanceFile(request.DistanceFileName, n, staged.distances);
   if (!error.empty()) return error;
   BuildNearestOrder(staged.distances, n, staged.nearest);
   return {};
@@ -140,7 +140,8 @@ std::string LoadDataSet(ModelState& m, const LoadRequest& request) {
 int AnnouncedNodeCount(const LoadRequest& request) {
   const int demandLines = std::min(CountFileLines(request.DemandFileName).value_or(0), MaxNodes);
   if (request.CircleSites) {
-    NodeFileResult demand = ReadNodeDataFile(request.DemandFileName, {NodeFileKind::Demand, false, 1.0, MaxNodes});
+    NodeFileResult demand =
+        ReadNodeDataFile(request.DemandFileName, {NodeFileKind::Demand, false, 1.0, MaxNodes});
     return demandLines + static_cast<int>(CirclePoints(demand.nodes, MaxNodes - demandLines).size());
   }
   if (request.ExtraSitesFileName.empty()) return demandLines;

@@ -26,7 +26,8 @@ double GreatCircleAngle(double xi, double yi, double xj, double yj) {
 std::optional<int32_t> WholeDistance(Extended d) {
   if (!std::isfinite(d) || std::fabs(d) > std::numeric_limits<int32_t>::max()) return std::nullopt;
   const int64_t whole = RoundHalfEven(d);
-  if (whole > std::numeric_limits<int32_t>::max() || whole < std::numeric_limits<int32_t>::min()) return std::nullopt;
+  if (whole > std::numeric_limits<int32_t>::max() || whole < std::numeric_limits<int32_t>::min())
+    return std::nullopt;
   return static_cast<int32_t>(whole);
 }
 
@@ -38,7 +39,8 @@ std::string_view TrimBlanks(std::string_view s) {
 
 std::string LineCountProblem(const std::string& fileName, size_t lines, int n) {
   return std::string(DistanceCountMessage) + "\nFile [" + fileName + "] holds " + std::to_string(lines) +
-         " lines; " + std::to_string(n) + " nodes need " + std::to_string(static_cast<long long>(n) * n) + ".";
+         " lines; " + std::to_string(n) + " nodes need " + std::to_string(static_cast<long long>(n) * n) +
+         ".";
 }
 
 }  // namespace
@@ -115,7 +117,8 @@ std::string ReadDistanceFile(const std::string& path, int n, NodeMatrix& matrix)
 std::string CheckDistanceFile(const std::string& path, int n) {
   const std::optional<int> lines = CountFileLines(path);
   if (!lines) return std::string(DistanceCountMessage) + "\n" + UnreadableFileMessage(path);
-  if (static_cast<long long>(*lines) != static_cast<long long>(n) * n) return LineCountProblem(path, *lines, n);
+  if (static_cast<long long>(*lines) != static_cast<long long>(n) * n)
+    return LineCountProblem(path, *lines, n);
   return {};
 }
 
@@ -154,19 +157,27 @@ std::string SaveDistanceFile(const ModelState& m, const std::string& path) {
 
 std::string DistanceFileExtension(char metric) {
   switch (metric) {
-    case 'G': return "grd";
-    case 'M': return "mad";
-    case 'N': return "ned";
-    default: return "eud";
+    case 'G':
+      return "grd";
+    case 'M':
+      return "mad";
+    case 'N':
+      return "ned";
+    default:
+      return "eud";
   }
 }
 
 std::string NodeFileExtension(char metric) {
   switch (metric) {
-    case 'G': return "grt";
-    case 'M': return "man";
-    case 'N': return "net";
-    default: return "euc";
+    case 'G':
+      return "grt";
+    case 'M':
+      return "man";
+    case 'N':
+      return "net";
+    default:
+      return "euc";
   }
 }
 

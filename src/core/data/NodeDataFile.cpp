@@ -61,7 +61,8 @@ std::string NameFromField(std::string_view field) {
   return FirstCharacters(Utf8FromFileBytes(field.substr(first, last - first + 1)), MaxNameCharacters);
 }
 
-NodeFileResult ReadNodeDataText(std::string_view text, const std::string& fileName, const NodeFileRequest& request) {
+NodeFileResult ReadNodeDataText(std::string_view text, const std::string& fileName,
+                                const NodeFileRequest& request) {
   NodeFileResult result;
   const std::vector<std::string_view> lines = SplitLines(text);
   for (size_t k = 0; k < lines.size() && static_cast<int>(result.nodes.size()) < request.maxNodes; ++k) {

@@ -46,7 +46,8 @@ struct NodeFileResult {
 
 // Reads node lines from text (fileName is used in messages only). On the first
 // bad line the result holds no nodes and the error.
-NodeFileResult ReadNodeDataText(std::string_view text, const std::string& fileName, const NodeFileRequest& request);
+NodeFileResult ReadNodeDataText(std::string_view text, const std::string& fileName,
+                                const NodeFileRequest& request);
 NodeFileResult ReadNodeDataFile(const std::string& path, const NodeFileRequest& request);
 
 // The first line of a text, as shown in the load form's sample box.

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -33,7 +34,10 @@ int ConvertWhole(std::string_view token, T& value, Format... format) {
 
 template <typename T>
 int ConvertReal(std::string_view token, T& value) {
-  const int state = ConvertWhole(token, value, std::chars_format::general);
+  // The library's real conversion may look past the end of an unterminated
+  // range (seen with "INF"), so it always gets a terminated copy.
+  const std::string terminated(token);
+  const int state = ConvertWhole(std::string_view(terminated), value, std::chars_format::general);
   if (state == 1 && !std::isfinite(value)) return 0;  // "inf" and "nan" are not data
   return state;
 }
@@ -46,7 +50,8 @@ std::string Problem(int state, std::string_view token, const char* notConverted)
 }  // namespace
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
-  if (text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) text.remove_prefix(Utf8ByteOrderMark.size());
+  if (text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark)
+    text.remove_prefix(Utf8ByteOrderMark.size());
   std::vector<std::string_view> lines;
   size_t start = 0;
   while (start < text.size()) {
@@ -63,6 +68,10 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > MaxDataFileBytes) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream contents;
@@ -86,7 +95,13 @@ std::string LineMessage(const std::string& fileName, int lineNumber, const std::
   return "File [" + fileName + "], line " + std::to_string(lineNumber) + ": " + what;
 }
 
-std::string UnreadableFileMessage(const std::string& fileName) { return "Cannot read file [" + fileName + "]"; }
+std::string UnreadableFileMessage(const std::string& fileName) {
+  std::error_code error;
+  if (std::filesystem::is_directory(fileName, error)) return "File [" + fileName + "] is a folder";
+  const std::uintmax_t size = std::filesystem::file_size(fileName, error);
+  if (!error && size > MaxDataFileBytes) return "File [" + fileName + "] is too large to be a data file";
+  return "Cannot read file [" + fileName + "]";
+}
 
 void TokenCursor::SkipBlanks() {
   while (pos_ < line_.size() && line_[pos_] == ' ') ++pos_;
@@ -114,7 +129,8 @@ std::optional<long double> ParseExtended(std::string_view token) {
   // Extended fields hold the same range as the real ones, so that sums and
   // products of data stay finite in the solvers.
   long double value = 0;
-  if (ConvertReal(token, value) != 1 || std::fabs(value) > std::numeric_limits<double>::max()) return std::nullopt;
+  if (ConvertReal(token, value) != 1 || std::fabs(value) > std::numeric_limits<double>::max())
+    return std::nullopt;
   return value;
 }
 

@@ -12,7 +12,12 @@ namespace korvelan {
 // start is dropped, and blank lines at the end of the file are not lines.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
-// The whole file as bytes; std::nullopt when it cannot be opened or read.
+// No data file of 300 nodes comes near this size (a full distance file is about
+// 1 MB); anything larger is refused before it is read into memory.
+inline constexpr std::uintmax_t MaxDataFileBytes = 64u << 20;
+
+// The whole file as bytes; std::nullopt when it is not a readable regular file
+// of at most MaxDataFileBytes.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Number of lines of a file by SplitLines; std::nullopt when it cannot be read.
@@ -23,7 +28,8 @@ std::string BaseName(const std::string& path);
 
 // "File [name], line k: what" - the form of every reader message.
 std::string LineMessage(const std::string& fileName, int lineNumber, const std::string& what);
-// "Cannot read file [name]" - the message for a file that cannot be opened.
+// Why ReadWholeFile refused a file: "File [name] is a folder", "File [name] is
+// too large to be a data file" or "Cannot read file [name]".
 std::string UnreadableFileMessage(const std::string& fileName);
 
 // Blank-separated tokens. Blanks are the space character only, as the data

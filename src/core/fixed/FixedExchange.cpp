@@ -96,6 +96,7 @@ bool fixed_exchange(ModelState& m, RunHost& host) {
     host.Delay(0, 1);
   }
   host.ShowExchangeGauges(false);
+  m.TradeoffExists = 0;
   if (changed) {
     m.DemandWeightedDistance = AssignToNearest(m);
     m.SecondFacilityValid = 0;

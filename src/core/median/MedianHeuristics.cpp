@@ -13,8 +13,6 @@
 namespace korvelan {
 namespace {
 
-
-
 struct Replacement {
   int site = 0;
   Extended saving = 0;
@@ -29,14 +27,13 @@ Replacement BestReplacement(const ModelState& m, int o, Extended tolerance, std:
   return best;
 }
 
-void ReportReplacement(ModelState& m, RunHost& host, int o, int s, Extended saving) {
-  if (!MedianLinesShown(m)) return;
-  const Extended perDemand = m.TotalDemand > 0 ? saving / m.TotalDemand : 0;
-  host.AddProgressLines({"Node " + std::to_string(o) + " removed", "Node " + std::to_string(s) + " replaces it",
-                         "Reducing average distance by " + ProgressNumber(perDemand, 15)});
-}
-
 }  // namespace
+
+void ReportRelocation(ModelState& m, RunHost& host, int o, int s, Extended saving) {
+  if (!MedianLinesShown(m)) return;
+  host.AddProgressLines({"Node " + std::to_string(o) + " removed", "Node " + std::to_string(s) + " replaces it",
+                         "Reducing average distance by " + ProgressNumber(PerDemand(m, saving), 15)});
+}
 
 bool MedianLinesShown(const ModelState& m) {
   return m.SolutionClass != 2 && !(m.ProblemCode == 'M' && m.MedianAlgorithm == 'T');
@@ -127,7 +124,7 @@ void ReplaceMedian(ModelState& m, RunHost& host, int o, int s, int count, Extend
     }
   }
   RecordCostByCount(m, std::min<int>(m.NumLocated, count), count, AverageDistance(m));
-  ReportReplacement(m, host, o, s, saving);
+  ReportRelocation(m, host, o, s, saving);
 }
 
 }  // namespace korvelan

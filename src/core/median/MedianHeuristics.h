@@ -14,6 +14,11 @@ namespace korvelan {
 // procedure (SolutionClass 2) or the genetic algorithm runs the operations.
 bool MedianLinesShown(const ModelState& m);
 
+// The three lines of a facility that moved from `from` to `to`, saving the given
+// weighted distance: "Node from removed", "Node to replaces it" and the decrease
+// of the average distance.
+void ReportRelocation(ModelState& m, RunHost& host, int from, int to, Extended saving);
+
 // Greedy adding from scratch: the required and initial sites first, then the site
 // of largest saving until P facilities are open or no site saves anything (the
 // remaining CostByCount entries then hold the current average distance). Ends with

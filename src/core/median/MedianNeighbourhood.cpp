@@ -29,19 +29,15 @@ FacilityMove BestMedianMove(const ModelState& m, int b) {
 void MoveMedian(ModelState& m, RunHost& host, int b, int s, int count, Extended saving) {
   RelocateFacility(m, host, b, s);
   RecordCostByCount(m, std::min<int>(m.NumLocated, count), count, AverageDistance(m));
-  if (!MedianLinesShown(m)) return;
-  const Extended perDemand = m.TotalDemand > 0 ? saving / m.TotalDemand : 0;
-  host.AddProgressLines({"Node " + std::to_string(b) + " removed", "Node " + std::to_string(s) + " replaces it",
-                         "Reducing average distance by " + ProgressNumber(perDemand, 15)});
+  ReportRelocation(m, host, b, s, saving);
 }
 
 bool ReassignAll(ModelState& m, RunHost& host, int count) {
   bool moved = false;
   const Extended total = ReassignToListedSites(m, moved);
   if (MedianLinesShown(m)) {
-    const Extended perDemand = m.TotalDemand > 0 ? total / m.TotalDemand : 0;
     host.AddProgressLines({"REASSIGNING DEMAND NODES TO NEW MEDIANS",
-                           "   REDUCES AVERAGE DISTANCE BY " + ProgressNumber(perDemand, 16)});
+                           "   REDUCES AVERAGE DISTANCE BY " + ProgressNumber(PerDemand(m, total), 16)});
   }
   RecordCostByCount(m, std::min<int>(m.NumLocated, count), count, AverageDistance(m));
   return moved;

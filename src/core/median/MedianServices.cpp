@@ -56,9 +56,11 @@ void MoveNodesToSecond(ModelState& m, int s) {
   }
 }
 
-Extended AverageDistance(const ModelState& m) {
-  return m.TotalDemand > 0 ? WeightedDistanceOfAssignment(m) / m.TotalDemand : 0;
+Extended PerDemand(const ModelState& m, Extended weightedDistance) {
+  return m.TotalDemand > 0 ? weightedDistance / m.TotalDemand : 0;
 }
+
+Extended AverageDistance(const ModelState& m) { return PerDemand(m, WeightedDistanceOfAssignment(m)); }
 
 Extended DistanceTolerance(const ModelState& m) {
   return ImprovementTolerance(m.TotalDemand * std::max<Extended>(1, FarthestDistance(m)));

@@ -51,8 +51,9 @@ void AttachNodesTo(ModelState& m, int s);
 // Every demand node served by s moves to its SecondFacility at SecondDistance.
 void MoveNodesToSecond(ModelState& m, int s);
 
-// Sum of Demand x AssignedDistance over the demand nodes, divided by TotalDemand
-// (0 when there is no demand).
+// A total weighted distance per unit of demand (0 when there is no demand).
+Extended PerDemand(const ModelState& m, Extended weightedDistance);
+// Sum of Demand x AssignedDistance over the demand nodes, per unit of demand.
 Extended AverageDistance(const ModelState& m);
 
 // A saving counts as an improvement only when it exceeds the rounding noise of

@@ -32,6 +32,7 @@ void ResetModel(ModelState& m) {
   m.ExchangeEveryIteration = 1;
   m.ExchangeSearch = 0;
   m.AddedConstant = 0;
+  m.AddedConstantMultiplied = 0;
   m.MedianTiming = 'E';
   m.AddFirst = 'A';
   m.ShowLagProgress = 1;

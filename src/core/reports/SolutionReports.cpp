@@ -179,7 +179,8 @@ ListReport CoverageSummary(const ModelState& m) {
   int counted = 0;
   for (int k = 0; k <= 100 && counted < m.NumDemandNodes; ++k) {
     counted += histogram.count[k];
-    const std::string lead = IntRight(k, 4) + (k > 99 ? "+" + std::string(8, ' ') : std::string(9, ' '));
+    // Covers beyond 99 are counted together and marked "+".
+    const std::string lead = IntRight(k, 4) + (k > 99 ? "+        " : "         ");
     section.lines.push_back(row(lead, histogram.count[k], histogram.demand[k]));
   }
   section.lines.push_back(" -----");

@@ -19,6 +19,9 @@ void ClearRunCounters(ModelState& m) {
   m.IterationsBeforeNode = 0;
   m.RunUpperBound = 0;
   m.RunLowerBound = 0;
+  m.RootForcedIn = 0;
+  m.RootForcedOut = 0;
+  m.LowerBoundResetInForcing = 0;
   m.LargeMedianProblem = 0;
 }
 
@@ -57,6 +60,33 @@ void RestoreDemandNodes(ModelState& m) {
 }
 
 }  // namespace
+
+const std::vector<ChoiceItem>& ProblemItems() {
+  static const std::vector<ChoiceItem> items = {
+      {"Ma&Ximum Covering", 'C'},      {"P-&Median", 'M'},
+      {"Uncapacitated &Fixed Charge", 'F'}, {"&Set Covering", 'S'},
+      {"&P-Center", 'P'},              {"Par&Tial Set Covering", '&'},
+      {"P&Artial P-Center", '%'},      {"Integrated In&V/Loc (Brask) Model", 'V'},
+  };
+  return items;
+}
+
+std::vector<ChoiceItem> AlgorithmItems(char problemCode) {
+  static const std::vector<ChoiceItem> fixedItems = {
+      {"&Add", 'A'}, {"&Drop", 'D'}, {"&Exchange", 'E'}, {"&Neighborhood", 'N'}, {"&Lagrangian Relaxation", 'L'}};
+  switch (problemCode) {
+    case 'C':
+      return {{"&Greedy Adding", 'G'}, {"Greedy Adding and &Substitution", 'S'}, {"&Lagrangian Relaxation", 'L'}};
+    case 'M':
+      return {{"&Myopic", 'M'}, {"&Exchange", 'E'}, {"&Neighborhood", 'N'}, {"&Lagrangian Relaxation", 'L'},
+              {"Gene&Tic Algorithm", 'T'}};
+    case 'F':
+    case 'V':
+      return fixedItems;
+    default:
+      return {};
+  }
+}
 
 void OpenRunModels(ModelState& m) {
   m.NumberToLocate = 1;

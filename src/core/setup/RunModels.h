@@ -1,10 +1,22 @@
 #pragma once
+#include <vector>
+
 #include "model/ModelState.h"
 #include "solve/RunHost.h"
 
 namespace korvelan {
 
 // What the run-models form does to the model, shared with the batch program.
+
+// The models offered by "Select a Problem to Solve", in order: caption and code.
+struct ChoiceItem {
+  const char* caption;
+  char code;
+};
+const std::vector<ChoiceItem>& ProblemItems();
+// The algorithms "Select an Algorithm" offers for a model (caption and the letter
+// ChooseAlgorithm takes); empty for the models that have a single method.
+std::vector<ChoiceItem> AlgorithmItems(char problemCode);
 
 // Opening the form: number to locate 1 (both counts), -1 not allowed, the distance
 // estimates 10000 and 0, the whole demand to cover (fraction 1, every demand node).

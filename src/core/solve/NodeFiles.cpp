@@ -15,7 +15,8 @@ constexpr int FieldWidth = 10;
 
 std::string SolutionLine(const ModelState& m, int n) {
   const NodeRecord& node = m.Node(n);
-  const bool assigned = node.AssignedFacility >= 1 && node.AssignedFacility <= m.Numbnodes && node.AssignedDistance >= 0;
+  const bool assigned =
+      node.AssignedFacility >= 1 && node.AssignedFacility <= m.Numbnodes && node.AssignedDistance >= 0;
   return IntRight(node.Located, FieldWidth) + IntRight(assigned ? node.AssignedFacility : 0, FieldWidth) +
          IntRight(assigned ? node.AssignedDistance : 0, FieldWidth);
 }
@@ -42,7 +43,8 @@ NodeValues ParseNodeValues(const ModelState& m, char kind, const std::string& na
   std::string problem;
   const std::optional<long long> count = lines.empty() ? std::nullopt : FirstWhole(lines[0], problem);
   if (!count) {
-    parsed.problem = lines.empty() ? "File [" + name + "] is empty" : LineMessage(name, 1, "the node count " + problem);
+    parsed.problem =
+        lines.empty() ? "File [" + name + "] is empty" : LineMessage(name, 1, "the node count " + problem);
     return parsed;
   }
   parsed.countOnFile = *count;
@@ -61,8 +63,9 @@ NodeValues ParseNodeValues(const ModelState& m, char kind, const std::string& na
     const bool inRange = value && (status ? (*value >= -1 && *value <= 1) : (*value == 0 || *value == 1));
     if (!inRange) {
       if (!value) problem = "the first number " + problem;
-      if (value) problem = (status ? "the status " : "the located mark ") + std::to_string(*value) +
-                           (status ? " is not -1, 0 or 1" : " is not 0 or 1");
+      if (value)
+        problem = (status ? "the status " : "the located mark ") + std::to_string(*value) +
+                  (status ? " is not -1, 0 or 1" : " is not 0 or 1");
       parsed.problem = LineMessage(name, n + 1, problem);
       return parsed;
     }
@@ -97,7 +100,8 @@ bool WriteNodeFile(ModelState& m, RunHost& host, char kind, const std::string& n
   return true;
 }
 
-bool ReadNodeFileText(ModelState& m, RunHost& host, char kind, const std::string& name, std::string_view text) {
+bool ReadNodeFileText(ModelState& m, RunHost& host, char kind, const std::string& name,
+                      std::string_view text) {
   const NodeValues parsed = ParseNodeValues(m, kind, name, text);
   if (parsed.countMismatch) {
     host.Beep();
@@ -133,8 +137,10 @@ std::string ReadErrorText(const std::string& name) {
 }
 
 std::string NodeCountText(const std::string& name, long long onFile, int entered) {
-  return "NUMBER OF NODES on FILE <" + name + ">\nIS INCOMPATIBLE WITH THE NUMBER ENTERED BEFORE...FATAL ERROR\n" +
-         "NODES ON FILE     = " + std::to_string(onFile) + "\nNUMBER OF NODES ENTERED = " + std::to_string(entered);
+  return "NUMBER OF NODES on FILE <" + name +
+         ">\nIS INCOMPATIBLE WITH THE NUMBER ENTERED BEFORE...FATAL ERROR\n" +
+         "NODES ON FILE     = " + std::to_string(onFile) +
+         "\nNUMBER OF NODES ENTERED = " + std::to_string(entered);
 }
 
 void WriteErrorNotice(RunHost& host, const std::string& name) {

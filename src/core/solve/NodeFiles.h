@@ -27,7 +27,8 @@ std::string NodeFileText(const ModelState& m, char kind);
 // a line naming the fault. Either way nothing changes and the result is false.
 bool ReadNodeFile(ModelState& m, RunHost& host, char kind, const std::string& name);
 // The same on text already in memory; name is used in messages.
-bool ReadNodeFileText(ModelState& m, RunHost& host, char kind, const std::string& name, std::string_view text);
+bool ReadNodeFileText(ModelState& m, RunHost& host, char kind, const std::string& name,
+                      std::string_view text);
 
 // "SERIOUS ERROR WRITING FILE [name]" ... shown as a warning, with a beep.
 void WriteErrorNotice(RunHost& host, const std::string& name);

@@ -246,3 +246,35 @@ TEST(Substitution, SwapLinesWithDistanceAndCost) {
                                                                 "AND INCREASES AVG. DIST. BY 1.5000000",
                                                                 "AND DECREASES TOT. COST BY $1,234.50000"}));
 }
+
+TEST(Substitution, BestSwapIsTheLargestTrueChangeOfCoveredDemand) {
+  for (unsigned seed = 21; seed <= 28; ++seed) {
+    ModelState m;
+    RandomInstance(m, seed, 12, 9, 30);
+    m.Node(5).SiteStatus = StatusExcluded;
+    HeadlessRunHost host;
+    const std::vector<int> open = {1 + static_cast<int>(seed % 3), 7, 11};
+    for (int j : open) {
+      m.Node(j).Located = 1;
+      UpdateCoverage(m, host, '+', j);
+    }
+    m.NumLocated = 3;
+    RebuildLocatedList(m);
+    const Extended now = CoveredByMatrix(m, open);
+    Extended best = 0;
+    for (size_t p = 0; p < open.size(); ++p)
+      for (int s = 1; s <= m.Numbnodes; ++s) {
+        if (m.Node(s).Located || s == 5) continue;
+        std::vector<int> trial = open;
+        trial[p] = s;
+        const Extended change = CoveredByMatrix(m, trial) - now;
+        EXPECT_EQ(SwapGain(m, false, open[p], s, 0), change) << seed;
+        best = std::max(best, change);
+      }
+    const SwapChoice swap = FindBestSwap(m, false);
+    EXPECT_EQ(swap.gain, best) << seed;
+    if (best > 0) {
+      EXPECT_EQ(SwapGain(m, false, swap.outgoing, swap.incoming, 0), best);
+    }
+  }
+}

@@ -1,17 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "DataTestSupport.h"
-
 #include <cmath>
 #include <random>
 
+#include "DataTestSupport.h"
 #include "data/CirclePoints.h"
 
 using namespace korvelan;
 
 namespace {
 
-double Gap(const LoadedNode& a, const LoadedNode& b) { return std::hypot(a.XCoord - b.XCoord, a.YCoord - b.YCoord); }
+double Gap(const LoadedNode& a, const LoadedNode& b) {
+  return std::hypot(a.XCoord - b.XCoord, a.YCoord - b.YCoord);
+}
 
 }  // namespace
 

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "DataTestSupport.h"
-
 #include <random>
 
+#include "DataTestSupport.h"
 #include "data/Distances.h"
 
 using namespace korvelan;
@@ -46,7 +45,8 @@ TEST(Distances, ArcCosBranches) {
 }
 
 TEST(Distances, SamePlaceIsZeroInEveryMetric) {
-  for (char metric : {'E', 'G', 'M'}) EXPECT_EQ(Computed(metric, At(12.3, 45.6), At(12.3, 45.6)), 0) << metric;
+  for (char metric : {'E', 'G', 'M'})
+    EXPECT_EQ(Computed(metric, At(12.3, 45.6), At(12.3, 45.6)), 0) << metric;
 }
 
 TEST(Distances, TooLargeForThirtyTwoBits) {
@@ -75,11 +75,19 @@ TEST(Distances, BadDistanceFilesStopWithTheCountMessage) {
     const char* error;
   };
   const Case cases[] = {
-      {"0\n1\n1\n", "Number of Distances Incompatible with Input Files\nFile [d.ned] holds 3 lines; 2 nodes need 4."},
-      {"0\n1\nx\n0\n", "Number of Distances Incompatible with Input Files\nFile [d.ned], line 3: the distance \"x\" is not a whole number"},
-      {"0\n1\n1.5\n0\n", "Number of Distances Incompatible with Input Files\nFile [d.ned], line 3: the distance \"1.5\" is not a whole number"},
-      {"0\n1\n\n0\n", "Number of Distances Incompatible with Input Files\nFile [d.ned], line 3: the distance is missing"},
-      {"0\n4294967296\n1\n0\n", "Number of Distances Incompatible with Input Files\nFile [d.ned], line 2: the distance \"4294967296\" is out of range"},
+      {"0\n1\n1\n",
+       "Number of Distances Incompatible with Input Files\nFile [d.ned] holds 3 lines; 2 nodes need 4."},
+      {"0\n1\nx\n0\n",
+       "Number of Distances Incompatible with Input Files\nFile [d.ned], line 3: the distance \"x\" is not a "
+       "whole number"},
+      {"0\n1\n1.5\n0\n",
+       "Number of Distances Incompatible with Input Files\nFile [d.ned], line 3: the distance \"1.5\" is not "
+       "a whole number"},
+      {"0\n1\n\n0\n",
+       "Number of Distances Incompatible with Input Files\nFile [d.ned], line 3: the distance is missing"},
+      {"0\n4294967296\n1\n0\n",
+       "Number of Distances Incompatible with Input Files\nFile [d.ned], line 2: the distance \"4294967296\" "
+       "is out of range"},
   };
   for (const Case& c : cases) {
     NodeMatrix matrix;
@@ -93,7 +101,7 @@ TEST(Distances, ChoosingAFileChecksItsLineCount) {
   const std::string five = folder.Write("five.ned", "0\n1\n1\n0\n7\n");
   EXPECT_EQ(CheckDistanceFile(four, 2), "");
   EXPECT_EQ(CheckDistanceFile(five, 2), "Number of Distances Incompatible with Input Files\nFile [" + five +
-                                             "] holds 5 lines; 2 nodes need 4.");
+                                            "] holds 5 lines; 2 nodes need 4.");
   EXPECT_NE(CheckDistanceFile(folder.Path("none.ned"), 2), "");
 }
 
@@ -127,7 +135,9 @@ TEST(Distances, SavedFileReadsBackAndReplacesAtomically) {
   EXPECT_EQ(TempFolder::Read(path), "0\n7\n9\n0\n");  // row by row
   EXPECT_EQ(DistanceFileText(m.DistanceMatrix, 2, DistanceOrder::ColumnByColumn), "0\n9\n7\n0\n");
   NodeMatrix back;
-  ASSERT_EQ(ReadDistanceText(DistanceFileText(m.DistanceMatrix, 2, DistanceOrder::ColumnByColumn), "x", 2, back), "");
+  ASSERT_EQ(
+      ReadDistanceText(DistanceFileText(m.DistanceMatrix, 2, DistanceOrder::ColumnByColumn), "x", 2, back),
+      "");
   EXPECT_EQ(back.at(1, 2), 7);
   EXPECT_EQ(back.at(2, 1), 9);
   size_t files = 0;
@@ -142,5 +152,6 @@ TEST(Distances, FailedSaveKeepsNothingHalfWritten) {
   const std::string missingFolder = folder.Path("no/such/folder/d.eud");
   EXPECT_NE(SaveDistanceFile(m, missingFolder), "");
   EXPECT_FALSE(std::filesystem::exists(missingFolder));
-  EXPECT_EQ(SaveDistanceFile(m, folder.Path("")), "Error writing file [" + folder.Path("") + "]: it is a folder");
+  EXPECT_EQ(SaveDistanceFile(m, folder.Path("")),
+            "Error writing file [" + folder.Path("") + "]: it is a folder");
 }

@@ -36,7 +36,8 @@ TEST(NodeDataFile, NameFieldIsTrimmedOfBracketsAndCut) {
 }
 
 TEST(NodeDataFile, ReadsFieldsWeightedDemandAndNames) {
-  const NodeFileResult r = ReadDemand("a 1.5 -2 100 20 7 <Main Depot>\r\nb 3 4 10 30 0   Second  node  \r\n", true, 0.25);
+  const NodeFileResult r =
+      ReadDemand("a 1.5 -2 100 20 7 <Main Depot>\r\nb 3 4 10 30 0   Second  node  \r\n", true, 0.25);
   ASSERT_TRUE(r.ok()) << r.error;
   ASSERT_EQ(r.nodes.size(), 2u);
   EXPECT_EQ(r.nodes[0].XCoord, 1.5);

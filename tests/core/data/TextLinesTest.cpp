@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "DataTestSupport.h"
 #include "data/TextEncoding.h"
 #include "data/TextLines.h"
 
@@ -17,7 +20,9 @@ TEST(SplitLines, LineEndsFinalBlankLinesAndByteOrderMark) {
       {"a\r\nb", {"a", "b"}},
       {"a\n\nb\n\n\n", {"a", "", "b"}},
       {"a\n \r\n", {"a"}},
-      {"\xEF\xBB\xBF" "first\nsecond", {"first", "second"}},
+      {"\xEF\xBB\xBF"
+       "first\nsecond",
+       {"first", "second"}},
       {"", {}},
       {"\r\n", {}},
   };
@@ -50,9 +55,9 @@ TEST(NumberParsing, ProblemsAreNamed) {
 }
 
 TEST(TextEncoding, Utf8KeptLatin1Converted) {
-  EXPECT_EQ(Utf8FromFileBytes("Z\xC3\xBCrich"), "Z\xC3\xBCrich");       // valid UTF-8 stays
-  EXPECT_EQ(Utf8FromFileBytes("Z\xFCrich"), "Z\xC3\xBCrich");           // Latin-1 u-umlaut
-  EXPECT_EQ(Utf8FromFileBytes("\xC0\xAF"), "\xC3\x80\xC2\xAF");         // overlong form is not UTF-8
+  EXPECT_EQ(Utf8FromFileBytes("Z\xC3\xBCrich"), "Z\xC3\xBCrich");            // valid UTF-8 stays
+  EXPECT_EQ(Utf8FromFileBytes("Z\xFCrich"), "Z\xC3\xBCrich");                // Latin-1 u-umlaut
+  EXPECT_EQ(Utf8FromFileBytes("\xC0\xAF"), "\xC3\x80\xC2\xAF");              // overlong form is not UTF-8
   EXPECT_EQ(Utf8FromFileBytes("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");  // surrogate is not UTF-8
 }
 
@@ -61,4 +66,27 @@ TEST(TextEncoding, FirstCharactersCountsCodePoints) {
   EXPECT_EQ(CharacterCount(text), 4u);
   EXPECT_EQ(FirstCharacters(text, 3), "\xC3\xA9t\xC3\xA9");
   EXPECT_EQ(FirstCharacters(text, 10), text);
+}
+
+TEST(NumberParsing, UnterminatedTokensAreReadWithinTheirBounds) {
+  // Exactly three bytes on the heap with no terminator: under AddressSanitizer
+  // any read past them fails the test.
+  const std::vector<char> bytes = {'I', 'N', 'F'};
+  const std::string_view token(bytes.data(), bytes.size());
+  EXPECT_FALSE(ParseExtended(token));
+  EXPECT_FALSE(ParseReal(token));
+  const std::vector<char> number = {'2', '.', '5'};
+  EXPECT_EQ(ParseExtended(std::string_view(number.data(), number.size())), 2.5L);
+}
+
+TEST(ReadWholeFile, RefusesFoldersMissingAndOversizedFiles) {
+  TempFolder folder;
+  EXPECT_FALSE(ReadWholeFile(folder.Path("")));
+  EXPECT_EQ(UnreadableFileMessage(folder.Path("")), "File [" + folder.Path("") + "] is a folder");
+  EXPECT_EQ(UnreadableFileMessage(folder.Path("none")), "Cannot read file [" + folder.Path("none") + "]");
+  const std::string big = folder.Write("big.ned", "");
+  std::filesystem::resize_file(big, MaxDataFileBytes + 1);  // sparse: takes no disk space
+  EXPECT_FALSE(ReadWholeFile(big));
+  EXPECT_EQ(UnreadableFileMessage(big), "File [" + big + "] is too large to be a data file");
+  EXPECT_EQ(ReadWholeFile(folder.Write("small.txt", "a\r\nb")), "a\r\nb");
 }

@@ -369,3 +369,25 @@ TEST(MedianHeuristics, DistancesBeyondSixteenBitsAreHeldWhole) {
   EXPECT_EQ(NotNearestFault(m), "");
   EXPECT_EQ(OpenSet(m), GreedyTruth(m, 3));
 }
+
+TEST(MedianHeuristics, ANeighbourhoodMoveNeverLandsOnAnOpenSite) {
+  // Sites 1 and 2 open; nodes 1..3 held by site 1 (node 2 although it is open
+  // itself, as after a forced move). Moving to the open node 2 or the closed
+  // node 3 saves the same: the facility must go to 3.
+  ModelState m;
+  m.Numbnodes = m.NumDemandNodes = 4;
+  const int32_t d[5][5] = {{0}, {0, 0, 5, 5, 9}, {0, 5, 0, 1, 9}, {0, 5, 1, 0, 9}, {0, 9, 0, 9, 0}};
+  for (int i = 1; i <= 4; ++i)
+    for (int j = 1; j <= 4; ++j) m.DistanceMatrix.at(i, j) = d[i][j];
+  for (int i = 1; i <= 4; ++i) m.Node(i).Demand = 1;
+  FinishModel(m);
+  m.Node(1).Located = m.Node(2).Located = 1;
+  for (int j : {1, 2, 3}) {
+    m.Node(j).AssignedFacility = 1;
+    m.Node(j).AssignedDistance = d[j][1];
+  }
+  m.Node(4).AssignedFacility = 2;
+  const FacilityMove move = BestMedianMove(m, 1);
+  EXPECT_EQ(move.site, 3);
+  EXPECT_EQ(move.saving, 4);
+}

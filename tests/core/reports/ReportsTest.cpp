@@ -3,6 +3,7 @@
 #include "../covering/CoveringTestModels.h"
 #include "covering/Coverage.h"
 #include "reports/BasicResults.h"
+#include "reports/ForcedNodesReport.h"
 #include "reports/NodeReports.h"
 #include "reports/ReportChain.h"
 #include "reports/SolutionReports.h"
@@ -274,4 +275,45 @@ TEST(ReportChain, NextAndLastFollowTheModel) {
   EXPECT_EQ(PreviousReport(m, ReportPage::LocationSummary), ReportPage::InvLocOrderFrequency);
   EXPECT_EQ(TradeoffUnavailableMessage(m),
             "Tradeoff Curve does not exist... Sorry... \nWrong Objective Function... Sorry... ");
+}
+
+TEST(Reports, ForcedNodesListsAndPrintout) {
+  ModelState m = LineModel();
+  m.Node(1).SiteStatus = StatusRequired;
+  m.Node(1).InInitialSolution = 1;  // required wins over initial
+  m.Node(2).InInitialSolution = 1;
+  m.Node(4).SiteStatus = StatusExcluded;
+  const ListReport r = ForcedNodesReport(m);
+  ASSERT_EQ(r.sections.size(), 3u);
+  EXPECT_EQ(r.sections[0].heading, "1 Nodes Forced Into Solution");
+  EXPECT_EQ(r.sections[0].lines, (std::vector<std::string>{"   1 A"}));
+  EXPECT_EQ(r.sections[1].heading, "1 Nodes Excluded From Solution");
+  EXPECT_EQ(r.sections[1].lines, (std::vector<std::string>{"   4 D"}));
+  EXPECT_EQ(r.sections[2].heading, "1 Nodes Initialized");
+  EXPECT_EQ(r.sections[2].lines, (std::vector<std::string>{"   2 B"}));
+  m.Node(4).SiteStatus = StatusAllowed;
+  std::vector<std::string> printed;
+  for (const PrintLine& line : ForcedNodesPrintLines(ForcedNodesReport(m))) printed.push_back(line.text);
+  EXPECT_EQ(printed, (std::vector<std::string>{"FORCED NODES SUMMARY", "", "", "1 Nodes Forced Into Solution", "",
+                                               "   1 A", "", "0 Nodes Excluded From Solution", "",
+                                               "1 Nodes Initialized", "", "   2 B", ""}));
+}
+
+TEST(Reports, SortOrdersOfTheFixedCostAndNodeToFacilityReports) {
+  ModelState m = LineModel();
+  const Extended costs[] = {250, 100, 75, 1000};
+  for (int j = 1; j <= 4; ++j) m.Node(j).FixedCost = costs[j - 1];
+  const char* names[] = {"Delta", "alpha", "Charlie", "Bravo"};
+  for (int j = 1; j <= 4; ++j) m.Node(j).NodeName = names[j - 1];
+  auto sites = [](const ListReport& r, size_t width) {
+    std::vector<int> order;
+    for (const std::string& line : r.sections[0].lines) order.push_back(std::stoi(line.substr(0, width)));
+    return order;
+  };
+  EXPECT_EQ(sites(FixedCostReport(m, FixedCostOrder::Input), 5), (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(sites(FixedCostReport(m, FixedCostOrder::DescendingDemand), 5), (std::vector<int>{4, 3, 2, 1}));
+  EXPECT_EQ(sites(FixedCostReport(m, FixedCostOrder::FacilitiesFirst), 5).front(), 3);
+  // Names compare as text: upper case before lower case.
+  EXPECT_EQ(sites(NodeToFacilityReport(m, NodeFacilityOrder::DemandAreaName), 4), (std::vector<int>{4, 3, 1, 2}));
+  EXPECT_EQ(sites(NodeToFacilityReport(m, NodeFacilityOrder::Input), 4), (std::vector<int>{1, 2, 3, 4}));
 }

@@ -177,3 +177,16 @@ TEST(RunModels, ExecuteReportsHowTheRunEnded) {
   EXPECT_EQ(failing.messages.back().text,
             "Note that the COVERAGE DISTANCE is likely to have changed.\nBe sure to change it back before running other models.");
 }
+
+TEST(RunModels, EveryOfferedAlgorithmCanBeChosen) {
+  for (const ChoiceItem& problem : ProblemItems()) {
+    for (const ChoiceItem& algorithm : AlgorithmItems(problem.code)) {
+      ModelState m;
+      ChooseProblem(m, problem.code);
+      if (problem.code == 'V') continue;  // its one method is chosen with the model
+      EXPECT_TRUE(ChooseAlgorithm(m, algorithm.code)) << problem.caption << " " << algorithm.caption;
+      EXPECT_EQ(m.SolutionClass, algorithm.code == 'L' ? 2 : 0) << problem.caption << " " << algorithm.caption;
+    }
+  }
+  EXPECT_EQ(ProblemItems().size(), 8u);
+}

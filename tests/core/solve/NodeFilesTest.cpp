@@ -65,9 +65,10 @@ TEST(NodeFiles, NodeCountMismatchChangesNothing) {
   EXPECT_FALSE(ReadNodeFileText(m, host, 'F', "old.FOR", text));
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].kind, 'W');
-  EXPECT_EQ(host.messages[0].text,
-            "NUMBER OF NODES on FILE <old.FOR>\nIS INCOMPATIBLE WITH THE NUMBER ENTERED BEFORE...FATAL ERROR\n"
-            "NODES ON FILE     = 25\nNUMBER OF NODES ENTERED = 30");
+  EXPECT_EQ(
+      host.messages[0].text,
+      "NUMBER OF NODES on FILE <old.FOR>\nIS INCOMPATIBLE WITH THE NUMBER ENTERED BEFORE...FATAL ERROR\n"
+      "NODES ON FILE     = 25\nNUMBER OF NODES ENTERED = 30");
   EXPECT_EQ(host.beeps, 1);
   for (int n = 1; n <= 30; ++n) EXPECT_EQ(m.Node(n).SiteStatus, StatusAllowed);
 }
@@ -112,8 +113,9 @@ TEST(NodeFiles, WriteFailureShowsTheNotice) {
   const std::string name = folder.Path("missing/x.FOR");
   EXPECT_FALSE(WriteNodeFile(m, host, 'F', name));
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "SERIOUS ERROR WRITING FILE [" + name +
-                                       "]\nSuggest you DELETE the file and NOT use it\nProbable causes are:\n"
-                                       " (1) insufficient room on the disk and/or\n (2) a write-protected disk");
+  EXPECT_EQ(host.messages[0].text,
+            "SERIOUS ERROR WRITING FILE [" + name +
+                "]\nSuggest you DELETE the file and NOT use it\nProbable causes are:\n"
+                " (1) insufficient room on the disk and/or\n (2) a write-protected disk");
   EXPECT_EQ(host.beeps, 1);
 }
