@@ -2,6 +2,7 @@
 
 #include "data/LoadData.h"
 #include "model/ModelState.h"
+#include "setup/StepForms.h"
 #include "shell/Dialogs.h"
 #include "shell/MainUnit.h"
 #include "solve/SolveWindows.h"
@@ -29,8 +30,11 @@ int main(int argc, char** argv) {
   QObject::connect(&loadForm, &TLoadDataForm::formOpened, &menu, &TKorvelanMain::ClearBorder);
   QObject::connect(&loadForm, &TLoadDataForm::finished, &menu, &TKorvelanMain::LoadFormFinished);
 
+  StepForms stepForms(model, dialogs, menu, solve);
+
   TKorvelanMain::Steps steps;
   steps.loadData = [&] { loadForm.show(); };
+  stepForms.AddSteps(steps);
   menu.SetSteps(steps);
   QObject::connect(&menu, &TKorvelanMain::exitConfirmed, &app, &QApplication::quit);
 

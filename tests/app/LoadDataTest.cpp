@@ -144,6 +144,36 @@ class LoadDataTest : public QObject {
     QCOMPARE(saved.readAll().count('\n'), 49);
   }
 
+  void DistancesNotSavedWhenDeclinedCancelledOrUnwritable() {
+    QTemporaryDir dir;
+    const struct {
+      std::deque<bool> answers;
+      std::deque<QString> saveFiles;
+      QStringList shown;
+    } cases[] = {
+        {{false}, {}, {"C: Do you want to save distances?", "I: Largest distance = 72"}},
+        {{true}, {}, {"C: Do you want to save distances?", "I: Largest distance = 72"}},
+        {{true},
+         {dir.path()},
+         {"C: Do you want to save distances?",
+          "E: Error writing file [" + dir.path() + "]: it is a folder\rThe distances were not saved.",
+          "I: Largest distance = 72"}},
+    };
+    for (const auto& c : cases) {
+      dialogs_ = ScriptedDialogs{};
+      Open();
+      ChooseDemand(0, Fixtures + "seven.euc");
+      form_->DistanceItem(0)->click();
+      dialogs_.shown.clear();
+      dialogs_.answers = c.answers;
+      dialogs_.saveFiles = c.saveFiles;
+      form_->ExitAndLoadData->click();
+      QCOMPARE(Texts(dialogs_), c.shown);
+      QCOMPARE(QString::fromStdString(model_.DistanceFileName), QString());
+      QVERIFY(model_.DataLoaded);
+    }
+  }
+
   void CirclePointsAreOfferedForSmallEuclideanSets() {
     QTemporaryDir dir;
     const struct {

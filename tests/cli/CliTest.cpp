@@ -219,3 +219,29 @@ TEST(Cli, ProgressLinesOnRequest) {
             "89.2857 PERCENT OF DEMANDS ARE COVERED\n"
             "korvelan-cli: information: Execution Completed Satisfactorily\n");
 }
+
+TEST(Cli, ExactCoveringModelsReportTheirOptimaInJson) {
+  struct Case {
+    std::string arguments;
+    std::string field;
+    std::string value;
+  };
+  // line6 at coverage 10: nodes at 0, 10, 20 | 40, 50 | 80 form three groups.
+  const Case cases[] = {
+      {"--problem set-covering", "num_located", "3"},
+      {"--problem partial-set-covering --cover-nodes 4", "num_located", "2"},
+      {"--problem max-covering --algorithm lagrangian --locate 2 --set PctDiff=0.5", "covered_demand", "125"},
+      {"--problem p-center --locate 2 --upper-estimate 5", "coverage_distance", "30"},
+      {"--problem partial-p-center --locate 1 --cover-nodes 3 --upper-estimate 5", "coverage_distance", "10"},
+  };
+  for (const Case& c : cases) {
+    const CliResult r = RunCli(kBase + c.arguments + " --json - --report " + TempPath("report.txt"));
+    EXPECT_EQ(r.exit, 0) << c.arguments << "\n" << r.err;
+    EXPECT_EQ(JsonField(r.out, c.field), c.value) << c.arguments;
+    EXPECT_EQ(JsonField(r.out, "status"), "\"completed\"") << c.arguments;
+  }
+  std::remove(TempPath("report.txt").c_str());
+  const CliResult bad = RunCli(kBase + "--problem set-covering --set PctDiff=11");
+  EXPECT_EQ(bad.exit, 2);
+  EXPECT_EQ(bad.err, "korvelan-cli: --set PctDiff=11: Invalid Parameter Value.  Must have 0.00 <= X <= 10.00\n");
+}

@@ -7,7 +7,6 @@
 #include "covering/Coverage.h"
 #include "covering/Substitution.h"
 #include "solve/Evaluation.h"
-#include "solve/QuickSortIndex.h"
 
 namespace korvelan {
 namespace {
@@ -27,7 +26,7 @@ struct NodeWork {
 
   std::array<Extended, NodeSlots> siteValue{};  // v(j) for the current multipliers
   std::array<Extended, NodeSlots> choiceKey{};  // w(j) of the relaxed site choice
-  std::array<int, NodeSlots> order{};
+  std::array<int, NodeSlots> order{};           // the allowed sites, best P first after the choice
   Extended totalDemand = 0;  // T
   Extended upper = 0;        // UB
   Extended lower = -1;       // LB: below every feasible value, so the first solution is kept
@@ -91,28 +90,28 @@ void SetRelaxedCoverVariables(ModelState& m) {
 }
 
 // Required sites open, then the allowed sites of largest value until P are open.
+// Only the P largest values matter, so they are selected rather than every site
+// sorted; equal values go to the lowest site number.
 void ChooseRelaxedSites(NodeWork& w) {
   ModelState& m = w.m;
-  const int n = m.Numbnodes;
   int open = 0;
-  for (int j = 1; j <= n; ++j) {
+  int candidates = 0;
+  for (int j = 1; j <= m.Numbnodes; ++j) {
     NodeRecord& site = m.Node(j);
-    Extended key = w.siteValue[j];
-    if (Settings(w).DominatedBox && site.Dominated) key = 0;
-    if (site.SiteStatus != StatusAllowed) key = -1;
-    w.choiceKey[j] = key;
     site.LagOpen = site.SiteStatus == StatusRequired ? 1 : 0;
     open += site.LagOpen;
+    if (site.SiteStatus != StatusAllowed) continue;
+    w.choiceKey[j] = Settings(w).DominatedBox && site.Dominated ? 0 : w.siteValue[j];
+    w.order[candidates++] = j;
   }
-  if (n < 1) return;
-  QuickSortIndex(1, n, w.choiceKey.data(), w.order.data());
-  for (int pos = n; pos >= 1 && open < w.P; --pos) {
-    NodeRecord& site = m.Node(w.order[pos]);
-    if (site.LagOpen == 0 && site.SiteStatus == StatusAllowed) {
-      site.LagOpen = 1;
-      ++open;
-    }
-  }
+  const int wanted = std::clamp(w.P - open, 0, candidates);
+  if (wanted == 0) return;
+  const auto larger = [&w](int a, int b) {
+    return w.choiceKey[a] > w.choiceKey[b] || (w.choiceKey[a] == w.choiceKey[b] && a < b);
+  };
+  int* first = w.order.data();
+  if (wanted < candidates) std::nth_element(first, first + wanted - 1, first + candidates, larger);
+  for (int k = 0; k < wanted; ++k) m.Node(first[k]).LagOpen = 1;
 }
 
 // NTIMES of the relaxed sites, and L = sum max(0, benefit) + sum NTIMES x u.

@@ -84,4 +84,53 @@ std::string RaisePctDiffToMinimum(ModelState& m) {
   return "Minimum value for Percent Difference is " + FormatNumber(minimum, 18, 10);
 }
 
+const std::vector<CoverLagrangianControl>& CoverLagrangianControls() {
+  static const std::vector<CoverLagrangianControl> controls = {
+      {"PctDiff", "Critical &Percentage Difference", "0.0000000"},
+      {"NoIter", "Number of &Iterations", "400"},
+      {"RootNodeValue", "&$ Number of Iterations at Root Node", "1200"},
+      {"MinAlpha", "Minimum A&Lpha Value Allowed", "0.0000000"},
+      {"MaxFail", "Number of &Failures Before Changing Alpha", "36"},
+      {"RootFailures", "&@ No Failures Before Changing Alpha at Root Node", "36"},
+      {"DampingTerm", "Crowder &Damping Term", "0.3000000"},
+      {"Constant", "&Constant", "1.000000"},
+      {"Slope", "Sl&Ope", "0.500000"},
+      {"DepthVar", "&# Depth of Branch and Bound Tree ", "-1"},
+      {"BranchAndBound", "&Branch and Bound", ""},
+      {"Substitute", "&Substitute at End", ""},
+      {"DominatedBox", "&Exclude Dominated Nodes", ""},
+      {"FailureCount", "&Restart Failure Count on Improved Solution", ""},
+      {"ExchangeSearch", "Exchange Search on Improved Solutio&N", ""},
+      {"LBinStepsize", "Lower Bound In Stepsize", ""},
+      {"ShowProgress", "Displa&Y Lagrangian Progress", ""},
+      {"RootNodeBox", "&> Root Node Forcing", ""},
+      {"BoundLagrCheckBox", "&Upper bound Lagrange variables?", ""},
+      {"RestartAlphaCheckBox", "Restart Alpha?", ""},
+  };
+  return controls;
+}
+
+std::string PlainCaption(const std::string& caption) {
+  std::string plain;
+  for (size_t k = 0; k < caption.size(); ++k) {
+    if (caption[k] == '&' && k + 1 < caption.size()) ++k;
+    plain += caption[k];
+  }
+  return plain;
+}
+
+std::vector<std::string> CoverLagrangianSettingsLines(const ModelState& m) {
+  std::vector<std::string> lines;
+  for (const CoverLagrangianControl& control : CoverLagrangianControls()) {
+    const SettingDef* def = Settings().Find(std::string(Family) + "." + control.name);
+    if (!def) continue;
+    std::string value;
+    if (def->kind == SettingKind::Flag) value = def->get(m) != 0 ? "ON" : "OFF";
+    else if (def->kind == SettingKind::Choice) value = PlainCaption(m.Covering.LBinStepsize == 'B' ? BestLbItem : LagrangianLbItem);
+    else value = SettingValueText(m, *def);
+    lines.push_back(PadRight(PlainCaption(control.caption), 52) + value);
+  }
+  return lines;
+}
+
 }  // namespace korvelan

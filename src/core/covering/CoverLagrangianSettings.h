@@ -9,6 +9,32 @@
 
 namespace korvelan {
 
+// One control of the settings form: the setting it edits, its caption ("&" marks the
+// mnemonic) and, for the edit boxes, the text of its "Default value" label.
+struct CoverLagrangianControl {
+  const char* name;
+  const char* caption;
+  const char* defaultLabel;  // empty for check boxes and the radio group
+};
+
+// Every control of the form, in the table's order.
+const std::vector<CoverLagrangianControl>& CoverLagrangianControls();
+
+// The two items of the step-size radio group, for 'B' and 'L'.
+inline constexpr const char* BestLbItem = "Bes&T LB in Stepsize";
+inline constexpr const char* LagrangianLbItem = "L&Agrangian LB in Stepsize";
+
+// The formula of the initial multipliers that the form shows.
+inline constexpr const char* MultiplierFormula =
+    "U(i)=CONSTANT*[Avg. Demand] + SLOPE*[Demand(i) - CONSTANT*Avg. Demand]";
+
+// The settings as printed by the settings report: one line per control, caption
+// (without its mnemonic mark) and value.
+std::vector<std::string> CoverLagrangianSettingsLines(const ModelState& m);
+
+// A caption without its mnemonic mark ("Sl&Ope" -> "SlOpe"; "&&" stays one "&").
+std::string PlainCaption(const std::string& caption);
+
 // Adds the rows of the covering Lagrangian table to the registry (family "covering").
 void RegisterCoverLagrangianSettings(SettingsRegistry& registry);
 

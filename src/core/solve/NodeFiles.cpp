@@ -92,7 +92,7 @@ std::string NodeFileText(const ModelState& m, char kind) {
   return text;
 }
 
-bool WriteNodeFile(ModelState& m, RunHost& host, char kind, const std::string& name) {
+bool WriteNodeFile(const ModelState& m, RunHost& host, char kind, const std::string& name) {
   if (!WriteFileAtomically(name, NodeFileText(m, kind)).empty()) {
     WriteErrorNotice(host, name);
     return false;

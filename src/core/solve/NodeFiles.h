@@ -14,7 +14,7 @@ namespace korvelan {
 
 // Writes the file (replacing an existing one only once the new one is
 // complete). On failure shows WriteErrorNotice and returns false.
-bool WriteNodeFile(ModelState& m, RunHost& host, char kind, const std::string& name);
+bool WriteNodeFile(const ModelState& m, RunHost& host, char kind, const std::string& name);
 
 // The text WriteNodeFile writes.
 std::string NodeFileText(const ModelState& m, char kind);

@@ -2,6 +2,7 @@
 // Small random covering instances and exhaustive answers to check the exact
 // covering procedures against.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -107,6 +108,13 @@ inline Extended CoveredByLocated(const ModelState& m) {
         break;
       }
   return covered;
+}
+
+// Every SiteStatus, to compare before and after a run.
+inline std::array<uint8_t, NodeSlots> Statuses(const ModelState& m) {
+  std::array<uint8_t, NodeSlots> s{};
+  for (int j = 1; j <= m.Numbnodes; ++j) s[j] = m.Node(j).SiteStatus;
+  return s;
 }
 
 // The located sites as a mask (instances of at most 32 nodes), and whether NTIMES agrees with them.

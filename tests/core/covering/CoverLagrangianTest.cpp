@@ -14,12 +14,6 @@ using namespace korvelan::covertest;
 
 namespace {
 
-std::array<uint8_t, NodeSlots> Statuses(const ModelState& m) {
-  std::array<uint8_t, NodeSlots> s{};
-  for (int j = 1; j <= m.Numbnodes; ++j) s[j] = m.Node(j).SiteStatus;
-  return s;
-}
-
 void PrepareLagrangianRun(ModelState& m, int P) {
   m.ProblemCode = m.ReportProblemCode = 'C';
   m.SolutionClass = 2;

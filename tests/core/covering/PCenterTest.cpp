@@ -51,15 +51,18 @@ TEST(PCenter, FindsTheSmallestWholeRadius) {
     ModelState m;
     FillRandomInstance(m, c.seed, {c.nodes, c.nodes, 20, 1});
     m.Node(2).SiteStatus = StatusExcluded;
+    m.Node(5).SiteStatus = StatusRequired;
     const int64_t radius = SmallestRadius(m, c.P, DemandNodeTotal(m));
+    const auto before = Statuses(m);
     HeadlessRunHost host;
     EXPECT_TRUE(RunPCenter(m, host, false, c.P, c.upper, c.lower));
+    EXPECT_EQ(Statuses(m), before);
+    EXPECT_TRUE(m.Node(5).Located);
     EXPECT_EQ(m.CoverageDistance, Units(radius));
     EXPECT_EQ(m.NumLocated, c.P);
     EXPECT_EQ(std::popcount(LocatedMask(m)), c.P);
     EXPECT_EQ(m.FullCoverage, 1);
     EXPECT_EQ(m.ReportProblemCode, 'P');
-    EXPECT_EQ(m.Node(2).SiteStatus, StatusExcluded);
     EXPECT_FALSE(m.Node(2).Located);
     EXPECT_TRUE(CoverCountsMatchLocated(m));
   }
@@ -169,6 +172,20 @@ TEST(PCenter, ZeroDistanceSucceedsWhenEveryNodeHasAFacility) {
   EXPECT_EQ(m.FullCoverage, 1);
   EXPECT_EQ(m.NumLocated, 3);
   EXPECT_TRUE(CoverCountsMatchLocated(m));
+}
+
+TEST(PCenter, PartialRunAtZeroDistanceReportsTheCoverageItHas) {
+  ModelState m;
+  FillLine(m);
+  m.CoverTypeCode = 'N';
+  m.NodesToCover = 2;
+  HeadlessRunHost host;
+  EXPECT_TRUE(RunPCenter(m, host, true, 2, 30, 0));
+  EXPECT_EQ(m.CoverageDistance, 0);
+  EXPECT_EQ(host.messages[0].text, "Able to cover all demands with zero distance");
+  EXPECT_EQ(m.NumLocated, 2);
+  EXPECT_EQ(m.FullCoverage, 0);  // two sites at distance 0 leave the third node uncovered
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(m.Node(i).Demand, 1);
 }
 
 TEST(PCenter, ATargetNoDistanceCanReachEndsWithAFailure) {

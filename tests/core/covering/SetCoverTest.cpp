@@ -36,8 +36,10 @@ TEST(SetCover, ReturnsTheFewestSitesCoveringEveryDemandNode) {
     int demandNodes;
     int coverage;
     bool excludeNode3;
-  } cases[] = {{1, 10, 10, 30, false}, {2, 12, 12, 25, false}, {3, 12, 9, 28, true},
-               {4, 11, 11, 35, false}, {5, 12, 12, 22, true},  {6, 9, 9, 40, false}};
+    bool greedyOvershoots;  // greedy adding places more sites: a smaller count must be proven
+  } cases[] = {{1, 10, 10, 30, false, false}, {2, 12, 12, 25, false, false}, {3, 12, 9, 28, true, false},
+               {4, 11, 11, 35, false, false}, {5, 12, 12, 22, true, false},  {6, 9, 9, 40, false, false},
+               {100, 12, 12, 30, false, true}, {123, 12, 12, 23, false, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "seed " << c.seed);
     ModelState m;
@@ -45,14 +47,19 @@ TEST(SetCover, ReturnsTheFewestSitesCoveringEveryDemandNode) {
     if (c.excludeNode3) m.Node(3).SiteStatus = StatusExcluded;
     const int fewest = FewestSites(m, DemandNodeTotal(m), c.coverage);
     ASSERT_GT(fewest, 0);
+    const auto before = Statuses(m);
     HeadlessRunHost host;
     EXPECT_TRUE(RunSetCover(m, host, false));
+    EXPECT_EQ(Statuses(m), before);
     EXPECT_EQ(m.NumLocated, fewest);
     EXPECT_EQ(std::popcount(LocatedMask(m)), fewest);
+    if (c.greedyOvershoots) {
+      EXPECT_GT(m.CostByCount[fewest], m.CostByCount[fewest - 1]);  // greedy still adding
+      EXPECT_LT(m.CostByCount[fewest], DemandNodeTotal(m));
+    }
     EXPECT_EQ(m.FullCoverage, 1);
     EXPECT_EQ(m.ReportProblemCode, 'S');
-    EXPECT_EQ(m.Node(3).SiteStatus, c.excludeNode3 ? StatusExcluded : StatusAllowed);
-    EXPECT_EQ(m.Node(3).Located && c.excludeNode3, false);
+    EXPECT_FALSE(m.Node(3).Located && c.excludeNode3);
     EXPECT_TRUE(CoverCountsMatchLocated(m));
     EXPECT_EQ(CoveredWithin(m, LocatedMask(m), c.coverage), DemandNodeTotal(m));
   }
@@ -64,11 +71,13 @@ TEST(SetCover, PartialTargetsAreMetWithTheFewestSites) {
     char type;
     double fraction;
     int nodesToCover;
-  } cases[] = {{7, 'F', 0.6, 0}, {8, 'F', 0.85, 0}, {9, 'N', 0, 7}, {10, 'n', 0, 10}, {11, 'N', 0, 12}};
+    int excluded;  // a site set aside by the analyst, 0 for none
+  } cases[] = {{7, 'F', 0.6, 0, 5}, {8, 'F', 0.85, 0, 5}, {9, 'N', 0, 7, 5}, {10, 'n', 0, 10, 5}, {11, 'N', 0, 12, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "seed " << c.seed);
     ModelState m;
     FillRandomInstance(m, c.seed, {12, 12, 20, 22});
+    if (c.excluded) m.Node(c.excluded).SiteStatus = StatusExcluded;  // the run restores statuses itself
     m.CoverTypeCode = c.type;
     m.CoverFraction = c.fraction;
     m.NodesToCover = c.nodesToCover;
@@ -76,8 +85,12 @@ TEST(SetCover, PartialTargetsAreMetWithTheFewestSites) {
     const ModelState truth = byNodes ? WithUnitDemands(m) : m;
     const Extended target = byNodes ? c.nodesToCover : FractionTarget(DemandNodeTotal(m), c.fraction);
     const int fewest = FewestSites(truth, target, 22);
+    ASSERT_GT(fewest, 0);
+    const auto before = Statuses(m);
     HeadlessRunHost host;
-    RunSetCover(m, host, true);
+    EXPECT_TRUE(RunSetCover(m, host, true));
+    EXPECT_EQ(Statuses(m), before);
+    EXPECT_TRUE(CoverCountsMatchLocated(m));
     EXPECT_EQ(m.NumLocated, fewest);
     EXPECT_GE(CoveredWithin(truth, LocatedMask(m), 22), target);
     EXPECT_EQ(m.ReportProblemCode, '&');

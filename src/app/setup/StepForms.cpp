@@ -1,0 +1,68 @@
+#include "setup/StepForms.h"
+
+#include "reports/ReportNavigator.h"
+#include "shell/Dialogs.h"
+#include "shell/Printing.h"
+#include "solve/SolveWindows.h"
+
+namespace korvelan::app {
+
+namespace {
+
+MenuLink LinkTo(TKorvelanMain& menu) {
+  MenuLink link;
+  link.apply = [&menu](MenuEvent event, char code) { menu.Apply(event, code); };
+  link.showMenu = [&menu] { menu.ShowMenu(); };
+  link.enabled = [&menu](MenuButton b) { return menu.State()[b]; };
+  return link;
+}
+
+PrintSinkFactory PrinterOf(Dialogs& dialogs) {
+  return [&dialogs]() -> std::unique_ptr<PrintSink> { return OpenPrintJob(dialogs, "KORVELAN"); };
+}
+
+}  // namespace
+
+StepForms::StepForms(ModelState& model, Dialogs& dialogs, TKorvelanMain& menu, SolveWindows& solve)
+    : link(LinkTo(menu)),
+      parameters(model, dialogs, link),
+      forceNodes(model, dialogs, solve.host, link),
+      initialSolution(model, dialogs, solve.host, link),
+      forcedNodes(model, PrinterOf(dialogs)),
+      run(model, dialogs, solve.host, link, RunLinks(solve)),
+      results(model, dialogs, link, PrinterOf(dialogs)) {
+  LinkForms();
+}
+
+RunFormLinks StepForms::RunLinks(SolveWindows& solve) {
+  RunFormLinks links;
+  links.setLagCaption = [&solve](const QString& caption) { solve.lagrangian.setWindowTitle(caption); };
+  links.showRunningNotice = [&solve](bool visible) { solve.running.setVisible(visible); };
+  links.showHeuristicProgress = [&solve] { solve.heuristic.ShowCleared(); };
+  links.openLagSettings = [this](char family) {
+    if (lagSettings_) lagSettings_(family);
+  };
+  return links;
+}
+
+void StepForms::LinkForms() {
+  QObject::connect(&parameters, &TParameterForm::forceNodesRequested, &forceNodes, &TForceNodesMenu::Open);
+  QObject::connect(&forceNodes, &TForceNodesMenu::closed, &parameters, &QWidget::show);
+  QObject::connect(&parameters, &TParameterForm::initializeNodesRequested, &initialSolution,
+                   &TInitialSolutionForm::Open);
+  QObject::connect(&initialSolution, &TInitialSolutionForm::closed, &parameters, &QWidget::show);
+  results.Navigator().Add(ReportPage::ForcedNodes, &forcedNodes);
+  QObject::connect(&initialSolution, &TInitialSolutionForm::showStatusRequested, &forcedNodes, [this] {
+    results.Navigator().OpenOutside(ReportPage::ForcedNodes, [this] { initialSolution.show(); });
+  });
+}
+
+void StepForms::AddSteps(TKorvelanMain::Steps& steps) {
+  steps.setParameters = [this] { parameters.Open(); };
+  steps.runModels = [this] { run.Open(); };
+  steps.displayResults = [this] { results.Open(); };
+}
+
+void StepForms::SetLagSettings(std::function<void(char family)> open) { lagSettings_ = std::move(open); }
+
+}  // namespace korvelan::app

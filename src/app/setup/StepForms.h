@@ -1,0 +1,42 @@
+#pragma once
+#include "reports/TSShowResults.h"
+#include "setup/MenuLink.h"
+#include "setup/RunModelsForm.h"
+#include "setup/SetParameters.h"
+#include "setup/TSForceNodesMenu.h"
+#include "setup/TSInitialSolnForm.h"
+#include "setup/TShowForcedNodes.h"
+#include "shell/MainUnit.h"
+
+namespace korvelan::app {
+
+class Dialogs;
+struct SolveWindows;
+
+// The forms of the steps after loading: parameters with forced and initial
+// sites, the run, and the results with their reports. Created once by the
+// program, linked to each other and to the main menu.
+class StepForms {
+ public:
+  StepForms(ModelState& model, Dialogs& dialogs, TKorvelanMain& menu, SolveWindows& solve);
+
+  // The menu's hooks for "&Set Parameters", "&Run Models" and "&Display Results".
+  void AddSteps(TKorvelanMain::Steps& steps);
+  // The Lagrangian settings form of a family ('C', 'M', 'F', 'V'), opened by the run form.
+  void SetLagSettings(std::function<void(char family)> open);
+
+  MenuLink link;
+  TParameterForm parameters;
+  TForceNodesMenu forceNodes;
+  TInitialSolutionForm initialSolution;
+  TShowForcedNodes forcedNodes;
+  TRunModelsForm run;
+  TShowResultsForm results;
+
+ private:
+  RunFormLinks RunLinks(SolveWindows& solve);
+  void LinkForms();
+  std::function<void(char)> lagSettings_;
+};
+
+}  // namespace korvelan::app
