@@ -103,9 +103,14 @@ void FixSitesAtRoot(ModelState& m, FixedSearch& search, int target, Extended val
   const SwapValues swap = target < 0 ? SwapValues{0, 0} : FreeSwapValues(m, r, scale, -scale);
   const Extended threshold = search.NodeUpperBound / (m.Fixed.PctDiff * 0.01L + 1) * 1.000000001L;
   FixSitesByReducedValues(m, r, value, swap, threshold, search.NodeLowerBound > 0);
-  if (target > 0 && m.Numbnodes - m.ExcludedCount <= target) search.NodeLowerBound = search.NodeUpperBound;
-  if (m.ForcedCount == target)
+  if (target > 0 && m.Numbnodes - m.ExcludedCount <= target) {
+    search.NodeLowerBound = search.NodeUpperBound;
+    m.LowerBoundResetInForcing = 1;
+  }
+  if (m.ForcedCount == target) {
     search.NodeLowerBound = search.NodeUpperBound / (m.Fixed.PctDiff * 0.01L * 0.995L + 1);
+    m.LowerBoundResetInForcing = 1;
+  }
 }
 
 void PublishNodeStart(ModelState& m, int level, Extended incumbent, Extended inheritedBound) {

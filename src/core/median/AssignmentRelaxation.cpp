@@ -318,6 +318,7 @@ void PrepareLagrangianRun(ModelState& m) {
   m.AbortRequested = 0;
   m.RootForcedIn = 0;
   m.RootForcedOut = 0;
+  m.LowerBoundResetInForcing = 0;
   m.CoverageDistanceChanged = 0;
   m.SavedCoverageDistance = m.CoverageDistance;
   m.CostMatrixBuilt = 0;

@@ -108,6 +108,7 @@ void FixSitesAtRoot(ModelState& m, const MedianSearch& search, int P, Extended v
   if (m.Numbnodes - m.ExcludedCount <= P) {
     const Extended solved = pct != 0 ? m.MedianUpperTotal / (pct * 0.005L + 1) : m.MedianUpperTotal;
     m.MedianLowerTotal = solved;
+    m.LowerBoundResetInForcing = 1;
     m.RunLowerBound = PerUnitDemand(m, solved);
   }
 }
