@@ -117,7 +117,7 @@ void PublishNodeStart(ModelState& m, int level, Extended incumbent, Extended inh
   if (!m.ShowLagProgress) return;
   m.IterationsBeforeNode = m.IterationTotal;
   m.PublishedLevel = level;
-  m.TargetValue = incumbent;
+  m.TargetValue = incumbent < LagInfinity ? incumbent : -1;
   m.BestValue = incumbent;
   m.RunLowerBound = inheritedBound;
 }
