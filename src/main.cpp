@@ -1,5 +1,8 @@
 #include <QApplication>
 
+#include <map>
+
+#include "covering/LagMenu.h"
 #include "data/LoadData.h"
 #include "model/ModelState.h"
 #include "setup/StepForms.h"
@@ -31,6 +34,17 @@ int main(int argc, char** argv) {
   QObject::connect(&loadForm, &TLoadDataForm::finished, &menu, &TKorvelanMain::LoadFormFinished);
 
   StepForms stepForms(model, dialogs, menu, solve);
+
+  // The Lagrangian settings form of each family, opened from the run form; it
+  // opens over the run form, which keeps its choices meanwhile.
+  TLagCovSetting coverLagSettings(model, dialogs);
+  const std::map<char, QWidget*> lagSettings = {{'C', &coverLagSettings}};
+  stepForms.SetLagSettings([&lagSettings](char family) {
+    const auto form = lagSettings.find(family);
+    if (form == lagSettings.end()) return;
+    form->second->show();
+    form->second->raise();
+  });
 
   TKorvelanMain::Steps steps;
   steps.loadData = [&] { loadForm.show(); };
