@@ -138,12 +138,7 @@ void SetFixedInitialMultipliers(const ModelState& m, FixedSearch& search) {
 
 void ChooseFixedOpenSites(const ModelState& m, FixedSearch& search, int target) {
   AssignmentRelaxation& r = search.relax;
-  int opened = 0;
-  for (int j = 1; j <= r.nodes; ++j) {
-    r.open[j] = m.Node(j).SiteStatus == StatusRequired ? 1 : 0;
-    opened += r.open[j];
-  }
-  SortSitesByValue(r);
+  int opened = OpenRequiredSitesAndSort(m, r);
   for (int k = 1; k <= r.nodes; ++k) {
     const int j = r.order[k];
     if (target < 0 && r.siteValue[j] >= 0) break;
