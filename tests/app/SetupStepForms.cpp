@@ -1,4 +1,5 @@
-// The step forms as the desktop program links them to the main menu and to each other.
+// The step forms as the desktop program links them to the main menu and to each
+// other. One program is walked through the steps in order, as the analyst would.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,10 +35,16 @@ class SetupStepForms : public QObject {
       menu.SetSteps(steps);
       if (!LoadFixture(model, "ten.euc").empty()) qFatal("fixture did not load");
       menu.Apply(MenuEvent::DataLoaded);
-      menu.show();
+
+    }
+    // Clicks a step button, answering Yes when the menu asks to confirm.
+    void Step(MenuButton b) {
+      dialogs.answers.push_back(true);
+      menu.Button(b)->click();
+      dialogs.answers.clear();
     }
     void SetParameters() {
-      menu.Button(MenuButton::SetParameters)->click();
+      Step(MenuButton::SetParameters);
       forms.parameters.CovDist->setText("10");
       forms.parameters.CovDistExit();
       forms.parameters.CostPerMile->setText("1");
@@ -46,10 +53,16 @@ class SetupStepForms : public QObject {
     }
   };
 
+ private:
+  std::unique_ptr<Program> program_;
+
  private slots:
+  void initTestCase() { program_ = std::make_unique<Program>(); }
+  void cleanupTestCase() { program_.reset(); }
+
   void menuOpensTheParameterFormAndItsSubForms() {
-    Program p;
-    p.menu.Button(MenuButton::SetParameters)->click();
+    Program& p = *program_;
+    p.Step(MenuButton::SetParameters);
     QVERIFY(p.forms.parameters.isVisible());
     p.forms.parameters.ForceNodes->click();
     QVERIFY(p.forms.parameters.isHidden());
@@ -68,8 +81,8 @@ class SetupStepForms : public QObject {
   }
 
   void typedParametersSurviveAVisitToTheForceNodesForm() {
-    Program p;
-    p.menu.Button(MenuButton::SetParameters)->click();
+    Program& p = *program_;
+    p.Step(MenuButton::SetParameters);
     p.forms.parameters.CovDist->setText("15");
     p.forms.parameters.CovDistExit();
     p.forms.parameters.ForceNodes->click();
@@ -81,7 +94,7 @@ class SetupStepForms : public QObject {
   }
 
   void doneAndRunEnablesTheRunStepsOfTheMenu() {
-    Program p;
+    Program& p = *program_;
     p.SetParameters();
     QVERIFY(p.forms.parameters.isHidden());
     QVERIFY(p.menu.isVisible());
@@ -90,9 +103,9 @@ class SetupStepForms : public QObject {
   }
 
   void runThenResultsFromTheMenu() {
-    Program p;
+    Program& p = *program_;
     p.SetParameters();
-    p.menu.Button(MenuButton::RunModels)->click();
+    p.Step(MenuButton::RunModels);
     QVERIFY(p.forms.run.isVisible());
     p.forms.run.ProblemItems[0]->click();
     p.forms.run.AlgorithmItems[2]->click();
@@ -116,9 +129,9 @@ class SetupStepForms : public QObject {
   }
 
   void lagrangianSettingsReportFromTheBasicResults() {
-    Program p;
+    Program& p = *program_;
     p.SetParameters();
-    p.menu.Button(MenuButton::RunModels)->click();
+    p.Step(MenuButton::RunModels);
     p.forms.run.ProblemItems[3]->click();  // set covering: an exact run
     p.model.ReportProblemCode = 'S';
     p.model.SolutionClass = 2;
