@@ -201,6 +201,18 @@ void TKorvelanMain::ShowMenu() {
   show();
   raise();
   activateWindow();
+  FocusNextStep();
+}
+
+// The keyboard focus waits on the step the analyst most likely takes next.
+void TKorvelanMain::FocusNextStep() {
+  for (MenuButton b : {MenuButton::DisplayResults, MenuButton::RunModels, MenuButton::SetParameters,
+                       MenuButton::LoadData}) {
+    if (Button(b)->isEnabled()) {
+      Button(b)->setFocus();
+      return;
+    }
+  }
 }
 
 void TKorvelanMain::LoadFormFinished(bool dataLoaded) {

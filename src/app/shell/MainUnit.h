@@ -120,6 +120,7 @@ class TKorvelanMain : public QWidget {
   bool Available(MenuButton b) const;
   void SyncButtons();
   void StopSplash();
+  void FocusNextStep();
   void ShowHintState();
   bool ConfirmNewRun();
   void PrepareRun();
