@@ -4,6 +4,8 @@
 
 #include "covering/LagMenu.h"
 #include "data/LoadData.h"
+#include "fixed/FixMenu.h"
+#include "median/MedMenu.h"
 #include "model/ModelState.h"
 #include "setup/StepForms.h"
 #include "shell/Dialogs.h"
@@ -38,7 +40,10 @@ int main(int argc, char** argv) {
   // The Lagrangian settings form of each family, opened from the run form; it
   // opens over the run form, which keeps its choices meanwhile.
   TLagCovSetting coverLagSettings(model, dialogs);
-  const std::map<char, QWidget*> lagSettings = {{'C', &coverLagSettings}};
+  TMedCovSetting medianLagSettings(model, dialogs);
+  TFixCovSetting fixedLagSettings(model, dialogs);
+  const std::map<char, QWidget*> lagSettings = {
+      {'C', &coverLagSettings}, {'M', &medianLagSettings}, {'F', &fixedLagSettings}};
   stepForms.SetLagSettings([&lagSettings](char family) {
     const auto form = lagSettings.find(family);
     if (form == lagSettings.end()) return;

@@ -245,3 +245,53 @@ TEST(Cli, ExactCoveringModelsReportTheirOptimaInJson) {
   EXPECT_EQ(bad.exit, 2);
   EXPECT_EQ(bad.err, "korvelan-cli: --set PctDiff=11: Invalid Parameter Value.  Must have 0.00 <= X <= 10.00\n");
 }
+
+// The least demand-weighted distance of line6.euc with `count` open sites, by trying every set.
+double BestWeightedDistance(int count) {
+  double best = 1e300;
+  for (int mask = 1; mask < 64; ++mask) {
+    if (__builtin_popcount(mask) != count) continue;
+    double total = 0;
+    for (int i = 0; i < 6; ++i) {
+      double nearest = 1e300;
+      for (int j = 0; j < 6; ++j)
+        if (mask >> j & 1) nearest = std::min(nearest, std::fabs(kX[i] - kX[j]));
+      total += kDemand[i] * nearest;
+    }
+    best = std::min(best, total);
+  }
+  return best;
+}
+
+// The median and fixed-charge Lagrangian runs reach the exhaustive optimum, with the
+// fixed charge free to choose the number of sites (--locate -1).
+TEST(Cli, MedianAndFixedChargeLagrangianReachTheOptimum) {
+  const CliResult median = RunCli(kBase + "--problem p-median --algorithm lagrangian --locate 2 --json -");
+  ASSERT_EQ(median.exit, 0) << median.err;
+  EXPECT_EQ(JsonField(median.out, "status"), "\"completed\"");
+  EXPECT_EQ(JsonField(median.out, "num_located"), "2");
+  EXPECT_EQ(std::stod(JsonField(median.out, "weighted_distance")), BestWeightedDistance(2));
+  EXPECT_NE(median.out.find("\nSolution Approach   MEDIAN - LAGRANGIAN"), std::string::npos);
+
+  const CliResult fixedTwo = RunCli(kBase + "--problem fixed-charge --algorithm lagrangian --locate 2 --json -");
+  ASSERT_EQ(fixedTwo.exit, 0) << fixedTwo.err;
+  EXPECT_EQ(std::stod(JsonField(fixedTwo.out, "total_cost")), BestWeightedDistance(2));
+  EXPECT_EQ(JsonField(fixedTwo.out, "num_located"), "2");
+
+  // Without fixed costs the cheapest solution opens every site.
+  const CliResult fixedFree = RunCli(kBase + "--problem fixed-charge --algorithm lagrangian --locate -1 --json -");
+  ASSERT_EQ(fixedFree.exit, 0) << fixedFree.err;
+  EXPECT_EQ(JsonField(fixedFree.out, "total_cost"), "0");
+  EXPECT_EQ(JsonField(fixedFree.out, "num_located"), "6");
+}
+
+TEST(Cli, LagrangianSettingsAreCheckedByTheirTables) {
+  const CliResult r =
+      RunCli(kBase + "--problem fixed-charge --algorithm lagrangian --locate -1 --set fixed.NoIter=5 --json -");
+  EXPECT_EQ(r.exit, 2);
+  EXPECT_EQ(r.err, "korvelan-cli: --set fixed.NoIter=5: Invalid Parameter Value.  Must have 10 <= X <= 64000\n");
+  const CliResult ok = RunCli(kBase + "--problem p-median --algorithm lagrangian --locate 3 --set Failures=5 "
+                                      "--set TerminalSubstitution=H --set UseBestUBBox=0 --json -");
+  ASSERT_EQ(ok.exit, 0) << ok.err;
+  EXPECT_EQ(std::stod(JsonField(ok.out, "weighted_distance")), BestWeightedDistance(3));
+}

@@ -1,8 +1,12 @@
-// The p-median Lagrangian branch (branch and bound and its wrap-up).
+#include "median/MedianBranchAndBound.h"
 #include "solve/SolveModel.h"
 
 namespace korvelan {
 
-bool SolveMedianLagrangian(ModelState&, RunHost& host) { return ReportNotAvailable(host, "P-median by Lagrangian relaxation"); }
+// 'M' with the Lagrangian: the branch-and-bound run; the p-median branch then assigns
+// every demand node to its nearest open site. Without a recorded solution the run fails.
+bool SolveMedianLagrangian(ModelState& m, RunHost& host) {
+  return RunMedianLagrangian(m, host, m.NumberToLocate).solved;
+}
 
 }  // namespace korvelan

@@ -1,0 +1,128 @@
+#include "fixed/FixedBranchAndBound.h"
+
+#include <algorithm>
+
+
+namespace korvelan {
+namespace {
+
+struct TreeRun {
+  ModelState& m;
+  RunHost& host;
+  FixedSearch& search;
+  int target;
+  bool& found;
+  bool& built;
+  Extended& incumbent;
+};
+
+void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound);
+
+bool IsLeaf(const ModelState& m, int target) {
+  if (target >= 0) return m.ForcedCount == target;
+  return m.ForcedCount + m.ExcludedCount == m.Numbnodes;
+}
+
+// A leaf is evaluated exactly: the required sites are the solution, every demand node
+// served at the cheapest cost the cost matrix charges among them.
+void EvaluateLeaf(TreeRun& run, int& count) {
+  ModelState& m = run.m;
+  FixedSearch& search = run.search;
+  if (m.ForcedCount == 0) {
+    search.NodeLowerBound = LagInfinity;
+    search.NodeUpperBound = LagInfinity;
+    search.nodeHasSolution = false;
+    return;
+  }
+  if (!search.relax.built) {
+    BuildFixedCostMatrix(m, run.host, search);
+    run.incumbent = LagInfinity;
+    run.built = true;
+  }
+  AssignmentRelaxation& r = search.relax;
+  for (int j = 1; j <= m.Numbnodes; ++j) r.open[j] = m.Node(j).SiteStatus == StatusRequired ? 1 : 0;
+  for (int j = 1; j <= m.Numbnodes; ++j) m.Node(j).LagOpen = r.open[j];
+  const Extended value = CheapestOpenCostSum(m, r) + OpenFixedCost(m, r);
+  search.NodeLowerBound = value;
+  search.NodeUpperBound = value;
+  search.nodeHasSolution = true;
+  LocateRequiredSites(m);
+  count = AssignToLocatedSites(m, run.host);
+  m.NumLocated = static_cast<uint16_t>(count);
+  run.found = true;
+}
+
+bool GapLeft(const ModelState& m, Extended incumbent, Extended bound) {
+  const Extended diff = incumbent - bound;
+  return diff * 100 > bound * m.Fixed.PctDiff && diff * 100 > bound * 1e-13L;
+}
+
+bool MayBranch(const ModelState& m, uint16_t level, int target, Extended incumbent, Extended bound) {
+  const int depth = m.Fixed.DepthVar;
+  if (!GapLeft(m, incumbent, bound) || (depth != -1 && level > depth)) return false;
+  if (target >= 0) return m.ForcedCount < target;
+  return m.ForcedCount + m.ExcludedCount < m.Numbnodes;
+}
+
+void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
+  const auto visit = [&run](uint16_t childLevel, Extended childBound) {
+    int count = 0;
+    Node(run, childLevel, count, childBound);
+    return childBound;
+  };
+  const auto includeAllowed = [&run](Extended b) {
+    return GapLeft(run.m, run.incumbent, b) && run.incumbent - b >= 0.9L * run.m.CostPerMile;
+  };
+  bound = BranchOnSite(run.m, level, site, run.target, bound, visit, includeAllowed);
+}
+
+void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {
+  ModelState& m = run.m;
+  FixedSearch& search = run.search;
+  ++m.RunBranchNodes;
+  ++level;
+  if (IsLeaf(m, run.target)) {
+    EvaluateLeaf(run, count);
+  } else {
+    m.IterationTotal +=
+        fixed_lagrangian_soln(m, run.host, search, count, run.target, level, run.incumbent, bound);
+    run.built = run.built || search.relax.built;
+    if (search.nodeHasSolution) run.found = true;
+  }
+  if (search.nodeHasSolution && search.NodeUpperBound < run.incumbent) {
+    run.incumbent = search.NodeUpperBound;
+    for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = m.Node(j).Located;
+  }
+  if (search.NodeLowerBound >= run.incumbent) {
+    bound = run.incumbent;
+    return;
+  }
+  bound = std::max(bound, search.NodeLowerBound);
+  if (!m.BranchAndBoundOn || m.AbortRequested) {
+    if (m.AbortRequested) bound = 0;
+    return;
+  }
+  if (!MayBranch(m, level, run.target, run.incumbent, bound)) return;
+  const int site = ChooseBranchingSite(m);
+  if (site == 0) {
+    bound = search.NodeLowerBound;
+    return;
+  }
+  Branch(run, level, site, bound);
+}
+
+}  // namespace
+
+void fixed_branch_and_bound(ModelState& m, RunHost& host, FixedSearch& search, uint16_t& level, int& count,
+                            int target, bool& found, bool& built, Extended& incumbent, Extended& bound) {
+  TreeRun run{m, host, search, target, found, built, incumbent};
+  if (level != 0) {
+    Node(run, level, count, bound);
+    return;
+  }
+  SaveRootStatuses(m);
+  Node(run, level, count, bound);
+  RestoreRootStatuses(m);
+}
+
+}  // namespace korvelan

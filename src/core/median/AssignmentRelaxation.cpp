@@ -1,0 +1,337 @@
+#include "median/AssignmentRelaxation.h"
+
+#include <algorithm>
+
+#include "covering/BranchPath.h"
+#include "covering/Coverage.h"
+#include "solve/Evaluation.h"
+#include "solve/QuickSortIndex.h"
+#include "solve/SolveModel.h"
+
+namespace korvelan {
+
+void AllocateCostMatrix(const ModelState& m, AssignmentRelaxation& r) {
+  r.demandNodes = m.NumDemandNodes;
+  r.nodes = m.Numbnodes;
+  r.cost.assign(static_cast<size_t>(r.demandNodes) * NodeSlots, 0);
+  r.built = true;
+}
+
+void ReleaseCostMatrix(ModelState& m, AssignmentRelaxation& r) {
+  r.cost.clear();
+  r.cost.shrink_to_fit();
+  r.built = false;
+  m.CostMatrixBuilt = 0;
+}
+
+void WarnOnNegativeCosts(const AssignmentRelaxation& r, RunHost& host) {
+  for (int i = 1; i <= r.demandNodes; ++i) {
+    const Extended* row = r.Row(i);
+    for (int j = 1; j <= r.nodes; ++j) {
+      if (row[j] < 0) {
+        host.Warning("In Product Array with negative distance...ERROR!!");
+        return;
+      }
+    }
+  }
+}
+
+void ComputeSiteValues(const ModelState& m, AssignmentRelaxation& r) {
+  std::fill_n(r.siteValue.begin(), NodeSlots, Extended{0});
+  for (int i = 1; i <= r.demandNodes; ++i) {
+    const int32_t* nearest = m.NearestOrder.row(i);
+    const Extended* row = r.Row(i);
+    const Extended u = r.multiplier[i];
+    for (int k = 1; k <= r.nodes; ++k) {
+      const int site = nearest[k];
+      const Extended reduced = row[site] - u;
+      if (reduced >= 0) break;
+      r.siteValue[site] += reduced;
+    }
+  }
+}
+
+void AddFixedCosts(const ModelState& m, AssignmentRelaxation& r) {
+  for (int j = 1; j <= r.nodes; ++j) r.siteValue[j] += m.Node(j).FixedCost;
+}
+
+void SortSitesByValue(AssignmentRelaxation& r) {
+  if (r.nodes >= 1) QuickSortIndex(1, r.nodes, r.siteValue.data(), r.order.data());
+}
+
+void CountCheapOpenSites(const ModelState& m, AssignmentRelaxation& r) {
+  for (int i = 1; i <= r.demandNodes; ++i) {
+    const int32_t* nearest = m.NearestOrder.row(i);
+    const Extended* row = r.Row(i);
+    const Extended u = r.multiplier[i];
+    int32_t count = 0;
+    for (int k = 1; k <= r.nodes; ++k) {
+      const int site = nearest[k];
+      if (row[site] - u >= 0) break;
+      count += r.open[site];
+    }
+    r.cheapOpen[i] = count;
+  }
+}
+
+Extended RelaxedValue(const AssignmentRelaxation& r) {
+  Extended value = 0;
+  for (int i = 1; i <= r.demandNodes; ++i) value += r.multiplier[i];
+  for (int j = 1; j <= r.nodes; ++j)
+    if (r.open[j]) value += r.siteValue[j];
+  return value;
+}
+
+Extended CheapestOpenCostSum(const ModelState& m, const AssignmentRelaxation& r) {
+  Extended total = 0;
+  for (int i = 1; i <= r.demandNodes; ++i) {
+    const int32_t* nearest = m.NearestOrder.row(i);
+    Extended cheapest = LagInfinity;
+    for (int k = 1; k <= r.nodes; ++k) {
+      if (r.open[nearest[k]]) {
+        cheapest = r.Row(i)[nearest[k]];
+        break;
+      }
+    }
+    total += cheapest;
+  }
+  return total;
+}
+
+Extended OpenFixedCost(const ModelState& m, const AssignmentRelaxation& r) {
+  Extended total = 0;
+  for (int j = 1; j <= r.nodes; ++j)
+    if (r.open[j]) total += m.Node(j).FixedCost;
+  return total;
+}
+
+int OpenCount(const AssignmentRelaxation& r) {
+  int count = 0;
+  for (int j = 1; j <= r.nodes; ++j) count += r.open[j];
+  return count;
+}
+
+void RecordRelaxedValue(SubgradientState& s, Extended value, bool restartFailuresOnImprovement) {
+  if (value > s.bestValue) {
+    s.bestValue = value;
+    if (restartFailuresOnImprovement) s.failures = 0;
+  } else {
+    ++s.failures;
+  }
+}
+
+void HalveAlphaOnFailures(SubgradientState& s, int failureLimit) {
+  if (s.failures >= failureLimit) {
+    s.failures = 0;
+    s.alpha /= 2;
+  }
+}
+
+bool StepMultipliers(AssignmentRelaxation& r, SubgradientState& s, Extended damping, Extended upper,
+                     Extended value) {
+  const bool tidy = s.iteration % 20 == 0;
+  Extended squares = 0;
+  for (int i = 1; i <= r.demandNodes; ++i) {
+    Extended d = damping * r.direction[i] + (r.cheapOpen[i] - 1);
+    if (tidy && d < 1e-6L && d > -1e-6L) d = 0;
+    r.direction[i] = d;
+    squares += d * d;
+  }
+  if (squares <= 0) return false;
+  s.step = (upper - value) * s.alpha / squares;
+  for (int i = 1; i <= r.demandNodes; ++i)
+    r.multiplier[i] = std::max<Extended>(0, r.multiplier[i] - s.step * r.direction[i]);
+  return true;
+}
+
+Extended PercentGap(Extended upper, Extended lower) {
+  if (lower > 0) return (upper - lower) * 100 / lower;
+  if (upper > 0) return 1e8L;
+  return 0;
+}
+
+void PublishRelaxedState(ModelState& m, const AssignmentRelaxation& r) {
+  for (int i = 1; i <= r.demandNodes; ++i) {
+    NodeRecord& node = m.Node(i);
+    node.LagMultiplier = r.multiplier[i];
+    node.LagDirection = r.direction[i];
+    node.LagCount = r.cheapOpen[i];
+  }
+  for (int j = 1; j <= r.nodes; ++j) m.Node(j).LagOpen = r.open[j];
+}
+
+void SetInitialMultipliers(const ModelState& m, AssignmentRelaxation& r, const MultiplierTerms& terms) {
+  const Extended average = m.NumDemandNodes > 0 ? terms.average * m.TotalDemand / m.NumDemandNodes : 0;
+  for (int i = 1; i <= m.Numbnodes; ++i) {
+    const Extended demand = m.Node(i).Demand;
+    const Extended d2 = terms.slope != 0 ? SecondNearestDistance(m, i) : 0;
+    r.multiplier[i] = terms.slope * demand * d2 + terms.constant + average + terms.demand * demand + terms.extra;
+    r.direction[i] = 0;
+  }
+}
+
+SwapValues FreeSwapValues(const ModelState& m, const AssignmentRelaxation& r, Extended startOpen,
+                          Extended startClosed) {
+  SwapValues v{startOpen, startClosed};
+  bool anyOpen = false;
+  bool anyClosed = false;
+  for (int j = 1; j <= r.nodes; ++j) {
+    if (m.Node(j).SiteStatus != StatusAllowed) continue;
+    const Extended value = r.siteValue[j];
+    if (r.open[j]) {
+      v.largestOpen = anyOpen ? std::max(v.largestOpen, value) : value;
+      anyOpen = true;
+    } else {
+      v.smallestClosed = anyClosed ? std::min(v.smallestClosed, value) : value;
+      anyClosed = true;
+    }
+  }
+  return v;
+}
+
+void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Extended value, const SwapValues& swap,
+                             Extended threshold, bool mayExclude) {
+  for (int j = 1; j <= r.nodes; ++j) {
+    if (m.Node(j).SiteStatus != StatusAllowed) continue;
+    if (!r.open[j] && value - swap.largestOpen + r.siteValue[j] > threshold && mayExclude) {
+      m.Node(j).SiteStatus = StatusExcluded;
+      ++m.RootForcedOut;
+    } else if (r.open[j] && value - r.siteValue[j] + swap.smallestClosed > threshold && value > 0) {
+      m.Node(j).SiteStatus = StatusRequired;
+      ++m.RootForcedIn;
+    }
+  }
+  CountStatuses(m);
+}
+
+Extended BranchOnSite(ModelState& m, uint16_t level, int site, int minimumSites, Extended bound,
+                      const std::function<Extended(uint16_t, Extended)>& visit,
+                      const std::function<bool(Extended)>& includeAllowed) {
+  BranchMark mark(m.BranchPath, level);
+  const StatusSnapshot saved(m);
+
+  m.Node(site).SiteStatus = StatusExcluded;
+  ++m.ExcludedCount;
+  Extended excludedBound = LagInfinity;
+  const int left = m.Numbnodes - m.ExcludedCount;
+  if (left >= minimumSites && left > 0) {
+    mark.Exclude();
+    m.AtRootNode = 0;
+    excludedBound = visit(level, bound);
+  }
+  saved.Restore(m);
+
+  m.Node(site).SiteStatus = StatusRequired;
+  ++m.ForcedCount;
+  Extended includedBound = bound;
+  mark.Include();
+  if (includeAllowed(bound)) {
+    m.AtRootNode = 0;
+    includedBound = visit(level, bound);
+  }
+  saved.Restore(m);
+  return std::max(bound, std::min(excludedBound, includedBound));
+}
+
+int32_t SecondNearestDistance(const ModelState& m, int i) {
+  if (m.Numbnodes < 2) return 0;
+  return m.DistanceMatrix.at(i, m.NearestOrder.at(i, 2));
+}
+
+void LocateRequiredSites(ModelState& m) {
+  for (int j = 1; j <= m.Numbnodes; ++j) m.Node(j).Located = m.Node(j).SiteStatus == StatusRequired ? 1 : 0;
+}
+
+void RebuildCoverageCounts(ModelState& m, RunHost& host) {
+  for (int n = 1; n <= m.Numbnodes; ++n) m.Node(n).NTIMES = 0;
+  for (int j = 1; j <= m.Numbnodes; ++j)
+    if (m.Node(j).Located) UpdateCoverage(m, host, '+', j);
+}
+
+int AssignToLocatedSites(ModelState& m, RunHost& host) {
+  int located = 0;
+  for (int j = 1; j <= m.Numbnodes; ++j) located += m.Node(j).Located ? 1 : 0;
+  if (located > 0) AssignToNearest(m);
+  RebuildCoverageCounts(m, host);
+  return located;
+}
+
+namespace {
+
+bool SomeDemandNodeOpenAndFree(const ModelState& m) {
+  for (int i = 1; i <= m.NumDemandNodes; ++i)
+    if (m.Node(i).Located && m.Node(i).SiteStatus == StatusAllowed) return true;
+  return false;
+}
+
+void TotalAssignedDemand(ModelState& m) {
+  for (int j = 1; j <= m.Numbnodes; ++j) m.Node(j).AssignedDemand = 0;
+  for (int i = 1; i <= m.NumDemandNodes; ++i) {
+    const int site = m.Node(i).AssignedFacility;
+    if (site >= 1 && site <= m.Numbnodes) m.Node(site).AssignedDemand += m.Node(i).Demand;
+  }
+}
+
+}  // namespace
+
+int ChooseBranchingSite(ModelState& m) {
+  if (SomeDemandNodeOpenAndFree(m)) {
+    TotalAssignedDemand(m);
+    int best = 0;
+    for (int j = 1; j <= m.Numbnodes; ++j) {
+      const NodeRecord& site = m.Node(j);
+      if (!site.Located || site.SiteStatus != StatusAllowed) continue;
+      if (best == 0 || site.AssignedDemand > m.Node(best).AssignedDemand) best = j;
+    }
+    return best;
+  }
+  for (int j = 1; j <= m.Numbnodes; ++j)
+    if (m.Node(j).SiteStatus == StatusAllowed) return j;
+  return 0;
+}
+
+StatusSnapshot::StatusSnapshot(const ModelState& m) : forced(m.ForcedCount), excluded(m.ExcludedCount) {
+  for (int j = 1; j <= m.Numbnodes; ++j) status[j] = m.Node(j).SiteStatus;
+}
+
+void StatusSnapshot::Restore(ModelState& m) const {
+  for (int j = 1; j <= m.Numbnodes; ++j) m.Node(j).SiteStatus = status[j];
+  m.ForcedCount = forced;
+  m.ExcludedCount = excluded;
+}
+
+void SaveRootStatuses(ModelState& m) {
+  CountStatuses(m);
+  for (int j = 1; j <= m.Numbnodes; ++j) m.SavedStatus[j] = m.Node(j).SiteStatus;
+}
+
+void RestoreRootStatuses(ModelState& m) {
+  RestoreSavedStatus(m);
+  CountStatuses(m);
+}
+
+void PrepareLagrangianRun(ModelState& m) {
+  m.AtRootNode = 1;
+  m.RunBranchNodes = 0;
+  m.BranchLevel = 0;
+  m.IterationTotal = 0;
+  m.AbortRequested = 0;
+  m.RootForcedIn = 0;
+  m.RootForcedOut = 0;
+  m.CoverageDistanceChanged = 0;
+  m.SavedCoverageDistance = m.CoverageDistance;
+  m.CostMatrixBuilt = 0;
+  m.BranchPath.clear();
+  m.SolutionClass = 2;
+}
+
+void PublishIteration(ModelState& m, RunHost& host, const SubgradientState& s, Extended gap) {
+  m.LagIteration = s.iteration;
+  m.LagAlpha = s.alpha;
+  m.LagFailures = static_cast<uint16_t>(s.failures);
+  m.LagStep = s.step;
+  m.LagGap = gap;
+  if (m.ShowLagProgress && (m.IterationsBeforeNode + s.iteration) % 50 == 1) host.RefreshLagProgress();
+}
+
+}  // namespace korvelan

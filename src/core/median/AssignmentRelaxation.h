@@ -1,0 +1,213 @@
+#pragma once
+// Lagrangian relaxation of the assignment constraints, shared by the p-median and
+// the uncapacitated fixed-charge branch and bound.
+//
+// Both models serve every demand node i from exactly one open site at cost c(i, j).
+// Relaxing "sum_j x(i, j) = 1" with a multiplier u(i) per demand node gives
+//   L(u) = sum_i u(i) + sum over open sites j of v(j),
+//   v(j) = sum_i min(0, c(i, j) - u(i))   (+ FixedCost(j) for the fixed charge),
+// a lower bound on the total cost for any choice of open sites the model allows.
+// c(i, j) never decreases with the distance d(i, j), so the negative terms of v are
+// found by walking each demand node's NearestOrder row until the first
+// non-negative reduced cost: an iteration costs about the number of profitable
+// (node, site) pairs, not all pairs.
+//
+// The working data lives for one run: the cost matrix is built at the root and
+// released when the run ends. Every per-node array is contiguous and allocated
+// once; nothing is allocated per iteration.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "model/ModelState.h"
+#include "solve/RunHost.h"
+
+namespace korvelan {
+
+inline constexpr Extended LagInfinity = 1e30L;
+
+// A site neither required nor excluded.
+inline bool IsFreeSite(const ModelState& m, int j) { return m.Node(j).SiteStatus == StatusAllowed; }
+
+struct AssignmentRelaxation {
+  int demandNodes = 0;                    // rows of the cost matrix
+  int nodes = 0;                          // sites 1..nodes
+  std::vector<Extended> cost;             // c(i, j) at (i - 1) * NodeSlots + j
+  std::array<Extended, NodeSlots> multiplier{};  // u(i)
+  std::array<Extended, NodeSlots> direction{};   // damped subgradient d(i)
+  std::array<Extended, NodeSlots> siteValue{};   // v(j), or the benefit B(j)
+  std::array<int32_t, NodeSlots> cheapOpen{};    // open sites with c(i, j) < u(i)
+  std::array<uint8_t, NodeSlots> open{};         // site open in the relaxed solution
+  std::array<int, NodeSlots> order{};            // sites sorted by siteValue
+  bool built = false;
+
+  const Extended* Row(int i) const { return &cost[static_cast<size_t>(i - 1) * NodeSlots]; }
+  Extended* Row(int i) { return &cost[static_cast<size_t>(i - 1) * NodeSlots]; }
+};
+
+// Working data of one Lagrangian branch-and-bound run and the outcome of its current node.
+struct LagrangianSearch {
+  AssignmentRelaxation relax;
+  bool nodeHasSolution = false;  // the current node recorded a feasible solution
+  // Both improvement searches are switched off for a run with a nonzero weight for
+  // distances beyond the coverage distance.
+  bool terminalOn = true;
+  bool neighborhoodOnImprovement = true;
+};
+
+// The terms of the initial multipliers (root only): for every node i,
+//   u(i) = Slope x Demand(i) x d2(i) + Constant + Average x TotalDemand / NumDemandNodes
+//          + DemandTerm x Demand(i) + extra,
+// d2(i) being the distance to i's nearest other node (0 when Slope is 0); d(i) := 0.
+struct MultiplierTerms {
+  Extended constant = 0;
+  Extended slope = 0;
+  Extended average = 0;
+  Extended demand = 0;
+  Extended extra = 0;
+};
+void SetInitialMultipliers(const ModelState& m, AssignmentRelaxation& r, const MultiplierTerms& terms);
+
+// The subgradient state of one tree node.
+struct SubgradientState {
+  int iteration = 1;      // k
+  Extended alpha = 2.0L;
+  int failures = 0;
+  Extended step = 0;
+  Extended bestValue = 0;  // best L of the node
+};
+
+// Builds c(i, j) = cost(i, j) for every demand node and site, warns once on a
+// negative entry, switches both improvement searches off for the run when
+// AddedConstant is not 0 (the neighbourhood search also when `neighborhoodSetting`
+// is off), and sets CostMatrixBuilt.
+template <typename Cost>
+void BuildCostMatrix(ModelState& m, RunHost& host, LagrangianSearch& search, bool neighborhoodSetting, Cost cost);
+// Allocates the cost matrix for the loaded nodes; entries are filled by the model.
+void AllocateCostMatrix(const ModelState& m, AssignmentRelaxation& r);
+// Frees the cost matrix and clears CostMatrixBuilt.
+void ReleaseCostMatrix(ModelState& m, AssignmentRelaxation& r);
+// Warns once when the matrix holds a negative entry (the run goes on).
+void WarnOnNegativeCosts(const AssignmentRelaxation& r, RunHost& host);
+
+// v(j) := sum over demand nodes of min(0, c(i, j) - u(i)), for sites 1..nodes.
+void ComputeSiteValues(const ModelState& m, AssignmentRelaxation& r);
+// Every site's value plus its FixedCost (the fixed-charge benefit B).
+void AddFixedCosts(const ModelState& m, AssignmentRelaxation& r);
+// order[1..nodes] := sites by ascending siteValue (the index quicksort).
+void SortSitesByValue(AssignmentRelaxation& r);
+// cheapOpen(i) := number of open sites with c(i, j) - u(i) < 0.
+void CountCheapOpenSites(const ModelState& m, AssignmentRelaxation& r);
+// L = sum of u(i) over demand nodes + sum of siteValue over open sites.
+Extended RelaxedValue(const AssignmentRelaxation& r);
+// Sum over demand nodes of the cheapest c(i, j) over the open sites (LagInfinity
+// for a node with no open site).
+Extended CheapestOpenCostSum(const ModelState& m, const AssignmentRelaxation& r);
+// Sum of FixedCost over the relaxed-open sites.
+Extended OpenFixedCost(const ModelState& m, const AssignmentRelaxation& r);
+// Number of relaxed-open sites.
+int OpenCount(const AssignmentRelaxation& r);
+
+// Record a relaxed value: raises the node's best value, counts failures.
+void RecordRelaxedValue(SubgradientState& s, Extended value, bool restartFailuresOnImprovement);
+// Halves alpha once the failure limit is reached (no restart of alpha).
+void HalveAlphaOnFailures(SubgradientState& s, int failureLimit);
+// The damped subgradient step u(i) := max(0, u(i) - step x d(i)), with
+// d(i) := damping x d(i) + (cheapOpen(i) - 1) and step := alpha (UB - L) / sum d^2.
+// Returns false, changing nothing, when sum d^2 <= 0: the relaxed solution serves
+// every demand node exactly once and the node is solved.
+bool StepMultipliers(AssignmentRelaxation& r, SubgradientState& s, Extended damping, Extended upper,
+                     Extended value);
+
+// Percentage gap (UB - LB) x 100 / LB; 1e8 when LB <= 0 < UB; 0 otherwise.
+Extended PercentGap(Extended upper, Extended lower);
+
+// Writes the relaxed state into the node records (LagMultiplier, LagDirection,
+// LagCount of demand nodes, LagOpen of sites) for the displays and services that read them.
+void PublishRelaxedState(ModelState& m, const AssignmentRelaxation& r);
+
+// Distance from node i to the second entry of its NearestOrder row (its nearest other node).
+int32_t SecondNearestDistance(const ModelState& m, int i);
+
+// Located := 1 exactly for the required sites.
+void LocateRequiredSites(ModelState& m);
+// NTIMES rebuilt from the located sites.
+void RebuildCoverageCounts(ModelState& m, RunHost& host);
+// Every demand node to its nearest located site (ties to the lowest site number),
+// NTIMES rebuilt; returns the number of located sites.
+int AssignToLocatedSites(ModelState& m, RunHost& host);
+
+// The site to branch on: when some demand node is open with SiteStatus 0, the open
+// free site serving the most demand (AssignedDemand; ties to the lowest number);
+// otherwise the first free site; 0 when no site is free.
+int ChooseBranchingSite(ModelState& m);
+
+// Among the free sites: the largest value of an open one and the smallest of a
+// closed one (the start values when there is none) - the sites a forced change of
+// one site would swap against in the root fixing.
+struct SwapValues {
+  Extended largestOpen;
+  Extended smallestClosed;
+};
+SwapValues FreeSwapValues(const ModelState& m, const AssignmentRelaxation& r, Extended startOpen,
+                          Extended startClosed);
+
+// The reduced-value tests of the root fixing with the last relaxed solution and its
+// value L: a free closed site j is excluded when L - largestOpen + v(j) > threshold
+// (and mayExclude), a free open one required when L - v(j) + smallestClosed >
+// threshold and L > 0; RootForcedOut / RootForcedIn count them; the status counts
+// are recomputed.
+void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Extended value, const SwapValues& swap,
+                             Extended threshold, bool mayExclude);
+
+// Branches on `site`: the exclusion child first (visited only when at least
+// `minimumSites` sites and at least one remain), then the inclusion child (visited
+// when `includeAllowed` holds for the bound), each with the statuses and counters put
+// back afterwards and its mark in the branch path. visit(level, bound) searches a
+// child and returns the bound it proves; a child not visited proves LagInfinity
+// (exclusion) or the bound it was given (inclusion). Returns the bound both prove.
+Extended BranchOnSite(ModelState& m, uint16_t level, int site, int minimumSites, Extended bound,
+                      const std::function<Extended(uint16_t, Extended)>& visit,
+                      const std::function<bool(Extended)>& includeAllowed);
+
+// Site statuses and the two status counters, saved before a child of the tree and
+// put back after it.
+struct StatusSnapshot {
+  std::array<uint8_t, NodeSlots> status{};
+  uint16_t forced = 0;
+  uint16_t excluded = 0;
+
+  explicit StatusSnapshot(const ModelState& m);
+  void Restore(ModelState& m) const;
+};
+
+// SavedStatus := every SiteStatus, after recounting them (the root of a tree).
+void SaveRootStatuses(ModelState& m);
+// Every SiteStatus back from SavedStatus, and the counts recomputed.
+void RestoreRootStatuses(ModelState& m);
+// Run state of a Lagrangian branch-and-bound run before its root: root flag set,
+// counters, stop flag, root-fixing totals and branch path cleared, the coverage
+// distance saved, no cost matrix yet; the solution is marked as an exact one.
+void PrepareLagrangianRun(ModelState& m);
+
+// Publishes the iteration values the Lagrangian progress window shows and asks it to
+// refresh every 50 iterations counted over the whole search.
+void PublishIteration(ModelState& m, RunHost& host, const SubgradientState& s, Extended gap);
+
+template <typename Cost>
+void BuildCostMatrix(ModelState& m, RunHost& host, LagrangianSearch& search, bool neighborhoodSetting, Cost cost) {
+  AssignmentRelaxation& r = search.relax;
+  AllocateCostMatrix(m, r);
+  for (int i = 1; i <= r.demandNodes; ++i) {
+    Extended* row = r.Row(i);
+    for (int j = 1; j <= r.nodes; ++j) row[j] = cost(i, j);
+  }
+  WarnOnNegativeCosts(r, host);
+  const bool weighted = m.AddedConstant != 0;
+  search.terminalOn = !weighted;
+  search.neighborhoodOnImprovement = !weighted && neighborhoodSetting;
+  m.CostMatrixBuilt = 1;
+}
+
+}  // namespace korvelan

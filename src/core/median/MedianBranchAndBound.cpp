@@ -1,0 +1,127 @@
+#include "median/MedianBranchAndBound.h"
+
+#include <algorithm>
+
+#include "solve/Evaluation.h"
+#include "solve/SolveModel.h"
+
+namespace korvelan {
+namespace {
+
+struct TreeRun {
+  ModelState& m;
+  RunHost& host;
+  MedianSearch& search;
+  int P;
+  bool& matrixBuilt;
+  Extended& incumbent;
+};
+
+void Node(TreeRun& run, uint16_t& level, Extended& bound);
+
+// P required sites: they are the solution, evaluated exactly (with the weight K for
+// the demand they leave beyond the coverage distance).
+void EvaluateLeaf(TreeRun& run) {
+  ModelState& m = run.m;
+  run.search.nodeHasSolution = m.ForcedCount > 0;
+  if (!run.search.nodeHasSolution) {
+    m.MedianUpperTotal = m.MedianLowerTotal = LagInfinity;
+    return;
+  }
+  LocateRequiredSites(m);
+  Extended total = AssignToNearest(m);
+  RebuildCoverageCounts(m, run.host);
+  if (m.AddedConstant != 0) total += (m.TotalDemand - CoveredDemand(m)) * m.AddedConstant;
+  m.MedianUpperTotal = m.MedianLowerTotal = total;
+  m.RunUpperBound = m.RunLowerBound = PerUnitDemand(m, total);
+}
+
+bool GapLeft(const ModelState& m, Extended incumbent, Extended bound) {
+  const Extended diff = incumbent - bound;
+  return diff * 100 > bound * m.Covering.PctDiff && diff * 100 > bound * 1e-13L && diff >= 0.9L;
+}
+
+bool MayBranch(const ModelState& m, uint16_t level, Extended incumbent, Extended bound) {
+  const int depth = m.Covering.DepthVar;
+  return m.BranchAndBoundOn && !m.AbortRequested && (depth == -1 || level <= depth) &&
+         GapLeft(m, incumbent, bound);
+}
+
+void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
+  const auto visit = [&run](uint16_t childLevel, Extended childBound) {
+    Node(run, childLevel, childBound);
+    return childBound;
+  };
+  const auto includeAllowed = [&run](Extended b) { return GapLeft(run.m, run.incumbent, b); };
+  bound = BranchOnSite(run.m, level, site, run.P, bound, visit, includeAllowed);
+}
+
+void Node(TreeRun& run, uint16_t& level, Extended& bound) {
+  ModelState& m = run.m;
+  MedianSearch& search = run.search;
+  const int nodesSoFar = m.RunBranchNodes;
+  ++m.RunBranchNodes;
+  ++level;
+  if (m.ForcedCount >= run.P) {
+    EvaluateLeaf(run);
+  } else {
+    m.IterationTotal += MedianLagrangianNode(m, run.host, search, run.P, nodesSoFar, level, bound, run.incumbent)
+                            .iterations;
+    run.matrixBuilt = run.matrixBuilt || search.relax.built;
+  }
+  if (search.nodeHasSolution && m.MedianUpperTotal < run.incumbent) {
+    run.incumbent = m.MedianUpperTotal;
+    for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = m.Node(j).Located;
+  }
+  if (m.MedianLowerTotal >= run.incumbent) {
+    bound = run.incumbent;
+    return;
+  }
+  bound = std::max(bound, m.MedianLowerTotal);
+  if (!MayBranch(m, level, run.incumbent, bound)) return;
+  const int site = ChooseBranchingSite(m);
+  if (site == 0) {
+    bound = m.MedianLowerTotal;
+    return;
+  }
+  Branch(run, level, site, bound);
+}
+
+}  // namespace
+
+void MedianBranchAndBound(ModelState& m, RunHost& host, MedianSearch& search, uint16_t& level, int P,
+                          Extended& bound, bool& matrixBuilt, Extended& incumbent) {
+  TreeRun run{m, host, search, P, matrixBuilt, incumbent};
+  if (level != 0) {
+    Node(run, level, bound);
+    return;
+  }
+  SaveRootStatuses(m);
+  Node(run, level, bound);
+  RestoreRootStatuses(m);
+}
+
+MedianRunResult RunMedianLagrangian(ModelState& m, RunHost& host, int P) {
+  PrepareLagrangianRun(m);
+  MedianSearch search;
+  MedianRunResult result;
+  result.upper = LagInfinity;
+  bool matrixBuilt = false;
+  RunLagrangianDriver(m, host, [&] {
+    MedianBranchAndBound(m, host, search, m.BranchLevel, P, result.lower, matrixBuilt, result.upper);
+  });
+  ReleaseCostMatrix(m, search.relax);
+  RestoreCoverageDistance(m);
+  RestoreRootStatuses(m);
+  result.solved = result.upper < LagInfinity;
+  if (result.solved) ApplyBestSolution(m, host, false);
+  m.RunIterations = m.IterationTotal;
+  m.MedianUpperTotal = result.upper;
+  m.MedianLowerTotal = result.lower;
+  m.RunUpperBound = PerUnitDemand(m, result.upper);
+  m.RunLowerBound = PerUnitDemand(m, result.lower);
+  m.TradeoffExists = 0;
+  return result;
+}
+
+}  // namespace korvelan
