@@ -1,5 +1,6 @@
 #include "setup/StepForms.h"
 
+#include "reports/BasicResultsForm.h"
 #include "reports/ReportNavigator.h"
 #include "shell/Dialogs.h"
 #include "shell/Printing.h"
@@ -30,7 +31,11 @@ StepForms::StepForms(ModelState& model, Dialogs& dialogs, TKorvelanMain& menu, S
       initialSolution(model, dialogs, solve.host, link),
       forcedNodes(model, PrinterOf(dialogs)),
       run(model, dialogs, solve.host, link, RunLinks(solve)),
-      results(model, dialogs, link, PrinterOf(dialogs)) {
+      results(model, dialogs, link, PrinterOf(dialogs), ResultLinks()),
+      coveringSettingsReport(model, dialogs),
+      medianSettingsReport(model, dialogs),
+      fixedSettingsReport(model, dialogs),
+      dialogs_(dialogs) {
   LinkForms();
 }
 
@@ -39,10 +44,32 @@ RunFormLinks StepForms::RunLinks(SolveWindows& solve) {
   links.setLagCaption = [&solve](const QString& caption) { solve.lagrangian.setWindowTitle(caption); };
   links.showRunningNotice = [&solve](bool visible) { solve.running.setVisible(visible); };
   links.showHeuristicProgress = [&solve] { solve.heuristic.ShowCleared(); };
-  links.openLagSettings = [this](char family) {
-    if (lagSettings_) lagSettings_(family);
-  };
+  links.openLagSettings = [this](char family) { OpenLagSettings(family); };
   return links;
+}
+
+ResultsLinks StepForms::ResultLinks() {
+  ResultsLinks links;
+  links.settingsReport = [this](const QString& family) { OpenSettingsReport(family); };
+  return links;
+}
+
+void StepForms::SetLagSettings(std::function<void(char family)> open) { lagSettings_ = std::move(open); }
+
+void StepForms::OpenLagSettings(char family) {
+  // The run form stays open with its choices while the settings are edited.
+  if (lagSettings_) lagSettings_(family);
+}
+
+void StepForms::OpenSettingsReport(const QString& family) {
+  const auto report = settingsReports_.find(family);
+  if (report == settingsReports_.end()) {
+    dialogs_.Warning("The Lagrangian settings report of this model is not available in this version.");
+    return;
+  }
+  results.BasicResults()->hide();
+  report->second->show();
+  report->second->raise();
 }
 
 void StepForms::LinkForms() {
@@ -52,6 +79,14 @@ void StepForms::LinkForms() {
                    &TInitialSolutionForm::Open);
   QObject::connect(&initialSolution, &TInitialSolutionForm::closed, &parameters, &QWidget::show);
   results.Navigator().Add(ReportPage::ForcedNodes, &forcedNodes);
+  settingsReports_ = {{"covering", &coveringSettingsReport},
+                      {"median", &medianSettingsReport},
+                      {"fixed", &fixedSettingsReport}};
+  QObject::connect(&coveringSettingsReport, &TShowLagCovSettings::returnToBasic, results.BasicResults(),
+                   &QWidget::show);
+  for (LagSettingsReport* report : {static_cast<LagSettingsReport*>(&medianSettingsReport),
+                                    static_cast<LagSettingsReport*>(&fixedSettingsReport)})
+    QObject::connect(report, &LagSettingsReport::returnToBasic, results.BasicResults(), &QWidget::show);
   QObject::connect(&initialSolution, &TInitialSolutionForm::showStatusRequested, &forcedNodes, [this] {
     results.Navigator().OpenOutside(ReportPage::ForcedNodes, [this] { initialSolution.show(); });
   });
@@ -63,6 +98,5 @@ void StepForms::AddSteps(TKorvelanMain::Steps& steps) {
   steps.displayResults = [this] { results.Open(); };
 }
 
-void StepForms::SetLagSettings(std::function<void(char family)> open) { lagSettings_ = std::move(open); }
 
 }  // namespace korvelan::app

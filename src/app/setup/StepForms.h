@@ -1,4 +1,10 @@
 #pragma once
+#include <QString>
+#include <map>
+
+#include "covering/LagMenu.h"
+#include "fixed/FixMenu.h"
+#include "median/MedMenu.h"
 #include "reports/TSShowResults.h"
 #include "setup/MenuLink.h"
 #include "setup/RunModelsForm.h"
@@ -24,7 +30,6 @@ class StepForms {
   void AddSteps(TKorvelanMain::Steps& steps);
   // The Lagrangian settings form of a family ('C', 'M', 'F', 'V'), opened by the run form.
   void SetLagSettings(std::function<void(char family)> open);
-
   MenuLink link;
   TParameterForm parameters;
   TForceNodesMenu forceNodes;
@@ -32,11 +37,20 @@ class StepForms {
   TShowForcedNodes forcedNodes;
   TRunModelsForm run;
   TShowResultsForm results;
+  // The read-only Lagrangian settings reports "La&Grangian Param" opens.
+  TShowLagCovSettings coveringSettingsReport;
+  TShowMedLagSettings medianSettingsReport;
+  TShowFixLagSettings fixedSettingsReport;
 
  private:
   RunFormLinks RunLinks(SolveWindows& solve);
+  ResultsLinks ResultLinks();
+  void OpenLagSettings(char family);
+  void OpenSettingsReport(const QString& family);
   void LinkForms();
+  Dialogs& dialogs_;
   std::function<void(char)> lagSettings_;
+  std::map<QString, QWidget*> settingsReports_;
 };
 
 }  // namespace korvelan::app

@@ -103,16 +103,21 @@ void FixSitesAtRoot(ModelState& m, FixedSearch& search, int target, Extended val
   const SwapValues swap = target < 0 ? SwapValues{0, 0} : FreeSwapValues(m, r, scale, -scale);
   const Extended threshold = search.NodeUpperBound / (m.Fixed.PctDiff * 0.01L + 1) * 1.000000001L;
   FixSitesByReducedValues(m, r, value, swap, threshold, search.NodeLowerBound > 0);
-  if (target > 0 && m.Numbnodes - m.ExcludedCount <= target) search.NodeLowerBound = search.NodeUpperBound;
-  if (m.ForcedCount == target)
+  if (target > 0 && m.Numbnodes - m.ExcludedCount <= target) {
+    search.NodeLowerBound = search.NodeUpperBound;
+    m.LowerBoundResetInForcing = 1;
+  }
+  if (m.ForcedCount == target) {
     search.NodeLowerBound = search.NodeUpperBound / (m.Fixed.PctDiff * 0.01L * 0.995L + 1);
+    m.LowerBoundResetInForcing = 1;
+  }
 }
 
 void PublishNodeStart(ModelState& m, int level, Extended incumbent, Extended inheritedBound) {
   if (!m.ShowLagProgress) return;
   m.IterationsBeforeNode = m.IterationTotal;
   m.PublishedLevel = level;
-  m.TargetValue = incumbent;
+  m.TargetValue = incumbent < LagInfinity ? incumbent : -1;
   m.BestValue = incumbent;
   m.RunLowerBound = inheritedBound;
 }
@@ -133,12 +138,7 @@ void SetFixedInitialMultipliers(const ModelState& m, FixedSearch& search) {
 
 void ChooseFixedOpenSites(const ModelState& m, FixedSearch& search, int target) {
   AssignmentRelaxation& r = search.relax;
-  int opened = 0;
-  for (int j = 1; j <= r.nodes; ++j) {
-    r.open[j] = m.Node(j).SiteStatus == StatusRequired ? 1 : 0;
-    opened += r.open[j];
-  }
-  SortSitesByValue(r);
+  int opened = OpenRequiredSitesAndSort(m, r);
   for (int k = 1; k <= r.nodes; ++k) {
     const int j = r.order[k];
     if (target < 0 && r.siteValue[j] >= 0) break;

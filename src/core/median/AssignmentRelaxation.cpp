@@ -59,6 +59,16 @@ void SortSitesByValue(AssignmentRelaxation& r) {
   if (r.nodes >= 1) QuickSortIndex(1, r.nodes, r.siteValue.data(), r.order.data());
 }
 
+int OpenRequiredSitesAndSort(const ModelState& m, AssignmentRelaxation& r) {
+  int opened = 0;
+  for (int j = 1; j <= r.nodes; ++j) {
+    r.open[j] = m.Node(j).SiteStatus == StatusRequired ? 1 : 0;
+    opened += r.open[j];
+  }
+  SortSitesByValue(r);
+  return opened;
+}
+
 void CountCheapOpenSites(const ModelState& m, AssignmentRelaxation& r) {
   for (int i = 1; i <= r.demandNodes; ++i) {
     const int32_t* nearest = m.NearestOrder.row(i);
@@ -318,6 +328,7 @@ void PrepareLagrangianRun(ModelState& m) {
   m.AbortRequested = 0;
   m.RootForcedIn = 0;
   m.RootForcedOut = 0;
+  m.LowerBoundResetInForcing = 0;
   m.CoverageDistanceChanged = 0;
   m.SavedCoverageDistance = m.CoverageDistance;
   m.CostMatrixBuilt = 0;

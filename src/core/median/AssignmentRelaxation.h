@@ -97,6 +97,9 @@ void ComputeSiteValues(const ModelState& m, AssignmentRelaxation& r);
 void AddFixedCosts(const ModelState& m, AssignmentRelaxation& r);
 // order[1..nodes] := sites by ascending siteValue (the index quicksort).
 void SortSitesByValue(AssignmentRelaxation& r);
+// Start of a relaxed site choice: exactly the required sites open, the sites sorted
+// by value. Returns the number open.
+int OpenRequiredSitesAndSort(const ModelState& m, AssignmentRelaxation& r);
 // cheapOpen(i) := number of open sites with c(i, j) - u(i) < 0.
 void CountCheapOpenSites(const ModelState& m, AssignmentRelaxation& r);
 // L = sum of u(i) over demand nodes + sum of siteValue over open sites.

@@ -108,6 +108,7 @@ void FixSitesAtRoot(ModelState& m, const MedianSearch& search, int P, Extended v
   if (m.Numbnodes - m.ExcludedCount <= P) {
     const Extended solved = pct != 0 ? m.MedianUpperTotal / (pct * 0.005L + 1) : m.MedianUpperTotal;
     m.MedianLowerTotal = solved;
+    m.LowerBoundResetInForcing = 1;
     m.RunLowerBound = PerUnitDemand(m, solved);
   }
 }
@@ -131,12 +132,7 @@ void BuildMedianCostMatrix(ModelState& m, RunHost& host, MedianSearch& search) {
 
 void ChooseMedianOpenSites(const ModelState& m, MedianSearch& search, int P) {
   AssignmentRelaxation& r = search.relax;
-  int opened = 0;
-  for (int j = 1; j <= r.nodes; ++j) {
-    r.open[j] = m.Node(j).SiteStatus == StatusRequired ? 1 : 0;
-    opened += r.open[j];
-  }
-  SortSitesByValue(r);
+  int opened = OpenRequiredSitesAndSort(m, r);
   for (int k = 1; k <= r.nodes && opened < P; ++k) {
     const int j = r.order[k];
     if (IsFreeSite(m, j) && !r.open[j]) {

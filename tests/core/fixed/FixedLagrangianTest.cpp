@@ -213,5 +213,18 @@ TEST(FixedLagrangian, RelaxedSolutionServingEveryNodeOnceStopsAtOnce) {
   EXPECT_EQ(m.RunUpperBound, 0);
 }
 
+
+TEST(FixedLagrangian, RootFixingLeavingTheTargetClosesTheGap) {
+  ModelState m;
+  LoadInstance(m, {1, 10, 10, 1, 300, -1, 0});
+  HeadlessRunHost host;
+  ASSERT_TRUE(Solve(m, host, 3));
+  EXPECT_EQ(m.RootForcedOut, 7);
+  EXPECT_EQ(m.LowerBoundResetInForcing, 1);
+  EXPECT_EQ(m.RunLowerBound, m.RunUpperBound);
+  EXPECT_EQ(m.RunUpperBound, ExhaustiveOptimum(m, 3, 0, true));
+  EXPECT_EQ(m.ExcludedCount, 0);
+}
+
 }  // namespace
 }  // namespace korvelan

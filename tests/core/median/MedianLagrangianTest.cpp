@@ -243,5 +243,20 @@ TEST(MedianLagrangian, DispatcherInstallsTheSolution) {
   for (int i = 1; i <= m.NumDemandNodes; ++i) EXPECT_EQ(m.Node(i).AssignedDistance, m.DistanceMatrix.at(i, m.Node(i).AssignedFacility));
 }
 
+
+// Root fixing that excludes all but P sites solves the root: the lower bound is
+// reset to the upper bound (and the report says so), and the statuses come back.
+TEST(MedianLagrangian, RootFixingLeavingPSitesClosesTheGap) {
+  ModelState m;
+  LoadInstance(m, {1, 10, 10, 1, 0, -1, 0});
+  HeadlessRunHost host;
+  const MedianRunResult run = RunMedianLagrangian(m, host, 3);
+  EXPECT_EQ(m.RootForcedOut, 7);
+  EXPECT_EQ(m.LowerBoundResetInForcing, 1);
+  EXPECT_EQ(run.lower, run.upper);
+  EXPECT_EQ(run.upper, ExhaustiveOptimum(m, 3, 0, false));
+  EXPECT_EQ(m.ExcludedCount, 0);
+}
+
 }  // namespace
 }  // namespace korvelan
