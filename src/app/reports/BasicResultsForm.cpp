@@ -22,6 +22,7 @@ QLabel* ValueBox(const std::string& text, bool red) {
   box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   box->setTextInteractionFlags(Qt::TextSelectableByMouse);
   box->setMinimumWidth(170);
+  box->setToolTip(Text(text));
   SetRed(box, red);
   return box;
 }

@@ -1,5 +1,6 @@
 #include "setup/StepForms.h"
 
+#include "reports/BasicResultsForm.h"
 #include "reports/ReportNavigator.h"
 #include "shell/Dialogs.h"
 #include "shell/Printing.h"
@@ -30,7 +31,9 @@ StepForms::StepForms(ModelState& model, Dialogs& dialogs, TKorvelanMain& menu, S
       initialSolution(model, dialogs, solve.host, link),
       forcedNodes(model, PrinterOf(dialogs)),
       run(model, dialogs, solve.host, link, RunLinks(solve)),
-      results(model, dialogs, link, PrinterOf(dialogs)) {
+      results(model, dialogs, link, PrinterOf(dialogs), ResultLinks()),
+      coveringSettingsReport(model, dialogs),
+      dialogs_(dialogs) {
   LinkForms();
 }
 
@@ -39,10 +42,31 @@ RunFormLinks StepForms::RunLinks(SolveWindows& solve) {
   links.setLagCaption = [&solve](const QString& caption) { solve.lagrangian.setWindowTitle(caption); };
   links.showRunningNotice = [&solve](bool visible) { solve.running.setVisible(visible); };
   links.showHeuristicProgress = [&solve] { solve.heuristic.ShowCleared(); };
-  links.openLagSettings = [this](char family) {
-    if (lagSettings_) lagSettings_(family);
-  };
+  links.openLagSettings = [this](char family) { OpenLagSettings(family); };
   return links;
+}
+
+ResultsLinks StepForms::ResultLinks() {
+  ResultsLinks links;
+  links.settingsReport = [this](const QString& family) { OpenSettingsReport(family); };
+  return links;
+}
+
+void StepForms::SetLagSettings(std::function<void(char family)> open) { lagSettings_ = std::move(open); }
+
+void StepForms::OpenLagSettings(char family) {
+  // The run form stays open with its choices while the settings are edited.
+  if (lagSettings_) lagSettings_(family);
+}
+
+void StepForms::OpenSettingsReport(const QString& family) {
+  if (family != "covering") {
+    dialogs_.Warning("The Lagrangian settings report of this model is not available in this version.");
+    return;
+  }
+  results.BasicResults()->hide();
+  coveringSettingsReport.show();
+  coveringSettingsReport.raise();
 }
 
 void StepForms::LinkForms() {
@@ -52,6 +76,8 @@ void StepForms::LinkForms() {
                    &TInitialSolutionForm::Open);
   QObject::connect(&initialSolution, &TInitialSolutionForm::closed, &parameters, &QWidget::show);
   results.Navigator().Add(ReportPage::ForcedNodes, &forcedNodes);
+  QObject::connect(&coveringSettingsReport, &TShowLagCovSettings::returnToBasic, results.BasicResults(),
+                   &QWidget::show);
   QObject::connect(&initialSolution, &TInitialSolutionForm::showStatusRequested, &forcedNodes, [this] {
     results.Navigator().OpenOutside(ReportPage::ForcedNodes, [this] { initialSolution.show(); });
   });
@@ -63,6 +89,5 @@ void StepForms::AddSteps(TKorvelanMain::Steps& steps) {
   steps.displayResults = [this] { results.Open(); };
 }
 
-void StepForms::SetLagSettings(std::function<void(char family)> open) { lagSettings_ = std::move(open); }
 
 }  // namespace korvelan::app

@@ -1,4 +1,5 @@
 #pragma once
+#include "covering/LagMenu.h"
 #include "reports/TSShowResults.h"
 #include "setup/MenuLink.h"
 #include "setup/RunModelsForm.h"
@@ -24,7 +25,6 @@ class StepForms {
   void AddSteps(TKorvelanMain::Steps& steps);
   // The Lagrangian settings form of a family ('C', 'M', 'F', 'V'), opened by the run form.
   void SetLagSettings(std::function<void(char family)> open);
-
   MenuLink link;
   TParameterForm parameters;
   TForceNodesMenu forceNodes;
@@ -32,10 +32,15 @@ class StepForms {
   TShowForcedNodes forcedNodes;
   TRunModelsForm run;
   TShowResultsForm results;
+  TShowLagCovSettings coveringSettingsReport;
 
  private:
   RunFormLinks RunLinks(SolveWindows& solve);
+  ResultsLinks ResultLinks();
+  void OpenLagSettings(char family);
+  void OpenSettingsReport(const QString& family);
   void LinkForms();
+  Dialogs& dialogs_;
   std::function<void(char)> lagSettings_;
 };
 
