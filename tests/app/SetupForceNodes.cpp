@@ -124,6 +124,26 @@ class SetupForceNodes : public QObject {
     QVERIFY(f.host.messages.empty());
   }
 
+  void statusFileNeverExcludesASiteOfTheInitialSolution() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString file = dir.filePath("out.FOR");
+    f.force.Open();
+    f.Select({3, 4});
+    f.force.ExcludeSite->click();
+    f.dialogs.saveFiles.push_back(file);
+    f.force.WriteStatus->click();
+    f.force.PermitAll->click();
+    f.model.Node(4).InInitialSolution = 1;
+    f.dialogs.openFiles.push_back(file);
+    f.force.ReadStatus->click();
+    QCOMPARE(Texts(f.dialogs),
+             QStringList{"W: Excluded sites are never opened.\rThese sites of the initial solution are EXCLUDED and "
+                         "were left out: 4"});
+    QCOMPARE(f.model.Node(4).InInitialSolution, uint8_t{0});
+    QCOMPARE(f.force.MainBox->item(3)->text(), QString("   4   EXCLUDED   Dunmore"));
+  }
+
   void statusFileWithAnotherNodeCountChangesNothing() {
     Fixture f;
     QTemporaryDir dir;

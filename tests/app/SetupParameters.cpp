@@ -59,7 +59,17 @@ class SetupParameters : public QObject {
     f.menu.Happen(MenuEvent::ParametersDone);
     f.form.Open();
     QCOMPARE(f.form.CovDist->text(), QString("12.3457"));
-    QCOMPARE(f.form.CostPerMile->text(), QString("1.0000000000000"));
+    f.form.CostPerMile->setText("1234.5");
+    f.form.CostPerMileExit();
+    f.form.hide();
+    f.form.Open();
+    QCOMPARE(f.form.CostPerMile->text(), QString("1,234.5000000000000"));
+    // Leaving the fields as shown (thousands separators and all) keeps the values.
+    f.form.CovDistExit();
+    f.form.CostPerMileExit();
+    QVERIFY(f.dialogs.shown.isEmpty());
+    QVERIFY(f.model.CostPerMile == 1234.5L);
+    QCOMPARE(f.model.CoverageDistance, int64_t{123457});
   }
 
   void textThatDoesNotConvertKeepsTheOldValue() {

@@ -67,6 +67,19 @@ class SetupStepForms : public QObject {
     QVERIFY(p.forms.parameters.isVisible());
   }
 
+  void typedParametersSurviveAVisitToTheForceNodesForm() {
+    Program p;
+    p.menu.Button(MenuButton::SetParameters)->click();
+    p.forms.parameters.CovDist->setText("15");
+    p.forms.parameters.CovDistExit();
+    p.forms.parameters.ForceNodes->click();
+    p.forms.forceNodes.CloseButton->click();
+    QCOMPARE(p.forms.parameters.CovDist->text(), QString("15"));
+    QCOMPARE(p.model.CoverageDistanceSet, uint8_t{1});
+    p.forms.parameters.Cancel->click();
+    QVERIFY(!p.menu.Button(MenuButton::RunModels)->isEnabled());
+  }
+
   void doneAndRunEnablesTheRunStepsOfTheMenu() {
     Program p;
     p.SetParameters();

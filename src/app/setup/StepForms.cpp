@@ -33,6 +33,8 @@ StepForms::StepForms(ModelState& model, Dialogs& dialogs, TKorvelanMain& menu, S
       run(model, dialogs, solve.host, link, RunLinks(solve)),
       results(model, dialogs, link, PrinterOf(dialogs), ResultLinks()),
       coveringSettingsReport(model, dialogs),
+      medianSettingsReport(model, dialogs),
+      fixedSettingsReport(model, dialogs),
       dialogs_(dialogs) {
   LinkForms();
 }
@@ -60,13 +62,14 @@ void StepForms::OpenLagSettings(char family) {
 }
 
 void StepForms::OpenSettingsReport(const QString& family) {
-  if (family != "covering") {
+  const auto report = settingsReports_.find(family);
+  if (report == settingsReports_.end()) {
     dialogs_.Warning("The Lagrangian settings report of this model is not available in this version.");
     return;
   }
   results.BasicResults()->hide();
-  coveringSettingsReport.show();
-  coveringSettingsReport.raise();
+  report->second->show();
+  report->second->raise();
 }
 
 void StepForms::LinkForms() {
@@ -76,8 +79,14 @@ void StepForms::LinkForms() {
                    &TInitialSolutionForm::Open);
   QObject::connect(&initialSolution, &TInitialSolutionForm::closed, &parameters, &QWidget::show);
   results.Navigator().Add(ReportPage::ForcedNodes, &forcedNodes);
+  settingsReports_ = {{"covering", &coveringSettingsReport},
+                      {"median", &medianSettingsReport},
+                      {"fixed", &fixedSettingsReport}};
   QObject::connect(&coveringSettingsReport, &TShowLagCovSettings::returnToBasic, results.BasicResults(),
                    &QWidget::show);
+  for (LagSettingsReport* report : {static_cast<LagSettingsReport*>(&medianSettingsReport),
+                                    static_cast<LagSettingsReport*>(&fixedSettingsReport)})
+    QObject::connect(report, &LagSettingsReport::returnToBasic, results.BasicResults(), &QWidget::show);
   QObject::connect(&initialSolution, &TInitialSolutionForm::showStatusRequested, &forcedNodes, [this] {
     results.Navigator().OpenOutside(ReportPage::ForcedNodes, [this] { initialSolution.show(); });
   });

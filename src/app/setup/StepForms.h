@@ -1,5 +1,10 @@
 #pragma once
+#include <QString>
+#include <map>
+
 #include "covering/LagMenu.h"
+#include "fixed/FixMenu.h"
+#include "median/MedMenu.h"
 #include "reports/TSShowResults.h"
 #include "setup/MenuLink.h"
 #include "setup/RunModelsForm.h"
@@ -32,7 +37,10 @@ class StepForms {
   TShowForcedNodes forcedNodes;
   TRunModelsForm run;
   TShowResultsForm results;
+  // The read-only Lagrangian settings reports "La&Grangian Param" opens.
   TShowLagCovSettings coveringSettingsReport;
+  TShowMedLagSettings medianSettingsReport;
+  TShowFixLagSettings fixedSettingsReport;
 
  private:
   RunFormLinks RunLinks(SolveWindows& solve);
@@ -42,6 +50,7 @@ class StepForms {
   void LinkForms();
   Dialogs& dialogs_;
   std::function<void(char)> lagSettings_;
+  std::map<QString, QWidget*> settingsReports_;
 };
 
 }  // namespace korvelan::app

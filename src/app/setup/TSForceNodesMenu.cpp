@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "setup/FormStyle.h"
+#include "setup/InitialSolutionRules.h"
 #include "shell/Dialogs.h"
 #include "solve/NodeFiles.h"
 #include "solve/RunHost.h"
@@ -156,6 +157,8 @@ void TForceNodesMenu::ReadStatusClick() {
   const QString name = dialogs_.OpenFile("Read Status from Disk", StatusFilter);
   if (name.isEmpty()) return;
   if (ReadNodeFile(model_, host_, 'F', name.toStdString())) {
+    const std::string dropped = DropExcludedInitialSites(model_);
+    if (!dropped.empty()) dialogs_.Warning(QString::fromStdString(dropped));
     model_.CoverStateChanged = 1;
     changed_ = true;
   }
