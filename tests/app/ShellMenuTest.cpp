@@ -373,6 +373,9 @@ void ShellMenuTest::hintsToggleTexts() {
   QVERIFY(h.menu.HintLabel->styleSheet().contains("#32cd32"));
   QApplication::sendEvent(h.menu.Button(B::LoadData), &request);
   QCOMPARE(counter.requests, 1);
+  QTest::mouseClick(h.menu.HintLabel, Qt::LeftButton);  // the label toggles as it says
+  QVERIFY(!h.menu.HintsShown());
+  QCOMPARE(h.menu.Button(B::HintShow)->text(), QString("Show &Hints"));
 }
 
 void ShellMenuTest::exitNoKeepsRunning() {

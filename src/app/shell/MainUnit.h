@@ -96,6 +96,7 @@ class TKorvelanMain : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   ModelState& model_;
