@@ -5,6 +5,7 @@
 #include "covering/LagMenu.h"
 #include "data/LoadData.h"
 #include "fixed/FixMenu.h"
+#include "median/LagSettingsReports.h"
 #include "median/MedMenu.h"
 #include "model/ModelState.h"
 #include "setup/StepForms.h"
@@ -50,6 +51,9 @@ int main(int argc, char** argv) {
     form->second->show();
     form->second->raise();
   });
+
+  // The settings reports behind "La&Grangian Param" of the basic results report.
+  LagSettingsReports lagReports(model, dialogs, *stepForms.results.BasicResults());
 
   TKorvelanMain::Steps steps;
   steps.loadData = [&] { loadForm.show(); };
