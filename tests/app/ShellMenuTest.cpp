@@ -72,6 +72,7 @@ class ShellMenuTest : public QObject {
   void captionsAndHints();
   void startState();
   void stateTable();
+  void focusWaitsOnTheNextStep();
   void loadConfirmationNoKeepsEverything();
   void cancelledReloadDisablesParametersAndData();
   void newRunAsksAndRestoresDemandsOnlyAfterYes();
@@ -204,6 +205,17 @@ void ShellMenuTest::stateTable() {
   QVERIFY(!h.menu.KVEBackground->isVisible());
   h.menu.ReturnToMenu(E::RunCompleted, 'M');
   QCOMPARE(h.Enabled(), With(steps));
+}
+
+// Back on the menu, the keyboard focus waits on the likely next step.
+void ShellMenuTest::focusWaitsOnTheNextStep() {
+  Harness h;
+  struct Row { E event; B focused; };
+  for (const Row& row : {Row{E::DataLoaded, B::SetParameters}, Row{E::ParametersDone, B::RunModels},
+                         Row{E::RunCompleted, B::DisplayResults}, Row{E::LoadCancelled, B::LoadData}}) {
+    h.menu.ReturnToMenu(row.event, 'C');
+    QVERIFY2(h.menu.focusWidget() == h.menu.Button(row.focused), qPrintable(h.menu.Button(row.focused)->objectName()));
+  }
 }
 
 void ShellMenuTest::loadConfirmationNoKeepsEverything() {
@@ -361,6 +373,9 @@ void ShellMenuTest::hintsToggleTexts() {
   QVERIFY(h.menu.HintLabel->styleSheet().contains("#32cd32"));
   QApplication::sendEvent(h.menu.Button(B::LoadData), &request);
   QCOMPARE(counter.requests, 1);
+  QTest::mouseClick(h.menu.HintLabel, Qt::LeftButton);  // the label toggles as it says
+  QVERIFY(!h.menu.HintsShown());
+  QCOMPARE(h.menu.Button(B::HintShow)->text(), QString("Show &Hints"));
 }
 
 void ShellMenuTest::exitNoKeepsRunning() {

@@ -151,6 +151,8 @@ QWidget* TKorvelanMain::BuildProgramPanel() {
   auto* grid = static_cast<QGridLayout*>(box->layout());
   HintLabel = static_cast<QLabel*>(grid->itemAtPosition(grid->rowCount() - 1, 1)->widget());
   HintLabel->setObjectName("HintLabel");
+  HintLabel->setCursor(Qt::PointingHandCursor);
+  HintLabel->installEventFilter(this);  // the label says "Click to ...": a click toggles too
   return box;
 }
 
@@ -201,6 +203,18 @@ void TKorvelanMain::ShowMenu() {
   show();
   raise();
   activateWindow();
+  FocusNextStep();
+}
+
+// The keyboard focus waits on the step the analyst most likely takes next.
+void TKorvelanMain::FocusNextStep() {
+  for (MenuButton b : {MenuButton::DisplayResults, MenuButton::RunModels, MenuButton::SetParameters,
+                       MenuButton::LoadData}) {
+    if (Button(b)->isEnabled()) {
+      Button(b)->setFocus();
+      return;
+    }
+  }
 }
 
 void TKorvelanMain::LoadFormFinished(bool dataLoaded) {
@@ -311,6 +325,14 @@ void TKorvelanMain::ShowHintState() {
   HintLabel->setText(shown ? "Hints will be shown... Click to Hide" : "Hints will be hidden... Click to Show");
   HintLabel->setStyleSheet(HintLabelStyle(shown));
   Button(MenuButton::HintShow)->setText(shown ? "Hide &Hints" : "Show &Hints");
+}
+
+bool TKorvelanMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == HintLabel && event->type() == QEvent::MouseButtonRelease) {
+    HintShowClick();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TKorvelanMain::PrintSetterClick() { dialogs_.PrinterSetup(); }

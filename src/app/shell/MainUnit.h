@@ -96,6 +96,7 @@ class TKorvelanMain : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   ModelState& model_;
@@ -120,6 +121,7 @@ class TKorvelanMain : public QWidget {
   bool Available(MenuButton b) const;
   void SyncButtons();
   void StopSplash();
+  void FocusNextStep();
   void ShowHintState();
   bool ConfirmNewRun();
   void PrepareRun();
