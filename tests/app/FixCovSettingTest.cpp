@@ -122,7 +122,7 @@ class FixCovSettingTest : public QObject {
   void settingsReportIsReadOnly() {
     ModelState m;
     LoadSmallModel(m);
-    m.Fixed.MultiplyBox = 1;
+    m.AddedConstantMultiplied = 1;
     ScriptedDialogs dialogs;
     TShowFixLagSettings report(m, dialogs);
     QSignalSpy back(&report, &TShowFixLagSettings::returnToBasic);

@@ -15,7 +15,7 @@ Extended FixedCost(const ModelState& m, int i, int j) {
   const Extended demand = m.Node(i).Demand;
   if (WithinCoverage(m.CoverageDistance, m.DistanceMatrix.at(i, j))) return d * demand * m.CostPerMile;
   const Extended w = m.AddedConstant;
-  if (m.Fixed.MultiplyBox) return (d + w) * demand * m.CostPerMile;
+  if (m.AddedConstantMultiplied) return (d + w) * demand * m.CostPerMile;
   return d * demand * m.CostPerMile + demand * w;
 }
 

@@ -10,7 +10,8 @@ namespace korvelan {
 // Every member carries its default; ResetModel restores a default-constructed record.
 struct FixedSettings {
   // --- Lagrangian relaxation and branch and bound ---
-  // The weight for distances beyond the coverage distance is ModelState::AddedConstant,
+  // The weight for distances beyond the coverage distance is ModelState::AddedConstant
+  // and its "M&Ultiply Weight by Cost/mile?" ModelState::AddedConstantMultiplied,
   // branch and bound ModelState::BranchAndBoundOn and the progress display
   // ModelState::ShowLagProgress; every other setting of the family lives here.
   Extended PctDiff = 0;           // stop when the gap in percent is at most this
@@ -26,7 +27,6 @@ struct FixedSettings {
   Extended Demand = 0;
   Extended Fixed = 10;
   int32_t DepthVar = -1;          // deepest level that may branch; -1 no limit
-  uint8_t MultiplyBox = 0;        // multiply the weight by the cost per mile
   uint8_t FailureCount = 1;       // an improved bound restarts the failure count
   uint8_t ExchangeSearch = 1;     // neighbourhood search on each improved upper bound
   TerminalChoice TerminalSubstitution = TerminalChoice::Exchange;

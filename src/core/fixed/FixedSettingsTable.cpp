@@ -30,7 +30,7 @@ void RegisterFixedSettings(SettingsRegistry& registry) {
   registry.Add(WithBounds(Own("DepthVar", K::Integer, &FixedSettings::DepthVar, -1), DepthBounds));
   registry.Add(WithBounds(MemberSetting("fixed", "CovDistWeight", K::Real, &ModelState::AddedConstant, 0),
                           FixedBounds(0, 100000000)));
-  registry.Add(Own("MultiplyBox", K::Flag, &FixedSettings::MultiplyBox, 0));
+  registry.Add(MemberSetting("fixed", "MultiplyBox", K::Flag, &ModelState::AddedConstantMultiplied, 0));
   registry.Add(MemberSetting("fixed", "BranchAndBound", K::Flag, &ModelState::BranchAndBoundOn, 1));
   registry.Add(Own("FailureCount", K::Flag, &FixedSettings::FailureCount, 1));
   registry.Add(Own("ExchangeSearch", K::Flag, &FixedSettings::ExchangeSearch, 1));

@@ -62,6 +62,7 @@ void RestoreFixedLagDefaults(ModelState& m) {
   defaults.Average = m.Fixed.Average;
   defaults.Fixed = m.Fixed.Fixed;
   m.Fixed = defaults;
+  m.AddedConstantMultiplied = 0;
   m.BranchAndBoundOn = 1;
   m.ShowLagProgress = 1;
   m.AddedConstant = 0;

@@ -34,6 +34,7 @@ Filled FilledFor(const ModelState& m) {
 int TreeDepthLimit(const ModelState& m) {
   const char code = m.ReportProblemCode;
   if (IsCoveringCode(code) || code == 'M' || code == 'D') return m.Covering.DepthVar;
+  if (code == 'F') return m.Fixed.DepthVar;
   return -1;
 }
 
@@ -113,6 +114,7 @@ std::vector<ResultRow> FileRows(const ModelState& m) {
 
 bool RootForcingShown(const ModelState& m) {
   const char code = m.ReportProblemCode;
+  if (code == 'F') return m.SolutionClass == 2 && m.FixedAlgorithm == 'L' && m.Fixed.RootNodeBox;
   return m.SolutionClass == 2 && (IsCoveringCode(code) || code == 'M' || code == 'D') && m.Covering.RootNodeBox;
 }
 

@@ -2,6 +2,7 @@
 
 #include "../median/LagrangianInstances.h"
 #include "fixed/FixedBranchAndBound.h"
+#include "reports/BasicResults.h"
 #include "solve/SolveModel.h"
 
 namespace korvelan {
@@ -133,7 +134,7 @@ TEST(FixedLagrangian, NonzeroWeightSwitchesOffTheSearchesForTheRun) {
       LoadInstance(m, {seed, 10, 10, 1, 300, 15, 0});
       m.AddedConstant = 30;
       m.CostPerMile = multiply ? 2 : 1;
-      m.Fixed.MultiplyBox = multiply ? 1 : 0;
+      m.AddedConstantMultiplied = multiply ? 1 : 0;
       m.CostByCount.fill(-7);
       // Multiplied, the weight is charged per mile: Demand x (d + W) x CostPerMile.
       const Extended effective = multiply ? 30 * m.CostPerMile : 30;
@@ -224,6 +225,24 @@ TEST(FixedLagrangian, RootFixingLeavingTheTargetClosesTheGap) {
   EXPECT_EQ(m.RunLowerBound, m.RunUpperBound);
   EXPECT_EQ(m.RunUpperBound, ExhaustiveOptimum(m, 3, 0, true));
   EXPECT_EQ(m.ExcludedCount, 0);
+}
+
+// The basic results report of a fixed-charge Lagrangian run names the family's tree
+// depth limit and its root-node fixing.
+TEST(FixedLagrangian, BasicResultsShowDepthLimitAndRootForcing) {
+  ModelState m;
+  LoadInstance(m, {1, 10, 10, 1, 300, -1, 0});
+  m.Fixed.DepthVar = 2;
+  HeadlessRunHost host;
+  ASSERT_TRUE(Solve(m, host, 3));
+  EXPECT_EQ(ApproachLabel(m), "HEUR. FIXED CHARGE - LAGRANGIAN");
+  EXPECT_EQ(ApproachExtra(m), "Max. Allowable Tree Depth = 2");
+  const BasicResults results = BuildBasicResults(m);
+  ASSERT_FALSE(results.forcing.empty());
+  EXPECT_EQ(results.forcing.back().label, "Root Node Forcing");
+  EXPECT_EQ(results.forcing.back().value, "IN 3");
+  EXPECT_EQ(results.forcing.back().extra, "OUT 7");
+  EXPECT_TRUE(results.lowerBoundReset);
 }
 
 }  // namespace

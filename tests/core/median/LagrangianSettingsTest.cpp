@@ -69,7 +69,7 @@ TEST(LagrangianSettings, RestoreDefaultsLeavesWhatItShould) {
   m.Fixed.Fixed = 70;
   m.Fixed.NoIter = 900;
   m.Fixed.Failures = 3;
-  m.Fixed.MultiplyBox = 1;
+  m.AddedConstantMultiplied = 1;
   m.Fixed.TerminalSubstitution = TerminalChoice::None;
   m.AddedConstant = 5;
   m.BranchAndBoundOn = 0;
@@ -79,7 +79,7 @@ TEST(LagrangianSettings, RestoreDefaultsLeavesWhatItShould) {
   EXPECT_EQ(m.Fixed.Fixed, 70);
   EXPECT_EQ(m.Fixed.NoIter, 400);
   EXPECT_EQ(m.Fixed.Failures, 12);
-  EXPECT_EQ(m.Fixed.MultiplyBox, 0);
+  EXPECT_EQ(m.AddedConstantMultiplied, 0);
   EXPECT_EQ(m.Fixed.TerminalSubstitution, TerminalChoice::Exchange);
   EXPECT_EQ(m.AddedConstant, 0);
   EXPECT_EQ(m.BranchAndBoundOn, 1);
