@@ -321,14 +321,18 @@ void RestoreRootStatuses(ModelState& m) {
 }
 
 void PrepareLagrangianRun(ModelState& m) {
-  m.AtRootNode = 1;
   m.RunBranchNodes = 0;
-  m.BranchLevel = 0;
   m.IterationTotal = 0;
-  m.AbortRequested = 0;
   m.RootForcedIn = 0;
   m.RootForcedOut = 0;
   m.LowerBoundResetInForcing = 0;
+  PrepareTreeSearch(m);
+}
+
+void PrepareTreeSearch(ModelState& m) {
+  m.AtRootNode = 1;
+  m.BranchLevel = 0;
+  m.AbortRequested = 0;
   m.CoverageDistanceChanged = 0;
   m.SavedCoverageDistance = m.CoverageDistance;
   m.CostMatrixBuilt = 0;

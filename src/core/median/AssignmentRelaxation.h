@@ -189,9 +189,13 @@ struct StatusSnapshot {
 void SaveRootStatuses(ModelState& m);
 // Every SiteStatus back from SavedStatus, and the counts recomputed.
 void RestoreRootStatuses(ModelState& m);
-// Run state of a Lagrangian branch-and-bound run before its root: root flag set,
-// counters, stop flag, root-fixing totals and branch path cleared, the coverage
-// distance saved, no cost matrix yet; the solution is marked as an exact one.
+// Run state of one tree search before its root: root flag set, tree level 0, stop
+// flag and branch path cleared, the coverage distance saved, no cost matrix yet; the
+// solution is marked as an exact one. The iteration and tree-node counters keep
+// counting (a tradeoff curve sums them over its searches).
+void PrepareTreeSearch(ModelState& m);
+// A run of the dispatcher: PrepareTreeSearch, and the counters and root-fixing
+// totals cleared.
 void PrepareLagrangianRun(ModelState& m);
 
 // Publishes the iteration values the Lagrangian progress window shows and asks it to

@@ -103,6 +103,10 @@ void MedianBranchAndBound(ModelState& m, RunHost& host, MedianSearch& search, ui
 
 MedianRunResult RunMedianLagrangian(ModelState& m, RunHost& host, int P) {
   PrepareLagrangianRun(m);
+  return SearchMedianTree(m, host, P);
+}
+
+MedianRunResult SearchMedianTree(ModelState& m, RunHost& host, int P) {
   MedianSearch search;
   MedianRunResult result;
   result.upper = LagInfinity;

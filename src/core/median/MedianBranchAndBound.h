@@ -24,11 +24,14 @@ struct MedianRunResult {
   Extended lower = 0;      // bound proved at the root, total-cost units
 };
 
-// The whole run as the dispatcher and the tradeoff engine start it: run state
-// prepared, the tree searched, the working data released, the coverage distance and
+// One tree search after PrepareTreeSearch (a weighted median of a tradeoff curve
+// starts it this way, with AddedConstant as its weight): the progress window shown
+// around it, the tree searched, the working data released, the coverage distance and
 // every SiteStatus put back, the best solution installed (Located, NTIMES) and the run
 // results stored (RunIterations, MedianUpperTotal, MedianLowerTotal, RunUpperBound and
 // RunLowerBound per unit of demand).
+MedianRunResult SearchMedianTree(ModelState& m, RunHost& host, int P);
+// The whole run as the dispatcher starts it: PrepareLagrangianRun, then SearchMedianTree.
 MedianRunResult RunMedianLagrangian(ModelState& m, RunHost& host, int P);
 
 }  // namespace korvelan

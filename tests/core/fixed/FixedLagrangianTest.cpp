@@ -245,5 +245,30 @@ TEST(FixedLagrangian, BasicResultsShowDepthLimitAndRootForcing) {
   EXPECT_TRUE(results.lowerBoundReset);
 }
 
+// The driver itself, called at the root, puts back every status its root fixing
+// changed, whether or not it found a solution.
+TEST(FixedLagrangian, DriverRestoresStatusesOnEveryReturn) {
+  for (int target : {3, -1}) {
+    ModelState m;
+    LoadInstance(m, {1, 10, 10, 1, 300, -1, 0});
+    m.Node(4).SiteStatus = StatusRequired;
+    const auto before = testing::Statuses(m);
+    PrepareLagrangianRun(m);
+    FixedSearch search;
+    Extended incumbent = LagInfinity;
+    Extended bound = 0;
+    bool found = false;
+    bool built = false;
+    int count = 0;
+    HeadlessRunHost host;
+    fixed_branch_and_bound(m, host, search, m.BranchLevel, count, target, found, built, incumbent, bound);
+    EXPECT_TRUE(found);
+    EXPECT_GT(m.RootForcedOut, 0);
+    EXPECT_EQ(testing::Statuses(m), before);
+    EXPECT_EQ(m.ForcedCount, 1);
+    EXPECT_EQ(m.ExcludedCount, 0);
+  }
+}
+
 }  // namespace
 }  // namespace korvelan

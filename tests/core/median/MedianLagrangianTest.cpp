@@ -258,5 +258,25 @@ TEST(MedianLagrangian, RootFixingLeavingPSitesClosesTheGap) {
   EXPECT_EQ(m.ExcludedCount, 0);
 }
 
+// Weighted medians in a row, as a tradeoff curve runs them: each search finds the
+// optimum of its weight, and the counters sum over the searches.
+TEST(MedianLagrangian, WeightedSearchesInARowKeepCounting) {
+  ModelState m;
+  LoadInstance(m, {131, 10, 10, 1, 0, 12, 0});
+  HeadlessRunHost host;
+  PrepareLagrangianRun(m);
+  int iterations = 0;
+  for (Extended weight : {Extended{0}, Extended{5}, Extended{60}}) {
+    m.AddedConstant = weight;
+    PrepareTreeSearch(m);
+    const int nodesBefore = m.RunBranchNodes;
+    const MedianRunResult run = SearchMedianTree(m, host, 3);
+    EXPECT_EQ(run.upper, ExhaustiveOptimum(m, 3, weight, false)) << weight;
+    EXPECT_GT(m.RunBranchNodes, nodesBefore);
+    EXPECT_GE(m.RunIterations, iterations);
+    iterations = m.RunIterations;
+  }
+}
+
 }  // namespace
 }  // namespace korvelan
