@@ -319,6 +319,32 @@ class RunModelsFormTest : public QObject {
     QVERIFY(f.form.Execute->isEnabled());
   }
 
+  void costPerMileThatDoesNotConvertKeepsTheValue() {
+    Fixture f;
+    f.Choose('F');
+    f.form.CostPerMileEnter();
+    f.form.CostPerMile->setText("1.2.3");
+    f.form.CostPerMileExit();
+    QCOMPARE(Texts(f.dialogs), QStringList{"W: Invalid numeric input"});
+    QCOMPARE(f.form.CostPerMile->text(), QString("1.0000000000000"));
+    QVERIFY(f.model.CostPerMile == 1);
+  }
+
+  void firstOpeningRestoresTheLagrangianDefaults() {
+    ModelState model;
+    ScriptedDialogs dialogs;
+    HeadlessRunHost host;
+    MenuRecorder menu;
+    model.Covering.NoIter = 50;
+    TRunModelsForm form(model, dialogs, host, menu.link, RunFormLinks{});
+    form.Open();
+    QCOMPARE(model.Covering.NoIter, int32_t{400});
+    model.Covering.NoIter = 60;  // set by the analyst on the settings form
+    form.hide();
+    form.Open();
+    QCOMPARE(model.Covering.NoIter, int32_t{60});
+  }
+
   void viewLagOpensTheFamilySettings() {
     Fixture f;
     f.Choose('M');
