@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "SetupTestSupport.h"
@@ -17,6 +18,7 @@
 #include "setup/RunModelsForm.h"
 #include "setup/SetParameters.h"
 #include "setup/TShowForcedNodes.h"
+#include "solve/NodeFiles.h"
 
 using namespace korvelan;
 using namespace korvelan::app;
@@ -45,7 +47,7 @@ class ResultsReports : public QObject {
     RecordingPrintSink printed;
     TParameterForm parameters{model, dialogs, menu.link};
     TRunModelsForm run{model, dialogs, host, menu.link, RunFormLinks{}};
-    TShowResultsForm results{model, dialogs, menu.link, RecordInto(printed)};
+    TShowResultsForm results{model, dialogs, host, menu.link, RecordInto(printed)};
     TShowForcedNodes forced{model, RecordInto(printed)};
 
     Road() {
@@ -212,7 +214,34 @@ class ResultsReports : public QObject {
     QVERIFY(r.results.Command("&@ Node to Facility Report")->isHidden());
     QVERIFY(!r.results.MenuCommand("&@ Node to Facility Report")->isEnabled());
     QVERIFY(r.results.Command("Show Inventor&Y Inputs")->isHidden());
-    QVERIFY(!r.results.Command("Save Solution to Dis&K")->isEnabled());
+    QVERIFY(!r.results.Command("Sa&Ve Tradeoff Curve")->isEnabled());
+  }
+
+  void savingTheSolutionAndTheMappingData() {
+    Road r;
+    QTemporaryDir dir;
+    const QString solution = dir.filePath("run.SOL");
+    r.dialogs.saveFiles.push_back(solution);
+    r.results.Command("Save Solution to Dis&K")->click();
+    // The initial-solution form reads it back as the located sites.
+    for (int n = 1; n <= 10; ++n) r.model.Node(n).InInitialSolution = 0;
+    QVERIFY(ReadNodeFile(r.model, r.host, 'I', solution.toStdString()));
+    for (int n = 1; n <= 10; ++n) QCOMPARE(r.model.Node(n).InInitialSolution, r.model.Node(n).Located);
+
+    const QString mapping = dir.filePath("run.MAP");
+    r.dialogs.saveFiles.push_back(mapping);
+    r.results.Command("Save Ma&Pping Data")->click();
+    QCOMPARE(Texts(r.dialogs).last(), "I: MAPPING INFORMATION STORED IN \r<" + mapping + ">");
+    QFile file(mapping);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 10);
+    // Node 4 (0, 10) is served by site 2 (10, 0).
+    QCOMPARE(lines[3], QString("   4,  2,    -10.0000000,      0.0000000,      0.0000000,     10.0000000"));
+
+    r.results.Command("Save Ma&Pping Data")->click();  // cancelled
+    QCOMPARE(Texts(r.dialogs).last(), QString("W: MAPPING FILE INFORMATION WILL NOT BE SAVED"));
+    QCOMPARE(r.host.beeps, 1);
   }
 
   void quitReturnsToTheMenu() {

@@ -15,7 +15,11 @@
 #include "reports/SolutionReports.h"
 #include "reports/TextReportForm.h"
 #include "setup/FormStyle.h"
+#include "data/AtomicFile.h"
+#include "reports/MappingFile.h"
 #include "shell/Dialogs.h"
+#include "solve/NodeFiles.h"
+#include "solve/RunHost.h"
 
 namespace korvelan::app {
 
@@ -47,9 +51,14 @@ int FirstLocatedSite(const ModelState& m) {
 
 }  // namespace
 
-TShowResultsForm::TShowResultsForm(ModelState& model, Dialogs& dialogs, MenuLink& menu, PrintSinkFactory printer,
-                                   ResultsLinks links, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model), dialogs_(dialogs), menu_(menu), links_(std::move(links)) {
+TShowResultsForm::TShowResultsForm(ModelState& model, Dialogs& dialogs, RunHost& host, MenuLink& menu,
+                                   PrintSinkFactory printer, ResultsLinks links, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      model_(model),
+      dialogs_(dialogs),
+      host_(host),
+      menu_(menu),
+      links_(std::move(links)) {
   setWindowTitle("Show Model Results");
   navigator_ = new ReportNavigator(model_, this, this);
   BuildReports(std::move(printer));
@@ -152,16 +161,16 @@ void TShowResultsForm::BuildCommands() {
   other->addWidget(AddCommand(tradeoff, "&Tradeoff Curve", "", [this] { TradeoffCurveClick(); }));
   other->addWidget(AddCommand(tradeoff, "&Graph Tradeoff Curve", "", [this] { GraphTradeoffClick(); }));
   other->addSpacing(8);
-  other->addWidget(AddCommand(files, "Save Solution to Dis&K", "", [this] { RunLink(links_.saveSolution); }));
+  other->addWidget(AddCommand(files, "Save Solution to Dis&K", "", [this] { SaveSolutionClick(); }));
   other->addWidget(AddCommand(files, "Sa&Ve Tradeoff Curve", "", [this] { RunLink(links_.saveTradeoff); }));
-  other->addWidget(AddCommand(files, "Save Ma&Pping Data", "", [this] { RunLink(links_.saveMapping); }));
+  other->addWidget(AddCommand(files, "Save Ma&Pping Data", "", [this] { SaveMappingClick(); }));
   other->addStretch(1);
   QPushButton* quitButton = AddCommand(quit, "&Quit (return to main menu)", "", [this] { QuitClick(); });
   other->addWidget(quitButton);
 
   const std::pair<const char*, bool> linked[] = {
-      {"Save Solution to Dis&K", bool(links_.saveSolution)}, {"Sa&Ve Tradeoff Curve", bool(links_.saveTradeoff)},
-      {"Save Ma&Pping Data", bool(links_.saveMapping)}, {"&Require Assignments", bool(links_.requireAssignments)}};
+      {"Sa&Ve Tradeoff Curve", bool(links_.saveTradeoff)},
+      {"&Require Assignments", bool(links_.requireAssignments)}};
   for (const auto& [caption, available] : linked) {
     buttons_[caption]->setEnabled(available);
     actions_[caption]->setEnabled(available);
@@ -243,6 +252,27 @@ void TShowResultsForm::OpenElsewhere(const std::function<void()>& link, const QS
   }
   hide();
   link();
+}
+
+void TShowResultsForm::SaveSolutionClick() {
+  const QString name = dialogs_.SaveFile("Save Solution to Disk", "Solution File (*.SOL);;All Files (*)", "SOL");
+  if (name.isEmpty()) return;
+  WriteNodeFile(model_, host_, 'N', name.toStdString());
+}
+
+void TShowResultsForm::SaveMappingClick() {
+  const QString name =
+      dialogs_.SaveFile("Save Mapping Information Dialog Box", "MAP File (*.MAP);;All Files (*)", "MAP");
+  if (name.isEmpty()) {
+    host_.Beep();
+    dialogs_.Warning("MAPPING FILE INFORMATION WILL NOT BE SAVED");
+    return;
+  }
+  if (!WriteFileAtomically(name.toStdString(), MappingFileText(model_)).empty()) {
+    WriteErrorNotice(host_, name.toStdString());
+    return;
+  }
+  dialogs_.Information(QString::fromStdString(MappingStoredMessage(name.toStdString())));
 }
 
 void TShowResultsForm::QuitClick() {

@@ -13,6 +13,10 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 
+namespace korvelan {
+class RunHost;
+}
+
 namespace korvelan::app {
 
 class Dialogs;
@@ -25,9 +29,7 @@ class TextReportForm;
 struct ResultsLinks {
   std::function<void()> tradeoffTable;       // the table of the solved model's curve
   std::function<void()> tradeoffGraph;       // set to stairs, not inverted
-  std::function<void()> saveSolution;
   std::function<void()> saveTradeoff;
-  std::function<void()> saveMapping;
   std::function<void()> requireAssignments;  // forced assignments of the inventory/location model
   std::function<void(const QString& family)> settingsReport;  // "La&Grangian Param"
 };
@@ -37,7 +39,7 @@ struct ResultsLinks {
 class TShowResultsForm : public QWidget {
   Q_OBJECT
  public:
-  TShowResultsForm(ModelState& model, Dialogs& dialogs, MenuLink& menu, PrintSinkFactory printer,
+  TShowResultsForm(ModelState& model, Dialogs& dialogs, RunHost& host, MenuLink& menu, PrintSinkFactory printer,
                    ResultsLinks links = {}, QWidget* parent = nullptr);
   ~TShowResultsForm() override;
 
@@ -46,6 +48,8 @@ class TShowResultsForm : public QWidget {
   void FormShow();
   void TradeoffCurveClick();
   void GraphTradeoffClick();
+  void SaveSolutionClick();
+  void SaveMappingClick();
   void QuitClick();
 
   ReportNavigator& Navigator() { return *navigator_; }
@@ -68,6 +72,7 @@ class TShowResultsForm : public QWidget {
 
   ModelState& model_;
   Dialogs& dialogs_;
+  RunHost& host_;
   MenuLink& menu_;
   ResultsLinks links_;
   ReportNavigator* navigator_;

@@ -31,7 +31,7 @@ StepForms::StepForms(ModelState& model, Dialogs& dialogs, TKorvelanMain& menu, S
       initialSolution(model, dialogs, solve.host, link),
       forcedNodes(model, PrinterOf(dialogs)),
       run(model, dialogs, solve.host, link, RunLinks(solve)),
-      results(model, dialogs, link, PrinterOf(dialogs), ResultLinks()),
+      results(model, dialogs, solve.host, link, PrinterOf(dialogs), ResultLinks()),
       coveringSettingsReport(model, dialogs),
       medianSettingsReport(model, dialogs),
       fixedSettingsReport(model, dialogs),
