@@ -33,16 +33,25 @@ TEST(SolveModel, MaxCoveringHeuristicInstallsAnAssignedSolution) {
 }
 
 TEST(SolveModel, ModelWithoutASolverEndsWithFatalErrorAndSaysSo) {
-  ModelState m;
-  RandomInstance(m, 3, 6, 6, 30);
-  m.ProblemCode = 'S';
-  m.SolutionClass = 2;
-  HeadlessRunHost host;
-  SolveModel(m, host);
-  if (host.messages.empty()) GTEST_SKIP() << "set covering is solved in this build";
-  EXPECT_EQ(m.FatalError, 1);
-  EXPECT_EQ(host.messages.back().kind, 'E');
-  EXPECT_EQ(host.messages.back().text, "Set covering and partial set covering is not available in this version.");
+  struct Case { char problem; char medianAlgorithm; char fixedAlgorithm; const char* message; };
+  const Case cases[] = {
+      {'M', 'T', 'A', "P-median by the genetic algorithm is not available in this version."},
+      {'V', 'M', 'L', "The integrated inventory/location model is not available in this version."},
+  };
+  for (const Case& c : cases) {
+    ModelState m;
+    RandomInstance(m, 3, 6, 6, 30);
+    m.ProblemCode = c.problem;
+    m.MedianAlgorithm = c.medianAlgorithm;
+    m.FixedAlgorithm = c.fixedAlgorithm;
+    m.NumberToLocate = 2;
+    HeadlessRunHost host;
+    SolveModel(m, host);
+    EXPECT_EQ(m.FatalError, 1) << c.problem;
+    ASSERT_FALSE(host.messages.empty()) << c.problem;
+    EXPECT_EQ(host.messages.back().kind, 'E');
+    EXPECT_EQ(host.messages.back().text, c.message);
+  }
 }
 
 TEST(SolveModel, NoModelChosenOrNoDataIsAFatalError) {
