@@ -214,7 +214,7 @@ class ResultsReports : public QObject {
     QVERIFY(r.results.Command("&@ Node to Facility Report")->isHidden());
     QVERIFY(!r.results.MenuCommand("&@ Node to Facility Report")->isEnabled());
     QVERIFY(r.results.Command("Show Inventor&Y Inputs")->isHidden());
-    QVERIFY(!r.results.Command("Sa&Ve Tradeoff Curve")->isEnabled());
+    QVERIFY(!r.results.Command("&Require Assignments")->isEnabled());
   }
 
   void savingTheSolutionAndTheMappingData() {
@@ -242,6 +242,29 @@ class ResultsReports : public QObject {
     r.results.Command("Save Ma&Pping Data")->click();  // cancelled
     QCOMPARE(Texts(r.dialogs).last(), QString("W: MAPPING FILE INFORMATION WILL NOT BE SAVED"));
     QCOMPARE(r.host.beeps, 1);
+  }
+
+  void savingTheTradeoffCurveOfTheGreedyRun() {
+    Road r;
+    QTemporaryDir dir;
+    const QString file = dir.filePath("curve.COV");
+    r.dialogs.saveFiles.push_back(file);
+    r.results.Command("Sa&Ve Tradeoff Curve")->click();
+    QCOMPARE(Texts(r.dialogs).last(), "I: Tradeoff Information saved in file " + file);
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(saved.readAll());
+    // One row per number of facilities: 550 and 820 of the 950 demand covered.
+    QVERIFY(text.endsWith("NO.     TRADEOFF      PERCENT\n"
+                          "---     --------      -------\n"
+                          "  1 550.00000000  57.89473684\n"
+                          "  2 820.00000000  86.31578947\n"));
+    QVERIFY(text.contains("INPUT FILE NAME                           = " + Fixture("ten.euc") + "\n"));
+    r.results.Command("Sa&Ve Tradeoff Curve")->click();  // cancelled
+    QCOMPARE(Texts(r.dialogs).last(), QString("W: TRADEOFF CURVE WILL NOT BE SAVED"));
+    r.model.TradeoffExists = 0;
+    r.results.Command("Sa&Ve Tradeoff Curve")->click();
+    QCOMPARE(Texts(r.dialogs).last(), QString("W: TRADEOFF CURVE DOES NOT EXIST...SORRY"));
   }
 
   void quitReturnsToTheMenu() {

@@ -1,6 +1,9 @@
 #include "reports/TSShowResults.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,7 +19,9 @@
 #include "reports/TextReportForm.h"
 #include "setup/FormStyle.h"
 #include "data/AtomicFile.h"
+#include "Version.h"
 #include "reports/MappingFile.h"
+#include "reports/TradeoffFile.h"
 #include "shell/Dialogs.h"
 #include "solve/NodeFiles.h"
 #include "solve/RunHost.h"
@@ -42,6 +47,14 @@ const PlainReport PlainReports[] = {
     {ReportPage::DominatedNodes, "Dominated Nodes Summary", DominatedNodesSummary},
     {ReportPage::Assignment, "Assignment of Demands to Sites", AssignmentReport},
 };
+
+// The running program as the tradeoff file's header names it.
+ProgramStamp RunningProgram() {
+  const QString path = QCoreApplication::applicationFilePath();
+  const QDateTime stamp = QFileInfo(path).lastModified();
+  return {path.toStdString(), stamp.toString("yyyy-MM-dd").toStdString(), stamp.toString("HH:mm:ss").toStdString(),
+          KORVELAN_VERSION_TEXT};
+}
 
 int FirstLocatedSite(const ModelState& m) {
   for (int n = 1; n <= m.Numbnodes; ++n)
@@ -162,14 +175,13 @@ void TShowResultsForm::BuildCommands() {
   other->addWidget(AddCommand(tradeoff, "&Graph Tradeoff Curve", "", [this] { GraphTradeoffClick(); }));
   other->addSpacing(8);
   other->addWidget(AddCommand(files, "Save Solution to Dis&K", "", [this] { SaveSolutionClick(); }));
-  other->addWidget(AddCommand(files, "Sa&Ve Tradeoff Curve", "", [this] { RunLink(links_.saveTradeoff); }));
+  other->addWidget(AddCommand(files, "Sa&Ve Tradeoff Curve", "", [this] { SaveTradeoffClick(); }));
   other->addWidget(AddCommand(files, "Save Ma&Pping Data", "", [this] { SaveMappingClick(); }));
   other->addStretch(1);
   QPushButton* quitButton = AddCommand(quit, "&Quit (return to main menu)", "", [this] { QuitClick(); });
   other->addWidget(quitButton);
 
   const std::pair<const char*, bool> linked[] = {
-      {"Sa&Ve Tradeoff Curve", bool(links_.saveTradeoff)},
       {"&Require Assignments", bool(links_.requireAssignments)}};
   for (const auto& [caption, available] : linked) {
     buttons_[caption]->setEnabled(available);
@@ -268,11 +280,37 @@ void TShowResultsForm::SaveMappingClick() {
     dialogs_.Warning("MAPPING FILE INFORMATION WILL NOT BE SAVED");
     return;
   }
-  if (!WriteFileAtomically(name.toStdString(), MappingFileText(model_)).empty()) {
-    WriteErrorNotice(host_, name.toStdString());
+  if (WriteTextFile(name, MappingFileText(model_)))
+    dialogs_.Information(QString::fromStdString(MappingStoredMessage(name.toStdString())));
+}
+
+void TShowResultsForm::SaveTradeoffClick() {
+  const std::string refusal = TradeoffFileRefusal(model_);
+  if (!refusal.empty()) {
+    host_.Beep();
+    dialogs_.Warning(QString::fromStdString(refusal));
     return;
   }
-  dialogs_.Information(QString::fromStdString(MappingStoredMessage(name.toStdString())));
+  const QString filter =
+      "Coverage Tradeoff Curve (*.COV);;Median Tradeoff Curve (*.MED);;Fixed Cost Tradeoff Curve (*.FIX);;"
+      "Inventory Tradeoff Curve (*.INV);;Center Median Tradeoff (*.CMT);;Partial P Median (*.PAM);;"
+      "Covering Median Tradeoff (*.OMT);;Covering Loc/Inv Tradeoff (*.CLI);;Reliability Fixed Charge (*.RFC);;"
+      "Generic Tradeoff (*.CRV);;All Files (*)";
+  const QString extension = QString::fromStdString(TradeoffFileExtension(model_.ReportProblemCode));
+  const QString name = dialogs_.SaveFile("Save Tradeoff Curve", filter, extension);
+  if (name.isEmpty()) {
+    host_.Beep();
+    dialogs_.Warning("TRADEOFF CURVE WILL NOT BE SAVED");
+    return;
+  }
+  if (WriteTextFile(name, TradeoffFileText(model_, RunningProgram())))
+    dialogs_.Information(QString::fromStdString(TradeoffSavedMessage(name.toStdString())));
+}
+
+bool TShowResultsForm::WriteTextFile(const QString& name, const std::string& text) {
+  if (WriteFileAtomically(name.toStdString(), text).empty()) return true;
+  WriteErrorNotice(host_, name.toStdString());
+  return false;
 }
 
 void TShowResultsForm::QuitClick() {

@@ -29,7 +29,6 @@ class TextReportForm;
 struct ResultsLinks {
   std::function<void()> tradeoffTable;       // the table of the solved model's curve
   std::function<void()> tradeoffGraph;       // set to stairs, not inverted
-  std::function<void()> saveTradeoff;
   std::function<void()> requireAssignments;  // forced assignments of the inventory/location model
   std::function<void(const QString& family)> settingsReport;  // "La&Grangian Param"
 };
@@ -50,6 +49,7 @@ class TShowResultsForm : public QWidget {
   void GraphTradeoffClick();
   void SaveSolutionClick();
   void SaveMappingClick();
+  void SaveTradeoffClick();
   void QuitClick();
 
   ReportNavigator& Navigator() { return *navigator_; }
@@ -69,6 +69,8 @@ class TShowResultsForm : public QWidget {
   void OpenPage(ReportPage page);
   void RunLink(const std::function<void()>& link);
   void OpenElsewhere(const std::function<void()>& link, const QString& what);
+  // Writes a file atomically; false (after the write-error notice) on failure.
+  bool WriteTextFile(const QString& name, const std::string& text);
 
   ModelState& model_;
   Dialogs& dialogs_;
