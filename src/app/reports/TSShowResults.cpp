@@ -303,6 +303,7 @@ void TShowResultsForm::SaveTradeoffClick() {
     dialogs_.Warning("TRADEOFF CURVE WILL NOT BE SAVED");
     return;
   }
+  CountStatuses(model_);
   if (WriteTextFile(name, TradeoffFileText(model_, RunningProgram())))
     dialogs_.Information(QString::fromStdString(TradeoffSavedMessage(name.toStdString())));
 }

@@ -13,22 +13,6 @@ std::string Label(const std::string& label) { return PadRight(label, 42) + "= ";
 
 std::string Fixed(Extended x, int width, int decimals) { return PadLeft(FormatFixed(x, 18, decimals), width); }
 
-struct SiteCounts {
-  int forcedIn = 0, forcedOut = 0, initial = 0, initialOrForced = 0;
-};
-
-SiteCounts CountSites(const ModelState& m) {
-  SiteCounts c;
-  for (int j = 1; j <= m.Numbnodes; ++j) {
-    const NodeRecord& site = m.Node(j);
-    c.forcedIn += site.SiteStatus == StatusRequired;
-    c.forcedOut += site.SiteStatus == StatusExcluded;
-    c.initial += site.InInitialSolution == 1;
-    c.initialOrForced += site.SiteStatus == StatusRequired || site.InInitialSolution == 1;
-  }
-  return c;
-}
-
 void AddFiles(std::vector<std::string>& lines, const ModelState& m, const ProgramStamp& program) {
   lines.push_back(Label("PROGRAM NAME") + program.path);
   lines.push_back(Label("PROGRAM DATE AND TIME") + program.date + " at " + program.time);
@@ -44,14 +28,13 @@ void AddCounts(std::vector<std::string>& lines, const ModelState& m) {
   Extended loaded = 0;
   for (int i = 1; i <= m.NumDemandNodes; ++i) loaded += m.Node(i).LoadedDemand;
   lines.push_back(Label("TOTAL DEMAND") + FormatNumber(loaded, 12, DecimalsFor(12, m.TotalDemand)));
-  const SiteCounts c = CountSites(m);
   lines.push_back(Label("NUMBER DEMAND POINTS") + IntRight(m.NumDemandNodes, 5));
   lines.push_back(Label("NUMBER OF OTHER POINTS") + IntRight(m.Numbnodes - m.NumDemandNodes, 5));
-  lines.push_back(Label("NUMBER OF POINTS FORCED INTO SOLUTION") + IntRight(c.forcedIn, 5));
-  lines.push_back(Label("NUMBER OF POINTS FORCED OUT OF SOLUTION") + IntRight(c.forcedOut, 5));
-  lines.push_back(Label("NUMBER OF POINTS IN INITIAL SOLUTION") + IntRight(c.initial, 5));
-  lines.push_back(Label("NUMBER OF INITIAL OR FORCED IN POINTS") + IntRight(c.initialOrForced, 5));
-  if (c.initialOrForced == 0) return;
+  lines.push_back(Label("NUMBER OF POINTS FORCED INTO SOLUTION") + IntRight(m.ForcedCount, 5));
+  lines.push_back(Label("NUMBER OF POINTS FORCED OUT OF SOLUTION") + IntRight(m.ExcludedCount, 5));
+  lines.push_back(Label("NUMBER OF POINTS IN INITIAL SOLUTION") + IntRight(m.InitialCount, 5));
+  lines.push_back(Label("NUMBER OF INITIAL OR FORCED IN POINTS") + IntRight(m.PresetCount, 5));
+  if (m.PresetCount == 0) return;
   lines.emplace_back();
   for (const char* box : {"+---------------------------------------------+",
                           "|   SOME NODES ARE FORCED INTO SOLUTION OR    |",

@@ -51,6 +51,7 @@ TEST(TradeoffFile, CoveringCurveWithHeader) {
 TEST(TradeoffFile, ForcedSitesAddTheCautionAndTablesFollowTheModel) {
   ModelState m = CoveringCurve();
   m.Node(5).SiteStatus = StatusRequired;
+  CountStatuses(m);
   m.ReportProblemCode = 'F';
   m.CostByCount[1] = 12345.5L;
   m.CostByCount[2] = 9000.25L;
