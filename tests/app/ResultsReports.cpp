@@ -267,6 +267,20 @@ class ResultsReports : public QObject {
     QCOMPARE(Texts(r.dialogs).last(), QString("W: TRADEOFF CURVE DOES NOT EXIST...SORRY"));
   }
 
+  void basicReportOfTheGeneticAlgorithmLeadsToAHiddenReport() {
+    Road r;
+    r.model.ReportProblemCode = 'M';
+    r.model.MedianAlgorithm = 'T';
+    r.results.Navigator().Open(ReportPage::BasicResults);
+    QCOMPARE(r.results.BasicResults()->NextButton->text(), QString("Hidden &Report"));
+    QVERIFY(r.results.BasicResults()->NextButton->font().bold());
+    r.model.ReportProblemCode = 'C';
+    r.results.BasicResults()->hide();
+    r.results.Navigator().Open(ReportPage::BasicResults);
+    QCOMPARE(r.results.BasicResults()->NextButton->text(), QString("Next &Report"));
+    QVERIFY(!r.results.BasicResults()->NextButton->font().bold());
+  }
+
   void quitReturnsToTheMenu() {
     Road r;
     const int shownBefore = r.menu.menuShown;
