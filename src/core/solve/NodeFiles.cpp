@@ -153,4 +153,6 @@ void ReadErrorNotice(RunHost& host, const std::string& name, const std::string& 
   host.Beep();
 }
 
+void HoldNotice(RunHost& host) { host.Information("Holding ... Hit <RETURN> to continue"); }
+
 }  // namespace korvelan

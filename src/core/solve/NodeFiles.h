@@ -36,6 +36,9 @@ void WriteErrorNotice(RunHost& host, const std::string& name);
 // non-empty detail is added as a last line.
 void ReadErrorNotice(RunHost& host, const std::string& name, const std::string& detail = {});
 
+// "Holding ... Hit <RETURN> to continue": an information box that waits for OK.
+void HoldNotice(RunHost& host);
+
 std::string WriteErrorText(const std::string& name);
 std::string ReadErrorText(const std::string& name);
 std::string NodeCountText(const std::string& name, long long onFile, int entered);

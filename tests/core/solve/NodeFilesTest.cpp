@@ -119,3 +119,11 @@ TEST(NodeFiles, WriteFailureShowsTheNotice) {
                 " (1) insufficient room on the disk and/or\n (2) a write-protected disk");
   EXPECT_EQ(host.beeps, 1);
 }
+
+TEST(NodeFiles, HoldNoticeWaitsOnAnInformationBox) {
+  HeadlessRunHost host;
+  HoldNotice(host);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].kind, 'I');
+  EXPECT_EQ(host.messages[0].text, "Holding ... Hit <RETURN> to continue");
+}
