@@ -14,7 +14,7 @@
 
 namespace korvelan::testing {
 
-struct InstanceSpec {
+struct InstanceRecipe {
   unsigned seed = 1;
   int nodes = 8;
   int demandNodes = 8;     // the rest are candidate-only sites
@@ -26,34 +26,34 @@ struct InstanceSpec {
 
 // Random points on a 60 x 60 grid, whole Euclidean distances, whole demands 1..9,
 // cost per mile 1.
-inline void LoadInstance(ModelState& m, const InstanceSpec& spec) {
+inline void LoadInstance(ModelState& m, const InstanceRecipe& recipe) {
   ResetModel(m);
-  std::mt19937 rng(spec.seed);
-  std::uniform_int_distribution<int> coord(0, 60), weight(1, 9), fixed(0, spec.maxFixedCost), pick(0, 5);
-  const int n = spec.nodes;
+  std::mt19937 rng(recipe.seed);
+  std::uniform_int_distribution<int> coord(0, 60), weight(1, 9), fixed(0, recipe.maxFixedCost), pick(0, 5);
+  const int n = recipe.nodes;
   std::vector<int> x(n + 1), y(n + 1);
   for (int k = 1; k <= n; ++k) {
     x[k] = coord(rng);
     y[k] = coord(rng);
   }
   m.Numbnodes = static_cast<uint16_t>(n);
-  m.NumDemandNodes = static_cast<uint16_t>(spec.demandNodes);
+  m.NumDemandNodes = static_cast<uint16_t>(recipe.demandNodes);
   m.TotalDemand = 0;
   m.MaxDistance = 0;
   for (int i = 1; i <= n; ++i) {
     NodeRecord& node = m.Node(i);
     node.XCoord = x[i];
     node.YCoord = y[i];
-    node.Demand = node.LoadedDemand = i <= spec.demandNodes ? weight(rng) : 0;
+    node.Demand = node.LoadedDemand = i <= recipe.demandNodes ? weight(rng) : 0;
     node.FixedCost = fixed(rng);
     m.TotalDemand += node.Demand;
     for (int j = 1; j <= n; ++j) {
-      const int d = static_cast<int>(std::llrint(std::hypot(x[i] - x[j], y[i] - y[j]))) * spec.distanceScale;
+      const int d = static_cast<int>(std::llrint(std::hypot(x[i] - x[j], y[i] - y[j]))) * recipe.distanceScale;
       m.DistanceMatrix.at(i, j) = d;
       m.MaxDistance = std::max(m.MaxDistance, d);
     }
   }
-  if (spec.statusPattern != 0) {
+  if (recipe.statusPattern != 0) {
     for (int j = 1; j <= n; ++j) {
       const int r = pick(rng);
       m.Node(j).SiteStatus = r == 0 ? StatusRequired : r == 1 ? StatusExcluded : StatusAllowed;
@@ -61,7 +61,7 @@ inline void LoadInstance(ModelState& m, const InstanceSpec& spec) {
   }
   BuildNearestOrder(m);
   m.CostPerMile = 1;
-  m.CoverageDistance = static_cast<int64_t>(spec.coverage) * FixedPointScale;
+  m.CoverageDistance = static_cast<int64_t>(recipe.coverage) * FixedPointScale;
   m.CoverageDistanceSet = m.CostPerMileSet = 1;
   m.DataLoaded = 1;
   BuildCoverageLists(m);

@@ -8,7 +8,7 @@ namespace korvelan {
 namespace {
 
 using testing::ExhaustiveOptimum;
-using testing::InstanceSpec;
+using testing::InstanceRecipe;
 using testing::LoadInstance;
 using testing::OpenSites;
 using testing::RecordingHost;
