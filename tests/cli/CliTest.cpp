@@ -194,7 +194,7 @@ TEST(Cli, BenchmarkRunAgreesWithTheDistanceFile) {
   for (int k = 0; k < 100 * 100; ++k) distances >> d[k];
   const CliResult r = RunCli("solve --demand " + folder + "pmed1.net --distances " + folder +
                              "pmed1.ned --coverage 40 --cost-per-mile 1 --problem max-covering --algorithm "
-                             "greedy-substitution --locate 5 --report /dev/null --json -");
+                             "greedy-substitution --locate 5 --report " + TempPath("report.txt") + " --json -");
   ASSERT_EQ(r.exit, 0) << r.err;
   const std::vector<int> located = JsonList(JsonField(r.out, "located"));
   ASSERT_EQ(located.size(), 5u);
@@ -210,7 +210,7 @@ TEST(Cli, BenchmarkRunAgreesWithTheDistanceFile) {
 }
 
 TEST(Cli, ProgressLinesOnRequest) {
-  const CliResult r = RunCli(kBase + "--problem max-covering --algorithm greedy --locate 2 --progress --report /dev/null");
+  const CliResult r = RunCli(kBase + "--problem max-covering --algorithm greedy --locate 2 --progress --report " + TempPath("report.txt"));
   ASSERT_EQ(r.exit, 0);
   EXPECT_EQ(r.err,
             "***** NOW WORKING ON LOCATION 1 *****\n"
