@@ -8,16 +8,19 @@
 #include "solve/SolveModel.h"
 #include "covering/Coverage.h"
 #include "solve/Evaluation.h"
+#include "solve/Granularity.h"
 
 namespace korvelan {
 namespace {
 
 // Branch while the tree's bound and the incumbent are apart by more than the
-// critical gap and by at least 0.9 (demands are whole in practice, so a smaller
-// difference cannot be closed by a better solution).
+// critical gap and by at least 0.9. Covered demand is a multiple of the demands'
+// grain, so the bound first drops to the multiple at or below it: a bound less than
+// one grain above the incumbent leaves no better solution to find.
 bool GapWorthBranching(const ModelState& m, Extended bound, Extended incumbent) {
-  const Extended gap = CoverGapPercent(bound, incumbent);
-  return gap > m.Covering.PctDiff && gap > 1e-13L && bound - incumbent >= 0.9L && incumbent < m.TotalDemand;
+  const Extended reachable = RoundDownToGrain(bound, DemandGrain(m));
+  const Extended gap = CoverGapPercent(reachable, incumbent);
+  return gap > m.Covering.PctDiff && gap > 1e-13L && reachable - incumbent >= 0.9L && incumbent < m.TotalDemand;
 }
 
 bool MayBranch(const ModelState& m, int level, Extended bound, Extended incumbent) {
@@ -87,7 +90,7 @@ void CoverBranchAndBound(ModelState& m, RunHost& host, int level, int P, Extende
     incumbent = node.lowerBound;
     SaveBestLocated(m);
   }
-  if (node.upperBound <= incumbent) {
+  if (RoundDownToGrain(node.upperBound, DemandGrain(m)) <= incumbent) {
     bound = incumbent;
     return;
   }

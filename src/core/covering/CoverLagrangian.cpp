@@ -7,6 +7,7 @@
 #include "covering/Coverage.h"
 #include "covering/Substitution.h"
 #include "solve/Evaluation.h"
+#include "solve/Granularity.h"
 
 namespace korvelan {
 namespace {
@@ -28,6 +29,7 @@ struct NodeWork {
   std::array<Extended, NodeSlots> choiceKey{};  // w(j) of the relaxed site choice
   std::array<int, NodeSlots> order{};           // the allowed sites, best P first after the choice
   Extended totalDemand = 0;  // T
+  Extended grain = 0;        // covered demand is a multiple of it (0: demands not whole)
   Extended upper = 0;        // UB
   Extended lower = -1;       // LB: below every feasible value, so the first solution is kept
   Extended lagrangianLower = 0;  // LLB
@@ -238,7 +240,8 @@ bool UpdateMultipliers(NodeWork& w) {
 bool StopIterating(const NodeWork& w) {
   const CoveringSettings& s = Settings(w);
   const int limit = w.atRoot ? s.RootNodeValue : s.NoIter;
-  return w.gap <= s.PctDiff || w.k >= limit || w.alpha < s.MinAlpha || w.upper < w.incumbent ||
+  return w.gap <= s.PctDiff || w.k >= limit || w.alpha < s.MinAlpha ||
+         RoundDownToGrain(w.upper, w.grain) < w.incumbent ||
          w.m.AbortRequested;
 }
 
@@ -257,7 +260,7 @@ void Iterate(NodeWork& w) {
     }
     const Extended covered = RecordFeasibleSolution(w);
     if (RelaxedSolutionConsistent(m) && covered > w.lagrangianLower) w.lagrangianLower = covered;
-    w.gap = CoverGapPercent(w.upper, w.lower);
+    w.gap = CoverGapPercent(RoundDownToGrain(w.upper, w.grain), w.lower);
     RefreshWhenDue(w);
     if (StopIterating(w) || !UpdateMultipliers(w)) return;
     ++w.k;
@@ -314,7 +317,7 @@ void FinishNode(NodeWork& w) {
   }
   if (w.atRoot && w.lower < w.upper && Settings(w).RootNodeBox) FixSitesAtRoot(w);
   CountStatuses(m);
-  w.gap = CoverGapPercent(w.upper, w.lower);
+  w.gap = CoverGapPercent(RoundDownToGrain(w.upper, w.grain), w.lower);
   Publish(w);
 }
 
@@ -331,6 +334,7 @@ Extended MinimumPctDiff(Extended totalDemand) { return totalDemand > 0 ? 50 / to
 CoverNodeResult CoverLagrangianNode(ModelState& m, RunHost& host, int P, Extended incumbent, int level) {
   NodeWork w{m, host, P, incumbent, m.AtRootNode != 0, m.IterationTotal};
   for (int i = 1; i <= m.NumDemandNodes; ++i) w.totalDemand += m.Node(i).Demand;
+  w.grain = DemandGrain(m);
   if (m.AbortRequested) {
     // Nothing is learnt: the trivial bound stands and no solution is recorded.
     m.RunUpperBound = w.totalDemand;

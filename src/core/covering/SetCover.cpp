@@ -8,8 +8,11 @@
 #include "covering/CoverBranchAndBound.h"
 #include "covering/CoverLagrangian.h"
 #include "covering/CoverTarget.h"
+#include "covering/FeasibleStart.h"
 #include "covering/GreedyCover.h"
+#include "covering/SiteCountBound.h"
 #include "solve/Evaluation.h"
+#include "solve/Granularity.h"
 #include "solve/SolveModel.h"
 
 namespace korvelan {
@@ -21,6 +24,20 @@ bool TargetReached(ModelState& m) {
   m.FullCoverage = 1;
   return true;
 }
+
+// One feasibility search: k facilities, the target, and the bound on the number of
+// sites, whose multipliers pass from each tree node to its children.
+struct FeasibilitySearch {
+  int k;
+  Extended target;
+  SiteCountBound sites;
+};
+
+// Iterations of the site-count bound at the first node of a search and below it.
+constexpr int RootCountIterations = 300;
+constexpr int NodeCountIterations = 60;
+
+bool SearchNode(ModelState& m, RunHost& host, FeasibilitySearch& search, int level);
 
 bool SolveFeasibilityNode(ModelState& m, RunHost& host, int k, Extended target, int level) {
   if (m.ForcedCount >= k) {
@@ -34,13 +51,17 @@ bool SolveFeasibilityNode(ModelState& m, RunHost& host, int k, Extended target, 
   return node.solved && m.RunLowerBound >= target;
 }
 
+// Covered demand is a multiple of the demands' grain: the node may still reach the
+// target only when the largest multiple within its bound does.
 bool MayBranchTowardTarget(const ModelState& m, int level, Extended target) {
   const int depth = m.Covering.DepthVar;
-  return m.RunUpperBound >= target - 0.00001L && (depth == -1 || level <= depth);
+  const Extended reachable = RoundDownToGrain(m.RunUpperBound, DemandGrain(m));
+  return reachable >= target - 0.00001L && (depth == -1 || level <= depth);
 }
 
 // The two children of a node that fell short of the target but may still reach it.
-bool BranchTowardTarget(ModelState& m, RunHost& host, int k, Extended target, int level) {
+bool BranchTowardTarget(ModelState& m, RunHost& host, FeasibilitySearch& search, int level) {
+  const int k = search.k;
   const int site = ChooseBranchingSite(m);
   if (site == 0) return false;
   NodeRecord& branching = m.Node(site);
@@ -52,7 +73,7 @@ bool BranchTowardTarget(ModelState& m, RunHost& host, int k, Extended target, in
   bool found = false;
   if (m.Numbnodes - m.ExcludedCount >= k && m.ExcludedCount < m.Numbnodes) {
     mark.Exclude();
-    found = SetCoverFeasible(m, host, k, target, level);
+    found = SearchNode(m, host, search, level);
   }
   --m.ExcludedCount;
   if (!found) {
@@ -60,7 +81,7 @@ bool BranchTowardTarget(ModelState& m, RunHost& host, int k, Extended target, in
     m.AtRootNode = 0;
     ++m.ForcedCount;
     mark.Include();
-    found = SetCoverFeasible(m, host, k, target, level);
+    found = SearchNode(m, host, search, level);
     --m.ForcedCount;
   }
   branching.SiteStatus = StatusAllowed;
@@ -119,16 +140,33 @@ void InstallBestLocated(ModelState& m, RunHost& host) {
   RebuildLocatedList(m);
 }
 
-bool SetCoverFeasible(ModelState& m, RunHost& host, int k, Extended target, int level) {
+namespace {
+
+// A node proven unable to reach the target with k sites by the site-count bound
+// fails at once: the search below it could only fail too.
+bool SearchNode(ModelState& m, RunHost& host, FeasibilitySearch& search, int level) {
   if (m.FullCoverage) return false;
   if (level == 0 && m.ProblemCode != 'S') SaveStatuses(m, m.SavedStatus);
   ++m.RunBranchNodes;
   ++level;
   CountStatuses(m);
-  if (SolveFeasibilityNode(m, host, k, target, level)) return TargetReached(m);
-  if (m.AbortRequested || m.ForcedCount >= k) return false;
-  if (!MayBranchTowardTarget(m, level, target)) return false;
-  return BranchTowardTarget(m, host, k, target, level);
+  const bool first = level == 1;
+  const int iterations = first ? RootCountIterations : NodeCountIterations;
+  if (m.ForcedCount < search.k && search.sites.ProvesTooFew(m, search.target, search.k, iterations)) return false;
+  if (first && ReachTargetFromLastSolution(m, host, search.k, search.target)) return TargetReached(m);
+  if (m.ForcedCount < search.k && ReachTargetByPricedGreedy(m, host, search.sites, search.k, search.target))
+    return TargetReached(m);
+  if (SolveFeasibilityNode(m, host, search.k, search.target, level)) return TargetReached(m);
+  if (m.AbortRequested || m.ForcedCount >= search.k) return false;
+  if (!MayBranchTowardTarget(m, level, search.target)) return false;
+  return BranchTowardTarget(m, host, search, level);
+}
+
+}  // namespace
+
+bool SetCoverFeasible(ModelState& m, RunHost& host, int k, Extended target, int level) {
+  FeasibilitySearch search{k, target, {}};
+  return SearchNode(m, host, search, level);
 }
 
 SetCoverOutcome SetCover(ModelState& m, RunHost& host, bool partial) {

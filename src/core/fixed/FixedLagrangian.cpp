@@ -6,6 +6,7 @@
 #include "fixed/FixedExchange.h"
 #include "fixed/FixedNeighborhood.h"
 #include "median/MedianServices.h"
+#include "solve/Granularity.h"
 
 namespace korvelan {
 namespace {
@@ -48,7 +49,10 @@ bool ShouldStop(const ModelState& m, const FixedSearch& search, const Subgradien
                 Extended incumbent) {
   const FixedSettings& f = m.Fixed;
   const int limit = m.AtRootNode ? f.RootNodeValue : f.NoIter;
-  return gap <= f.PctDiff || s.iteration >= limit || search.NodeLowerBound > incumbent || s.alpha < f.MinAlpha ||
+  // With whole costs, a node whose bound has reached the incumbent holds no better solution.
+  const bool cannotImprove = search.NodeLowerBound > incumbent ||
+                             (search.relax.grain > 0 && search.NodeLowerBound >= incumbent);
+  return gap <= f.PctDiff || s.iteration >= limit || cannotImprove || s.alpha < f.MinAlpha ||
          m.AbortRequested;
 }
 
@@ -61,7 +65,7 @@ void Iterate(ModelState& m, RunHost& host, FixedSearch& search, int& count, int 
     ChooseFixedOpenSites(m, search, target);
     CountCheapOpenSites(m, r);
     lastValue = RelaxedValue(r);
-    search.NodeLowerBound = std::max(search.NodeLowerBound, lastValue);
+    search.NodeLowerBound = std::max(search.NodeLowerBound, RoundUpToGrain(lastValue, r.grain));
     RecordRelaxedValue(s, lastValue, f.FailureCount != 0);
     ImproveUpperBound(m, host, search, count);
     const Extended gap = PercentGap(search.NodeUpperBound, search.NodeLowerBound);
@@ -126,6 +130,7 @@ void PublishNodeStart(ModelState& m, int level, Extended incumbent, Extended inh
 
 void BuildFixedCostMatrix(ModelState& m, RunHost& host, FixedSearch& search) {
   BuildCostMatrix(m, host, search, m.Fixed.ExchangeSearch != 0, [&m](int i, int j) { return FixedCost(m, i, j); });
+  SetObjectiveGrain(m, search.relax, true);
 }
 
 void SetFixedInitialMultipliers(const ModelState& m, FixedSearch& search) {

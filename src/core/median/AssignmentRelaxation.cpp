@@ -7,6 +7,7 @@
 #include "solve/Evaluation.h"
 #include "solve/QuickSortIndex.h"
 #include "solve/SolveModel.h"
+#include "solve/Granularity.h"
 
 namespace korvelan {
 
@@ -15,6 +16,17 @@ void AllocateCostMatrix(const ModelState& m, AssignmentRelaxation& r) {
   r.nodes = m.Numbnodes;
   r.cost.assign(static_cast<size_t>(r.demandNodes) * NodeSlots, 0);
   r.built = true;
+}
+
+void SetObjectiveGrain(const ModelState& m, AssignmentRelaxation& r, bool withFixedCosts) {
+  GrainFinder finder;
+  for (int i = 1; i <= r.demandNodes; ++i) {
+    const Extended* row = r.Row(i);
+    for (int j = 1; j <= r.nodes; ++j) finder.Add(row[j]);
+  }
+  if (withFixedCosts)
+    for (int j = 1; j <= r.nodes; ++j) finder.Add(m.Node(j).FixedCost);
+  r.grain = finder.Grain();
 }
 
 void ReleaseCostMatrix(ModelState& m, AssignmentRelaxation& r) {

@@ -40,6 +40,10 @@ struct AssignmentRelaxation {
   std::array<int32_t, NodeSlots> cheapOpen{};    // open sites with c(i, j) < u(i)
   std::array<uint8_t, NodeSlots> open{};         // site open in the relaxed solution
   std::array<int, NodeSlots> order{};            // sites sorted by siteValue
+  // Every cost term (and fixed cost) is a whole multiple of it, and so is every
+  // solution's total: a node's lower bound rises to the next multiple. 0 when some
+  // term is not whole; then nothing is rounded.
+  Extended grain = 0;
   bool built = false;
 
   const Extended* Row(int i) const { return &cost[static_cast<size_t>(i - 1) * NodeSlots]; }
@@ -86,6 +90,8 @@ template <typename Cost>
 void BuildCostMatrix(ModelState& m, RunHost& host, LagrangianSearch& search, bool neighborhoodSetting, Cost cost);
 // Allocates the cost matrix for the loaded nodes; entries are filled by the model.
 void AllocateCostMatrix(const ModelState& m, AssignmentRelaxation& r);
+// grain := the grain of every cost entry, and of every fixed cost when they count.
+void SetObjectiveGrain(const ModelState& m, AssignmentRelaxation& r, bool withFixedCosts);
 // Frees the cost matrix and clears CostMatrixBuilt.
 void ReleaseCostMatrix(ModelState& m, AssignmentRelaxation& r);
 // Warns once when the matrix holds a negative entry (the run goes on).

@@ -6,6 +6,7 @@
 #include "median/MedianNeighbourhood.h"
 #include "median/MedianServices.h"
 #include "solve/Evaluation.h"
+#include "solve/Granularity.h"
 
 namespace korvelan {
 namespace {
@@ -30,12 +31,13 @@ void ImproveUpperBound(ModelState& m, RunHost& host, MedianSearch& search, int P
   }
 }
 
+// With whole costs, a node whose bound has reached the incumbent holds no better solution.
 bool ShouldStop(const ModelState& m, const SubgradientState& s, const NodeBounds& b, Extended gap, Extended gap2,
-                Extended incumbent) {
+                Extended incumbent, Extended grain) {
   const CoveringSettings& c = m.Covering;
   const int limit = m.AtRootNode ? c.RootNodeValue : c.NoIter;
   return gap <= c.PctDiff || b.upper - b.lower <= m.Median.AbsDiff || s.iteration >= limit ||
-         b.lower > incumbent || s.alpha < c.MinAlpha || (m.Median.UseBestUBBox && gap2 <= c.PctDiff) ||
+         b.lower > incumbent || (grain > 0 && b.lower >= incumbent) || s.alpha < c.MinAlpha || (m.Median.UseBestUBBox && gap2 <= c.PctDiff) ||
          m.AbortRequested;
 }
 
@@ -56,7 +58,7 @@ Extended Iterate(ModelState& m, RunHost& host, MedianSearch& search, int P, bool
     ChooseMedianOpenSites(m, search, P);
     CountCheapOpenSites(m, r);
     value = RelaxedValue(r);
-    b.lower = std::max(b.lower, value);
+    b.lower = std::max(b.lower, RoundUpToGrain(value, r.grain));
     RecordRelaxedValue(s, value, m.Covering.FailureCount != 0);
     ImproveUpperBound(m, host, search, P, b);
     const Extended gap = PercentGap(b.upper, b.lower);
@@ -64,7 +66,7 @@ Extended Iterate(ModelState& m, RunHost& host, MedianSearch& search, int P, bool
     m.BestLagUpperBound = incumbent;
     PublishBounds(m, b);
     PublishIteration(m, host, s, gap);
-    if (ShouldStop(m, s, b, gap, gap2, incumbent)) break;
+    if (ShouldStop(m, s, b, gap, gap2, incumbent, r.grain)) break;
     HalveAlphaOnFailures(s, m.AtRootNode ? m.Median.RootFail : m.Median.Failures);
     if (!StepMultipliers(r, s, m.Covering.DampingTerm, b.upper, value)) break;
     ++s.iteration;
@@ -128,6 +130,7 @@ Extended PerUnitDemand(const ModelState& m, Extended total) {
 
 void BuildMedianCostMatrix(ModelState& m, RunHost& host, MedianSearch& search) {
   BuildCostMatrix(m, host, search, m.Median.ExchangeSearch != 0, [&m](int i, int j) { return MedianCost(m, i, j); });
+  SetObjectiveGrain(m, search.relax, false);
 }
 
 void ChooseMedianOpenSites(const ModelState& m, MedianSearch& search, int P) {

@@ -92,9 +92,16 @@ inline int64_t SmallestRadius(const ModelState& m, int k, Extended target) {
   for (int i = 1; i <= m.NumDemandNodes; ++i)
     for (int j = 1; j <= m.Numbnodes; ++j) radii.push_back(m.DistanceMatrix.at(i, j));
   std::sort(radii.begin(), radii.end());
-  for (int64_t r : radii)
-    if (BestCoverage(m, k, r) >= target) return r;
-  return -1;
+  radii.erase(std::unique(radii.begin(), radii.end()), radii.end());
+  // Reaching the target only gets easier as the radius grows: bisect the distances.
+  if (BestCoverage(m, k, radii.back()) < target) return -1;
+  size_t lo = 0, hi = radii.size() - 1;
+  while (lo < hi) {
+    const size_t mid = (lo + hi) / 2;
+    if (BestCoverage(m, k, radii[mid]) >= target) hi = mid;
+    else lo = mid + 1;
+  }
+  return radii[hi];
 }
 
 // Demand within the coverage distance of a located site, from the distance matrix

@@ -248,7 +248,7 @@ TEST(MedianLagrangian, DispatcherInstallsTheSolution) {
 // reset to the upper bound (and the report says so), and the statuses come back.
 TEST(MedianLagrangian, RootFixingLeavingPSitesClosesTheGap) {
   ModelState m;
-  LoadInstance(m, {1, 10, 10, 1, 0, -1, 0});
+  LoadInstance(m, {4, 10, 10, 1, 0, -1, 0});
   HeadlessRunHost host;
   const MedianRunResult run = RunMedianLagrangian(m, host, 3);
   EXPECT_EQ(m.RootForcedOut, 7);

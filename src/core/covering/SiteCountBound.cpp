@@ -1,0 +1,168 @@
+#include "covering/SiteCountBound.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace korvelan {
+namespace {
+
+// Allowance for the rounding of sums of demands and of the bound itself.
+constexpr Extended Allowance = 1e-6L;
+// The ascent halves its step factor after this many iterations without a better bound.
+constexpr int PatienceBeforeHalving = 30;
+constexpr Extended SmallestStepFactor = 1e-4L;
+// Stands for "no number of sites is enough".
+constexpr int Unreachable = 1 << 20;
+
+int WholeSitesAtLeast(Extended bound) { return static_cast<int>(std::ceil(bound - Allowance)); }
+
+}  // namespace
+
+// The demand nodes and sites that matter at the current statuses.
+struct SiteCountBound::Problem {
+  int required = 0;
+  Extended remainingTarget = 0;  // target less the demand the required sites cover
+  bool wholeCover = false;       // every remaining node must be covered
+  std::vector<int> nodes;        // demand nodes left to cover that some free site reaches
+  std::vector<int> freeSites;
+  std::array<uint8_t, NodeSlots> open{};     // node in `nodes`
+  std::array<Extended, NodeSlots> gradient{};
+  std::vector<int> byRatio;      // `nodes` ordered for the partial target
+};
+
+bool SiteCountBound::PrepareProblem(const ModelState& m, Extended target, Problem& p) {
+  std::array<uint8_t, NodeSlots> covered{};
+  for (int j = 1; j <= m.Numbnodes; ++j) {
+    const NodeRecord& site = m.Node(j);
+    if (site.SiteStatus == StatusRequired) {
+      ++p.required;
+      for (uint16_t i : site.CoversList) covered[i] = 1;
+    } else if (site.SiteStatus == StatusAllowed && !site.CoversList.empty()) {
+      p.freeSites.push_back(j);
+    }
+  }
+  Extended coveredDemand = 0;
+  Extended reachable = 0;
+  for (int i = 1; i <= m.NumDemandNodes; ++i) {
+    const Extended demand = m.Node(i).Demand;
+    if (covered[i]) {
+      coveredDemand += demand;
+      continue;
+    }
+    if (demand <= 0) continue;
+    const auto& by = m.Node(i).CoveredByList;
+    const bool reach = std::any_of(by.begin(), by.end(), [&m](uint16_t j) { return m.Node(j).SiteStatus == StatusAllowed; });
+    if (!reach) continue;
+    p.nodes.push_back(i);
+    p.open[i] = 1;
+    reachable += demand;
+  }
+  p.remainingTarget = target - coveredDemand;
+  // Out of reach only beyond the rounding of the sums; a whole cover when nothing is
+  // left over (the fractional choice below gives the same value either way).
+  if (p.remainingTarget > reachable + 1e-9L * std::max<Extended>(1, reachable)) return false;
+  p.wholeCover = p.remainingTarget >= reachable;
+  p.byRatio = p.nodes;
+  return true;
+}
+
+// u(i) := the smallest 1 / (number of remaining nodes a site covers) over the free
+// sites covering i: every site's U(j) is then at most 1.
+void SiteCountBound::StartMultipliers(const ModelState& m, const Problem& p) {
+  multiplier_.fill(0);
+  for (int j : p.freeSites) {
+    int reach = 0;
+    for (uint16_t i : m.Node(j).CoversList) reach += p.open[i];
+    if (reach == 0) continue;
+    const Extended share = 1.0L / reach;
+    for (uint16_t i : m.Node(j).CoversList)
+      if (p.open[i] && (multiplier_[i] == 0 || share < multiplier_[i])) multiplier_[i] = share;
+  }
+  started_ = true;
+}
+
+// L(u) for the current multipliers; leaves the subgradient z(i) - sum x(j) in p.gradient.
+Extended SiteCountBound::Value(const ModelState& m, Problem& p) {
+  Extended value = p.required;
+  for (int i : p.nodes) p.gradient[i] = 0;
+  for (int j : p.freeSites) {
+    const auto& covers = m.Node(j).CoversList;
+    Extended sum = 0;
+    for (uint16_t i : covers)
+      if (p.open[i]) sum += multiplier_[i];
+    if (sum <= 1) continue;
+    value += 1 - sum;
+    for (uint16_t i : covers)
+      if (p.open[i]) p.gradient[i] -= 1;
+  }
+  if (p.wholeCover) {
+    for (int i : p.nodes) {
+      value += multiplier_[i];
+      p.gradient[i] += 1;
+    }
+    return value;
+  }
+  // The cheapest fractional choice of nodes reaching the remaining target.
+  std::sort(p.byRatio.begin(), p.byRatio.end(), [&](int a, int b) {
+    return multiplier_[a] * m.Node(b).Demand < multiplier_[b] * m.Node(a).Demand;
+  });
+  Extended left = p.remainingTarget;
+  for (int i : p.byRatio) {
+    if (left <= 0) break;
+    const Extended demand = m.Node(i).Demand;
+    const Extended share = std::min<Extended>(1, left / demand);
+    value += share * multiplier_[i];
+    p.gradient[i] += share;
+    left -= share * demand;
+  }
+  return value;
+}
+
+// Subgradient ascent toward a bound above `goal` (with goal < 0, above the best bound
+// so far); returns the best bound reached and leaves the multipliers of that bound.
+Extended SiteCountBound::Ascend(const ModelState& m, Problem& p, int goal, int iterations) {
+  std::array<Extended, NodeSlots> best = multiplier_;
+  Extended bestValue = -1;
+  Extended stepFactor = 1;
+  int sinceImproved = 0;
+  for (int k = 0; k < iterations && stepFactor >= SmallestStepFactor; ++k) {
+    ++iterations_;
+    const Extended value = Value(m, p);
+    if (value > bestValue) {
+      bestValue = value;
+      best = multiplier_;
+      sinceImproved = 0;
+      if (goal >= 0 && WholeSitesAtLeast(value) > goal) break;
+    } else if (++sinceImproved >= PatienceBeforeHalving) {
+      stepFactor /= 2;
+      sinceImproved = 0;
+    }
+    Extended norm = 0;
+    for (int i : p.nodes) norm += p.gradient[i] * p.gradient[i];
+    if (norm <= 0) break;  // the relaxed choice satisfies every coverage constraint
+    const int aim = goal >= 0 ? goal : WholeSitesAtLeast(bestValue);
+    const Extended step = stepFactor * (aim + 1 - value) / norm;
+    for (int i : p.nodes) multiplier_[i] = std::max<Extended>(0, multiplier_[i] + step * p.gradient[i]);
+  }
+  multiplier_ = best;
+  return bestValue;
+}
+
+bool SiteCountBound::ProvesTooFew(const ModelState& m, Extended target, int sites, int iterations) {
+  Problem p;
+  if (!PrepareProblem(m, target, p)) return true;
+  if (p.required > sites) return true;
+  if (p.nodes.empty() || p.remainingTarget <= 0) return false;
+  if (!started_) StartMultipliers(m, p);
+  return WholeSitesAtLeast(Ascend(m, p, sites, iterations)) > sites;
+}
+
+int SiteCountBound::SitesNeeded(const ModelState& m, Extended target, int iterations) {
+  Problem p;
+  if (!PrepareProblem(m, target, p)) return Unreachable;
+  if (p.nodes.empty() || p.remainingTarget <= 0) return p.required;
+  if (!started_) StartMultipliers(m, p);
+  return std::max(p.required, WholeSitesAtLeast(Ascend(m, p, -1, iterations)));
+}
+
+}  // namespace korvelan

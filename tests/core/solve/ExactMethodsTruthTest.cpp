@@ -1,0 +1,250 @@
+// Every exact method against exhaustive answers on small instances built to hold ties:
+// lattice points, equal demands, equal fixed costs, beside random ones. With the
+// critical gap at 0 and no depth limit each method returns the optimum; with a gap or a
+// depth limit its bounds still enclose the optimum and its solution is what it claims.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "../covering/CoverInstances.h"
+#include "../median/LagrangianInstances.h"
+#include "covering/CoverLagrangian.h"
+#include "covering/CoverTarget.h"
+#include "data/Distances.h"
+#include "solve/SolveModel.h"
+
+namespace korvelan {
+namespace {
+
+struct Point {
+  int x;
+  int y;
+};
+
+struct Shape {
+  std::string name;
+  std::vector<Point> points;
+  bool manhattan;
+  std::vector<int> demand;     // one per point
+  std::vector<int> fixedCost;  // one per point
+  int coverage;                // whole units
+};
+
+std::vector<Point> Lattice(int rows, int columns, int spacing) {
+  std::vector<Point> points;
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < columns; ++c) points.push_back({c * spacing, r * spacing});
+  return points;
+}
+
+std::vector<Point> RandomPoints(unsigned seed, int n) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<int> coord(0, 40);
+  std::vector<Point> points(n);
+  for (Point& p : points) p = {coord(rng), coord(rng)};
+  return points;
+}
+
+std::vector<int> Repeat(int value, int n) { return std::vector<int>(n, value); }
+
+std::vector<int> Pattern(int n, int modulus) {
+  std::vector<int> values;
+  for (int k = 0; k < n; ++k) values.push_back(1 + (3 * k) % modulus);
+  return values;
+}
+
+const std::vector<Shape>& Shapes() {
+  static const std::vector<Shape> shapes = {
+      {"lattice 3x4, equal demands and fixed costs", Lattice(3, 4, 10), true, Repeat(10, 12), Repeat(100, 12), 10},
+      {"lattice 2x7, equal demands", Lattice(2, 7, 10), true, Repeat(1, 14), Repeat(30, 14), 20},
+      {"lattice 3x3 Euclidean, patterned demands", Lattice(3, 3, 10), false, Pattern(9, 4), Repeat(50, 9), 14},
+      {"random 12, equal demands", RandomPoints(5, 12), false, Repeat(3, 12), Pattern(12, 5), 15},
+      {"random 13, patterned demands, equal fixed costs", RandomPoints(9, 13), true, Pattern(13, 7), Repeat(60, 13),
+       20},
+  };
+  return shapes;
+}
+
+void Load(ModelState& m, const Shape& s) {
+  ResetModel(m);
+  const int n = static_cast<int>(s.points.size());
+  m.Numbnodes = m.NumDemandNodes = static_cast<uint16_t>(n);
+  m.TotalDemand = 0;
+  for (int i = 1; i <= n; ++i) {
+    NodeRecord& node = m.Node(i);
+    node.XCoord = s.points[i - 1].x;
+    node.YCoord = s.points[i - 1].y;
+    node.Demand = node.LoadedDemand = s.demand[i - 1];
+    node.FixedCost = s.fixedCost[i - 1];
+    m.TotalDemand += node.Demand;
+    for (int j = 1; j <= n; ++j) {
+      const int dx = std::abs(s.points[i - 1].x - s.points[j - 1].x);
+      const int dy = std::abs(s.points[i - 1].y - s.points[j - 1].y);
+      const int d = s.manhattan ? dx + dy : static_cast<int>(std::llrint(std::hypot(dx, dy)));
+      m.DistanceMatrix.at(i, j) = d;
+      m.MaxDistance = std::max(m.MaxDistance, d);
+    }
+  }
+  BuildNearestOrder(m);
+  m.CostPerMile = 1;
+  m.CoverageDistance = static_cast<int64_t>(s.coverage) * FixedPointScale;
+  m.CoverageDistanceSet = m.CostPerMileSet = 1;
+  m.DataLoaded = 1;
+  BuildCoverageLists(m);
+  CountStatuses(m);
+  m.ShowLagProgress = 0;
+}
+
+struct Settings {
+  Extended pctDiff;
+  int depth;
+  bool Exact() const { return pctDiff == 0 && depth == -1; }
+};
+
+const Settings kSettings[] = {{0, -1}, {0, 1}, {2, -1}, {5, 2}};
+
+void Apply(ModelState& m, const Settings& s) {
+  m.Covering.PctDiff = std::max<Extended>(s.pctDiff, MinimumPctDiff(m.TotalDemand) * (s.pctDiff > 0));
+  m.Covering.DepthVar = s.depth;
+  m.Fixed.PctDiff = s.pctDiff;
+  m.Fixed.DepthVar = s.depth;
+}
+
+ModelState Solved(const Shape& shape, const Settings& settings, char problem, int locate) {
+  ModelState m;
+  Load(m, shape);
+  Apply(m, settings);
+  m.ProblemCode = problem;
+  m.SolutionClass = 2;
+  m.MedianAlgorithm = 'L';
+  m.FixedAlgorithm = 'L';
+  m.NumberToLocate = static_cast<uint16_t>(std::max(locate, 0));
+  m.FixedNumberToLocate = locate;
+  m.CoverTypeCode = problem == '&' || problem == '%' ? 'F' : ' ';
+  m.CoverFraction = 0.75;
+  HeadlessRunHost host;
+  SolveModel(m, host);
+  return m;
+}
+
+TEST(ExactMethodsTruth, MaximumCoveringBoundsEncloseTheExhaustiveOptimum) {
+  for (const Shape& shape : Shapes()) {
+    for (const Settings& settings : kSettings) {
+      for (int P : {2, 3}) {
+        SCOPED_TRACE(::testing::Message() << shape.name << ", PctDiff " << settings.pctDiff << ", DepthVar "
+                                          << settings.depth << ", P " << P);
+        ModelState loaded;
+        Load(loaded, shape);
+        const Extended optimum = covertest::BestCoverage(loaded, P, shape.coverage);
+        const ModelState m = Solved(shape, settings, 'C', P);
+        ASSERT_EQ(m.FatalError, 0);
+        EXPECT_EQ(covertest::CoveredByLocated(m), m.RunLowerBound);
+        EXPECT_LE(m.RunLowerBound, optimum);
+        EXPECT_GE(m.RunUpperBound, optimum);
+        if (settings.Exact()) {
+          EXPECT_EQ(m.RunLowerBound, optimum);
+        }
+      }
+    }
+  }
+}
+
+TEST(ExactMethodsTruth, SetCoveringFindsTheFewestSites) {
+  for (const Shape& shape : Shapes()) {
+    for (const Settings& settings : kSettings) {
+      for (const char problem : {'S', '&'}) {
+        SCOPED_TRACE(::testing::Message() << shape.name << ", PctDiff " << settings.pctDiff << ", DepthVar "
+                                          << settings.depth << ", problem " << problem);
+        ModelState loaded;
+        Load(loaded, shape);
+        const Extended target = problem == 'S' ? loaded.TotalDemand : FractionTarget(loaded.TotalDemand, 0.75);
+        const int fewest = covertest::FewestSites(loaded, target, shape.coverage);
+        const ModelState m = Solved(shape, settings, problem, 0);
+        ASSERT_EQ(m.FatalError, 0);
+        EXPECT_GE(covertest::CoveredByLocated(m), target);
+        EXPECT_GE(m.NumLocated, fewest);
+        if (settings.depth == -1) {
+          EXPECT_EQ(m.NumLocated, fewest);
+        }
+      }
+    }
+  }
+}
+
+TEST(ExactMethodsTruth, PCenterFindsTheSmallestRadius) {
+  for (const Shape& shape : Shapes()) {
+    for (const Settings& settings : kSettings) {
+      for (const char problem : {'P', '%'}) {
+        for (int P : {2, 3}) {
+          SCOPED_TRACE(::testing::Message() << shape.name << ", PctDiff " << settings.pctDiff << ", DepthVar "
+                                            << settings.depth << ", problem " << problem << ", P " << P);
+          ModelState loaded;
+          Load(loaded, shape);
+          const Extended target = problem == 'P' ? loaded.TotalDemand : FractionTarget(loaded.TotalDemand, 0.75);
+          const int64_t radius = covertest::SmallestRadius(loaded, P, target);
+          const ModelState m = Solved(shape, settings, problem, P);
+          ASSERT_EQ(m.FatalError, 0);
+          EXPECT_GE(covertest::CoveredByLocated(m), target);
+          EXPECT_GE(m.CoverageDistance, radius * FixedPointScale);
+          if (settings.depth == -1) {
+            EXPECT_EQ(m.CoverageDistance, radius * FixedPointScale);
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(ExactMethodsTruth, MedianBoundsEncloseTheExhaustiveOptimum) {
+  for (const Shape& shape : Shapes()) {
+    for (const Settings& settings : kSettings) {
+      for (int P : {2, 4}) {
+        SCOPED_TRACE(::testing::Message() << shape.name << ", PctDiff " << settings.pctDiff << ", DepthVar "
+                                          << settings.depth << ", P " << P);
+        ModelState loaded;
+        Load(loaded, shape);
+        const Extended optimum = testing::ExhaustiveOptimum(loaded, P, 0, false);
+        const ModelState m = Solved(shape, settings, 'M', P);
+        ASSERT_EQ(m.FatalError, 0);
+        EXPECT_EQ(testing::SolutionCost(m, testing::OpenSites(m), 0, false), m.MedianUpperTotal);
+        EXPECT_GE(m.MedianUpperTotal, optimum);
+        if (settings.pctDiff == 0) {
+          EXPECT_LE(m.MedianLowerTotal, optimum);
+        }
+        if (settings.Exact()) {
+          EXPECT_EQ(m.MedianUpperTotal, optimum);
+        }
+      }
+    }
+  }
+}
+
+TEST(ExactMethodsTruth, FixedChargeBoundsEncloseTheExhaustiveOptimum) {
+  for (const Shape& shape : Shapes()) {
+    for (const Settings& settings : kSettings) {
+      for (int count : {-1, 3}) {
+        SCOPED_TRACE(::testing::Message() << shape.name << ", PctDiff " << settings.pctDiff << ", DepthVar "
+                                          << settings.depth << ", number " << count);
+        ModelState loaded;
+        Load(loaded, shape);
+        const Extended optimum = testing::ExhaustiveOptimum(loaded, count, 0, true);
+        const ModelState m = Solved(shape, settings, 'F', count);
+        ASSERT_EQ(m.FatalError, 0);
+        EXPECT_EQ(testing::SolutionCost(m, testing::OpenSites(m), 0, true), m.RunUpperBound);
+        EXPECT_GE(m.RunUpperBound, optimum);
+        if (settings.pctDiff == 0) {
+          EXPECT_LE(m.RunLowerBound, optimum);
+        }
+        if (settings.Exact()) {
+          EXPECT_EQ(m.RunUpperBound, optimum);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace korvelan
