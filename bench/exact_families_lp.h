@@ -37,8 +37,18 @@ class LpWriter {
   FILE* file_;
 };
 
-inline std::string Var(char kind, int i) { return std::string(1, kind) + std::to_string(i); }
-inline std::string Assign(int i, int j) { return "y" + std::to_string(i) + "_" + std::to_string(j); }
+// Names are printed rather than concatenated (GCC 12 misreads some concatenations at -O3).
+inline std::string Var(char kind, int i) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%c%d", kind, i);
+  return text;
+}
+inline std::string Assign(int i, int j) {
+  char text[32];
+  std::snprintf(text, sizeof text, "y%d_%d", i, j);
+  return text;
+}
+inline std::string RowName(char kind, int i) { return Var(kind, i) + ":"; }
 inline std::string Num(long double v) {
   char text[64];
   std::snprintf(text, sizeof text, "%.6Lf", v);
@@ -52,7 +62,7 @@ inline bool Covers(const ModelState& m, int i, int j, int64_t distance) {
 inline std::vector<std::string> CoverTerms(const ModelState& m, int i, int64_t distance) {
   std::vector<std::string> terms;
   for (int j = 1; j <= m.Numbnodes; ++j)
-    if (Covers(m, i, j, distance)) terms.push_back("+ " + Var('x', j));
+    if (Covers(m, i, j, distance)) terms.push_back(std::string("+ ") + Var('x', j));
   return terms;
 }
 
@@ -66,18 +76,18 @@ inline void Binaries(LpWriter& lp, char kind, int count) {
 inline void WriteSetCovering(LpWriter& lp, const ModelState& m, bool partial, double fraction) {
   lp.Line("Minimize");
   std::vector<std::string> objective;
-  for (int j = 1; j <= m.Numbnodes; ++j) objective.push_back("+ " + Var('x', j));
+  for (int j = 1; j <= m.Numbnodes; ++j) objective.push_back(std::string("+ ") + Var('x', j));
   lp.Terms(objective);
   lp.Line("Subject To");
   std::vector<std::string> reach;
   for (int i = 1; i <= m.NumDemandNodes; ++i) {
     if (m.Node(i).Demand <= 0) continue;
     std::vector<std::string> row = CoverTerms(m, i, m.CoverageDistance);
-    row.insert(row.begin(), "c" + std::to_string(i) + ":");
-    if (partial) row.push_back("- " + Var('z', i));
+    row.insert(row.begin(), RowName('c', i));
+    if (partial) row.push_back(std::string("- ") + Var('z', i));
     row.push_back(partial ? ">= 0" : ">= 1");
     lp.Terms(row);
-    reach.push_back("+ " + Num(m.Node(i).Demand) + " " + Var('z', i));
+    reach.push_back(std::string("+ ") + Num(m.Node(i).Demand) + " " + Var('z', i));
   }
   if (partial) {
     reach.insert(reach.begin(), "target:");
@@ -93,18 +103,18 @@ inline void WriteSetCovering(LpWriter& lp, const ModelState& m, bool partial, do
 inline void WriteMaxCovering(LpWriter& lp, const ModelState& m, int P) {
   lp.Line("Maximize");
   std::vector<std::string> objective;
-  for (int i = 1; i <= m.NumDemandNodes; ++i) objective.push_back("+ " + Num(m.Node(i).Demand) + " " + Var('z', i));
+  for (int i = 1; i <= m.NumDemandNodes; ++i) objective.push_back(std::string("+ ") + Num(m.Node(i).Demand) + " " + Var('z', i));
   lp.Terms(objective);
   lp.Line("Subject To");
   for (int i = 1; i <= m.NumDemandNodes; ++i) {
     std::vector<std::string> row = CoverTerms(m, i, m.CoverageDistance);
-    row.insert(row.begin(), "c" + std::to_string(i) + ":");
-    row.push_back("- " + Var('z', i));
+    row.insert(row.begin(), RowName('c', i));
+    row.push_back(std::string("- ") + Var('z', i));
     row.push_back(">= 0");
     lp.Terms(row);
   }
   std::vector<std::string> count{"count:"};
-  for (int j = 1; j <= m.Numbnodes; ++j) count.push_back("+ " + Var('x', j));
+  for (int j = 1; j <= m.Numbnodes; ++j) count.push_back(std::string("+ ") + Var('x', j));
   count.push_back("= " + std::to_string(P));
   lp.Terms(count);
   lp.Line("Binary");
@@ -118,23 +128,23 @@ inline void WriteAssignment(LpWriter& lp, const ModelState& m, int P, bool withF
   lp.Line("Minimize");
   std::vector<std::string> objective;
   if (withFixed)
-    for (int j = 1; j <= m.Numbnodes; ++j) objective.push_back("+ " + Num(m.Node(j).FixedCost) + " " + Var('x', j));
+    for (int j = 1; j <= m.Numbnodes; ++j) objective.push_back(std::string("+ ") + Num(m.Node(j).FixedCost) + " " + Var('x', j));
   for (int i = 1; i <= m.NumDemandNodes; ++i)
     for (int j = 1; j <= m.Numbnodes; ++j)
-      objective.push_back("+ " + Num(m.Node(i).Demand * m.DistanceMatrix.at(i, j) * m.CostPerMile) + " " +
+      objective.push_back(std::string("+ ") + Num(m.Node(i).Demand * m.DistanceMatrix.at(i, j) * m.CostPerMile) + " " +
                           Assign(i, j));
   lp.Terms(objective);
   lp.Line("Subject To");
   for (int i = 1; i <= m.NumDemandNodes; ++i) {
-    std::vector<std::string> row{"a" + std::to_string(i) + ":"};
-    for (int j = 1; j <= m.Numbnodes; ++j) row.push_back("+ " + Assign(i, j));
+    std::vector<std::string> row{RowName('a', i)};
+    for (int j = 1; j <= m.Numbnodes; ++j) row.push_back(std::string("+ ") + Assign(i, j));
     row.push_back("= 1");
     lp.Terms(row);
     for (int j = 1; j <= m.Numbnodes; ++j) lp.Line(Assign(i, j) + " - " + Var('x', j) + " <= 0");
   }
   if (P >= 0) {
     std::vector<std::string> count{"count:"};
-    for (int j = 1; j <= m.Numbnodes; ++j) count.push_back("+ " + Var('x', j));
+    for (int j = 1; j <= m.Numbnodes; ++j) count.push_back(std::string("+ ") + Var('x', j));
     count.push_back("= " + std::to_string(P));
     lp.Terms(count);
   }
@@ -168,7 +178,7 @@ inline void WritePCenter(LpWriter& lp, const ModelState& m, int P) {
   const int K = static_cast<int>(radii.size());
   lp.Line("Minimize");
   std::vector<std::string> objective{"obj:"};
-  for (int k = 0; k + 1 < K; ++k) objective.push_back("- " + std::to_string(radii[k + 1] - radii[k]) + " " + Var('w', k + 1));
+  for (int k = 0; k + 1 < K; ++k) objective.push_back(std::string("- ") + std::to_string(radii[k + 1] - radii[k]) + " " + Var('w', k + 1));
   lp.Terms(objective);
   lp.Line("Subject To");
   for (int k = 1; k + 1 < K; ++k) lp.Line(Var('w', k) + " - " + Var('w', k + 1) + " <= 0");
@@ -179,7 +189,7 @@ inline void WritePCenter(LpWriter& lp, const ModelState& m, int P) {
       // The row for r_k is needed only where the next radius adds a site to i's reach.
       if (!reachGrows.count(radii[k + 1])) continue;
       std::vector<std::string> row = CoverTerms(m, i, static_cast<int64_t>(radii[k]) * FixedPointScale);
-      row.push_back("- " + Var('w', k + 1));
+      row.push_back(std::string("- ") + Var('w', k + 1));
       row.push_back(">= 0");
       lp.Terms(row);
     }
@@ -188,7 +198,7 @@ inline void WritePCenter(LpWriter& lp, const ModelState& m, int P) {
     lp.Terms(last);
   }
   std::vector<std::string> count{"count:"};
-  for (int j = 1; j <= m.Numbnodes; ++j) count.push_back("+ " + Var('x', j));
+  for (int j = 1; j <= m.Numbnodes; ++j) count.push_back(std::string("+ ") + Var('x', j));
   count.push_back("= " + std::to_string(P));
   lp.Terms(count);
   lp.Line("Binary");
