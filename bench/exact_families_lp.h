@@ -72,6 +72,14 @@ inline void Binaries(LpWriter& lp, char kind, int count) {
   lp.Terms(names);
 }
 
+// The row "exactly P open sites".
+inline void ExactlyP(LpWriter& lp, const ModelState& m, int P) {
+  std::vector<std::string> count{"count:"};
+  for (int j = 1; j <= m.Numbnodes; ++j) count.push_back(std::string("+ ") + Var('x', j));
+  count.push_back("= " + std::to_string(P));
+  lp.Terms(count);
+}
+
 // Set covering (partial = false) or partial set covering with the run's target.
 inline void WriteSetCovering(LpWriter& lp, const ModelState& m, bool partial, double fraction) {
   lp.Line("Minimize");
@@ -113,10 +121,7 @@ inline void WriteMaxCovering(LpWriter& lp, const ModelState& m, int P) {
     row.push_back(">= 0");
     lp.Terms(row);
   }
-  std::vector<std::string> count{"count:"};
-  for (int j = 1; j <= m.Numbnodes; ++j) count.push_back(std::string("+ ") + Var('x', j));
-  count.push_back("= " + std::to_string(P));
-  lp.Terms(count);
+  ExactlyP(lp, m, P);
   lp.Line("Binary");
   Binaries(lp, 'x', m.Numbnodes);
   Binaries(lp, 'z', m.NumDemandNodes);
@@ -142,12 +147,7 @@ inline void WriteAssignment(LpWriter& lp, const ModelState& m, int P, bool withF
     lp.Terms(row);
     for (int j = 1; j <= m.Numbnodes; ++j) lp.Line(Assign(i, j) + " - " + Var('x', j) + " <= 0");
   }
-  if (P >= 0) {
-    std::vector<std::string> count{"count:"};
-    for (int j = 1; j <= m.Numbnodes; ++j) count.push_back(std::string("+ ") + Var('x', j));
-    count.push_back("= " + std::to_string(P));
-    lp.Terms(count);
-  }
+  if (P >= 0) ExactlyP(lp, m, P);
   lp.Line("Binary");
   Binaries(lp, 'x', m.Numbnodes);
   lp.Line("End");
@@ -197,10 +197,7 @@ inline void WritePCenter(LpWriter& lp, const ModelState& m, int P) {
     last.push_back(">= 1");
     lp.Terms(last);
   }
-  std::vector<std::string> count{"count:"};
-  for (int j = 1; j <= m.Numbnodes; ++j) count.push_back(std::string("+ ") + Var('x', j));
-  count.push_back("= " + std::to_string(P));
-  lp.Terms(count);
+  ExactlyP(lp, m, P);
   lp.Line("Binary");
   Binaries(lp, 'x', m.Numbnodes);
   Binaries(lp, 'w', K - 1);
