@@ -100,27 +100,88 @@ bool ReachTargetFromLastSolution(ModelState& m, RunHost& host, int k, Extended t
   return open > 0 && ReduceToCount(m, host, open, k, target);
 }
 
-bool ReachTargetWithCover(ModelState& m, RunHost& host, const std::vector<int>& cover, int k, Extended target) {
-  std::array<uint8_t, NodeSlots> open{};
-  int count = 0;
+namespace {
+
+// Smallest price of a site in the priced greedy: a site whose multipliers exceed 1 is
+// nearly free but still not free.
+constexpr Extended LeastPrice = 0.001L;
+
+Extended Price(const ModelState& m, const SiteCountBound& prices, int site) {
+  Extended value = 0;
+  for (uint16_t i : m.Node(site).CoversList) value += prices.Multiplier(i);
+  return std::max(1 - value, LeastPrice);
+}
+
+Extended UncoveredDemand(const ModelState& m, int site) {
+  Extended demand = 0;
+  for (uint16_t i : m.Node(site).CoversList)
+    if (m.Node(i).NTIMES == 0) demand += m.Node(i).Demand;
+  return demand;
+}
+
+bool FreeAndClosed(const NodeRecord& site) { return site.Located == 0 && site.SiteStatus == StatusAllowed; }
+
+// The free, closed site adding the most uncovered demand per unit of price; 0 when
+// no site adds any.
+int BestPricedSite(const ModelState& m, const std::array<Extended, NodeSlots>& price) {
+  int best = 0;
+  Extended bestScore = 0;
   for (int j = 1; j <= m.Numbnodes; ++j) {
-    open[j] = m.Node(j).SiteStatus == StatusRequired;
-    count += open[j];
+    if (!FreeAndClosed(m.Node(j))) continue;
+    const Extended score = UncoveredDemand(m, j) / price[j];
+    if (score > bestScore) {
+      bestScore = score;
+      best = j;
+    }
   }
-  for (int j : cover) {
-    if (open[j] || m.Node(j).SiteStatus != StatusAllowed) continue;
-    open[j] = 1;
-    ++count;
+  return best;
+}
+
+void OpenSite(ModelState& m, RunHost& host, int site) {
+  m.Node(site).Located = 1;
+  UpdateCoverage(m, host, '+', site);
+}
+
+// Closes, most expensive first, every facility the target does not need.
+void CloseUnneeded(ModelState& m, RunHost& host, const std::array<Extended, NodeSlots>& price, Extended target) {
+  std::vector<int> open;
+  for (int j = 1; j <= m.Numbnodes; ++j)
+    if (m.Node(j).Located && m.Node(j).SiteStatus != StatusRequired) open.push_back(j);
+  std::stable_sort(open.begin(), open.end(), [&price](int a, int b) { return price[a] > price[b]; });
+  Extended covered = CoveredDemand(m);
+  for (int j : open) {
+    const Extended loss = SoleCoverLoss(m, j);
+    if (covered - loss < target) continue;
+    CloseSite(m, host, j);
+    covered -= loss;
   }
-  for (int j = 1; j <= m.Numbnodes && count < k; ++j) {
-    if (open[j] || m.Node(j).SiteStatus != StatusAllowed) continue;
-    open[j] = 1;
-    ++count;
+}
+
+}  // namespace
+
+bool ReachTargetByPricedGreedy(ModelState& m, RunHost& host, const SiteCountBound& prices, int k, Extended target) {
+  std::array<Extended, NodeSlots> price{};
+  for (int j = 1; j <= m.Numbnodes; ++j) price[j] = Price(m, prices, j);
+  std::array<uint8_t, NodeSlots> required{};
+  for (int j = 1; j <= m.Numbnodes; ++j) required[j] = m.Node(j).SiteStatus == StatusRequired;
+  Reopen(m, host, required);
+  int open = 0;
+  for (int j = 1; j <= m.Numbnodes; ++j) open += m.Node(j).Located;
+  while (CoveredDemand(m) < target) {
+    const int site = BestPricedSite(m, price);
+    if (site == 0) return false;
+    OpenSite(m, host, site);
+    if (++open > k + m.Numbnodes) return false;
   }
-  if (count != k) return false;
-  Reopen(m, host, open);
+  CloseUnneeded(m, host, price, target);
   RebuildLocatedList(m);
-  return CoveredDemand(m) >= target;
+  if (m.NumLocated > k) return ReduceToCount(m, host, m.NumLocated, k, target);
+  for (int j = 1; j <= m.Numbnodes && m.NumLocated < k; ++j) {
+    if (!FreeAndClosed(m.Node(j))) continue;
+    OpenSite(m, host, j);
+    RebuildLocatedList(m);
+  }
+  return m.NumLocated == k;
 }
 
 }  // namespace korvelan

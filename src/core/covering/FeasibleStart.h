@@ -1,7 +1,6 @@
 #pragma once
 // A first solution for a feasibility search, from the solution found last.
-#include <vector>
-
+#include "covering/SiteCountBound.h"
 #include "model/ModelState.h"
 #include "solve/RunHost.h"
 
@@ -15,9 +14,12 @@ namespace korvelan {
 // NTIMES, LocatedList and NumLocated, when exactly k facilities reach the target.
 bool ReachTargetFromLastSolution(ModelState& m, RunHost& host, int k, Extended target);
 
-// Opens the required sites and the free sites of `cover`, and free sites of the
-// lowest numbers until k are open. True, with the solution in Located, NTIMES,
-// LocatedList and NumLocated, when exactly k facilities reach the target.
-bool ReachTargetWithCover(ModelState& m, RunHost& host, const std::vector<int>& cover, int k, Extended target);
+// Greedy covering priced by the multipliers of the site-count bound: required sites
+// first, then repeatedly the free site with the most uncovered demand per unit of its
+// reduced cost max(1 - U(j), 0.001), U(j) = the multipliers of the nodes j covers,
+// until the target is reached; facilities not needed for the target close again
+// (least valuable first), and free sites fill up to k. True, with the solution in
+// Located, NTIMES, LocatedList and NumLocated, when k facilities reach the target.
+bool ReachTargetByPricedGreedy(ModelState& m, RunHost& host, const SiteCountBound& prices, int k, Extended target);
 
 }  // namespace korvelan

@@ -143,9 +143,7 @@ void InstallBestLocated(ModelState& m, RunHost& host) {
 namespace {
 
 // A node proven unable to reach the target with k sites by the site-count bound
-// fails at once: the search below it could only fail too. A node where the bound's
-// priced cover, or (at the first node) the last solution found, reaches the target
-// with k sites succeeds at once.
+// fails at once: the search below it could only fail too.
 bool SearchNode(ModelState& m, RunHost& host, FeasibilitySearch& search, int level) {
   if (m.FullCoverage) return false;
   if (level == 0 && m.ProblemCode != 'S') SaveStatuses(m, m.SavedStatus);
@@ -153,15 +151,11 @@ bool SearchNode(ModelState& m, RunHost& host, FeasibilitySearch& search, int lev
   ++level;
   CountStatuses(m);
   const bool first = level == 1;
-  if (m.ForcedCount < search.k) {
-    const int iterations = first ? RootCountIterations : NodeCountIterations;
-    const SiteCountBound::Verdict verdict = search.sites.Examine(m, search.target, search.k, iterations);
-    if (verdict == SiteCountBound::Verdict::TooFew) return false;
-    if (verdict == SiteCountBound::Verdict::CoverFound &&
-        ReachTargetWithCover(m, host, search.sites.Cover(), search.k, search.target))
-      return TargetReached(m);
-    if (first && ReachTargetFromLastSolution(m, host, search.k, search.target)) return TargetReached(m);
-  }
+  const int iterations = first ? RootCountIterations : NodeCountIterations;
+  if (m.ForcedCount < search.k && search.sites.ProvesTooFew(m, search.target, search.k, iterations)) return false;
+  if (first && ReachTargetFromLastSolution(m, host, search.k, search.target)) return TargetReached(m);
+  if (m.ForcedCount < search.k && ReachTargetByPricedGreedy(m, host, search.sites, search.k, search.target))
+    return TargetReached(m);
   if (SolveFeasibilityNode(m, host, search.k, search.target, level)) return TargetReached(m);
   if (m.AbortRequested || m.ForcedCount >= search.k) return false;
   if (!MayBranchTowardTarget(m, level, search.target)) return false;

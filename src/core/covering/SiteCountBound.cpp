@@ -13,11 +13,6 @@ constexpr int PatienceBeforeHalving = 30;
 constexpr Extended SmallestStepFactor = 1e-4L;
 // Stands for "no number of sites is enough".
 constexpr int Unreachable = 1 << 20;
-// The ascent prices a greedy cover every this many iterations.
-constexpr int CoverEvery = 5;
-// Smallest price of a site in the greedy cover: a site whose multipliers exceed 1 is
-// nearly free but still not free.
-constexpr Extended LeastPrice = 0.001L;
 
 int WholeSitesAtLeast(Extended bound) { return static_cast<int>(std::ceil(bound - Allowance)); }
 
@@ -33,7 +28,6 @@ struct SiteCountBound::Problem {
   std::array<uint8_t, NodeSlots> open{};     // node in `nodes`
   std::array<Extended, NodeSlots> gradient{};
   std::vector<int> byRatio;      // `nodes` ordered for the partial target
-  std::array<Extended, NodeSlots> siteSum{};  // U(j) of the last Value
 };
 
 bool SiteCountBound::PrepareProblem(const ModelState& m, Extended target, Problem& p) {
@@ -96,7 +90,6 @@ Extended SiteCountBound::Value(const ModelState& m, Problem& p) {
     Extended sum = 0;
     for (uint16_t i : covers)
       if (p.open[i]) sum += multiplier_[i];
-    p.siteSum[j] = sum;
     if (sum <= 1) continue;
     value += 1 - sum;
     for (uint16_t i : covers)
@@ -125,71 +118,16 @@ Extended SiteCountBound::Value(const ModelState& m, Problem& p) {
   return value;
 }
 
-// The greedy cover priced by the multipliers of the last Value (see Examine). True,
-// with the sites in cover_, when it needs no more than `sites` sites.
-bool SiteCountBound::FindCover(const ModelState& m, Problem& p, int sites) {
-  std::array<int, NodeSlots> count{};
-  std::array<uint8_t, NodeSlots> chosen{};
-  Extended covered = 0;
-  std::vector<int> picked;
-  const auto pick = [&](int j) {
-    chosen[j] = 1;
-    picked.push_back(j);
-    for (uint16_t i : m.Node(j).CoversList)
-      if (p.open[i] && count[i]++ == 0) covered += m.Node(i).Demand;
-  };
-  const auto price = [&p](int j) { return std::max(1 - p.siteSum[j], LeastPrice); };
-  for (int j : p.freeSites)
-    if (p.siteSum[j] > 1) pick(j);
-  while (covered < p.remainingTarget) {
-    int best = 0;
-    Extended bestScore = 0;
-    for (int j : p.freeSites) {
-      if (chosen[j]) continue;
-      Extended gain = 0;
-      for (uint16_t i : m.Node(j).CoversList)
-        if (p.open[i] && count[i] == 0) gain += m.Node(i).Demand;
-      const Extended score = gain / price(j);
-      if (score > bestScore) {
-        bestScore = score;
-        best = j;
-      }
-    }
-    if (best == 0) return false;
-    pick(best);
-  }
-  // Drop what the target does not need, the dearest first.
-  std::stable_sort(picked.begin(), picked.end(), [&](int a, int b) { return price(a) > price(b); });
-  cover_.clear();
-  for (int j : picked) {
-    Extended loss = 0;
-    for (uint16_t i : m.Node(j).CoversList)
-      if (p.open[i] && count[i] == 1) loss += m.Node(i).Demand;
-    if (covered - loss >= p.remainingTarget) {
-      for (uint16_t i : m.Node(j).CoversList)
-        if (p.open[i]) --count[i];
-      covered -= loss;
-    } else {
-      cover_.push_back(j);
-    }
-  }
-  return p.required + static_cast<int>(cover_.size()) <= sites;
-}
-
 // Subgradient ascent toward a bound above `goal` (with goal < 0, above the best bound
 // so far); returns the best bound reached and leaves the multipliers of that bound.
-// With lookForCover it stops early, returning -1, when a priced cover fits in `goal` sites.
-Extended SiteCountBound::Ascend(const ModelState& m, Problem& p, int goal, int iterations, bool lookForCover) {
+Extended SiteCountBound::Ascend(const ModelState& m, Problem& p, int goal, int iterations) {
   std::array<Extended, NodeSlots> best = multiplier_;
   Extended bestValue = -1;
   Extended stepFactor = 1;
   int sinceImproved = 0;
   for (int k = 0; k < iterations && stepFactor >= SmallestStepFactor; ++k) {
+    ++iterations_;
     const Extended value = Value(m, p);
-    if (lookForCover && k % CoverEvery == 0 && FindCover(m, p, goal)) {
-      multiplier_ = bestValue >= 0 ? best : multiplier_;
-      return -1;
-    }
     if (value > bestValue) {
       bestValue = value;
       best = multiplier_;
@@ -210,24 +148,13 @@ Extended SiteCountBound::Ascend(const ModelState& m, Problem& p, int goal, int i
   return bestValue;
 }
 
-SiteCountBound::Verdict SiteCountBound::Examine(const ModelState& m, Extended target, int sites, int iterations) {
-  cover_.clear();
-  Problem p;
-  if (!PrepareProblem(m, target, p) || p.required > sites) return Verdict::TooFew;
-  if (p.nodes.empty() || p.remainingTarget <= 0) return p.required <= sites ? Verdict::CoverFound : Verdict::TooFew;
-  if (!started_) StartMultipliers(m, p);
-  const Extended bound = Ascend(m, p, sites, iterations, true);
-  if (bound < 0) return Verdict::CoverFound;
-  return WholeSitesAtLeast(bound) > sites ? Verdict::TooFew : Verdict::Open;
-}
-
 bool SiteCountBound::ProvesTooFew(const ModelState& m, Extended target, int sites, int iterations) {
   Problem p;
   if (!PrepareProblem(m, target, p)) return true;
   if (p.required > sites) return true;
   if (p.nodes.empty() || p.remainingTarget <= 0) return false;
   if (!started_) StartMultipliers(m, p);
-  return WholeSitesAtLeast(Ascend(m, p, sites, iterations, false)) > sites;
+  return WholeSitesAtLeast(Ascend(m, p, sites, iterations)) > sites;
 }
 
 int SiteCountBound::SitesNeeded(const ModelState& m, Extended target, int iterations) {
@@ -235,7 +162,7 @@ int SiteCountBound::SitesNeeded(const ModelState& m, Extended target, int iterat
   if (!PrepareProblem(m, target, p)) return Unreachable;
   if (p.nodes.empty() || p.remainingTarget <= 0) return p.required;
   if (!started_) StartMultipliers(m, p);
-  return std::max(p.required, WholeSitesAtLeast(Ascend(m, p, -1, iterations, false)));
+  return std::max(p.required, WholeSitesAtLeast(Ascend(m, p, -1, iterations)));
 }
 
 }  // namespace korvelan

@@ -20,41 +20,30 @@ namespace korvelan {
 
 class SiteCountBound {
  public:
-  enum class Verdict {
-    TooFew,      // no choice of `sites` sites reaches the target
-    CoverFound,  // Cover() lists free sites that, with the required ones, reach it
-    Open,        // neither was shown
-  };
-
-  // Runs the subgradient ascent at the current statuses. Every few iterations the
-  // multipliers also price a greedy cover (sites whose multipliers exceed 1 first,
-  // then the most uncovered demand per unit of reduced cost, then the sites the
-  // target does not need are dropped): when one needs no more than `sites` sites the
-  // ascent stops with CoverFound. The multipliers are kept from call to call, so a
-  // child node of the search starts from its parent's; `iterations` limits the ascent.
-  Verdict Examine(const ModelState& m, Extended target, int sites, int iterations);
-
-  // The free sites of the cover found by the last Examine that returned CoverFound.
-  const std::vector<int>& Cover() const { return cover_; }
-
   // True when the bound proves that `sites` open sites cannot cover `target` with the
-  // current statuses (the ascent without the cover search).
+  // current statuses. The multipliers are kept from call to call, so a child node of
+  // the search starts from its parent's; `iterations` limits the subgradient ascent.
   bool ProvesTooFew(const ModelState& m, Extended target, int sites, int iterations);
 
   // The bound itself (whole sites), after as many iterations (for the tests).
   int SitesNeeded(const ModelState& m, Extended target, int iterations);
 
+  // Number of subgradient iterations run so far.
+  long Iterations() const { return iterations_; }
+
+  // u(i) of the best bound of the last ascent (0 before the first).
+  Extended Multiplier(int node) const { return multiplier_[node]; }
+
  private:
   struct Problem;
-  Extended Ascend(const ModelState& m, Problem& p, int goal, int iterations, bool lookForCover);
+  Extended Ascend(const ModelState& m, Problem& p, int goal, int iterations);
   Extended Value(const ModelState& m, Problem& p);
   bool PrepareProblem(const ModelState& m, Extended target, Problem& p);
   void StartMultipliers(const ModelState& m, const Problem& p);
-  bool FindCover(const ModelState& m, Problem& p, int sites);
 
   std::array<Extended, NodeSlots> multiplier_{};
-  std::vector<int> cover_;
   bool started_ = false;
+  long iterations_ = 0;
 };
 
 }  // namespace korvelan
