@@ -19,7 +19,7 @@ TIMEFORMAT='%3U %3S'
 cpu_seconds() {
   local t
   t=$( { time (ulimit -t "$limit"; nice "$@" > "$work/out" 2>&1); } 2>&1 )
-  echo "$t" | awk '{ printf "%.3f", $1 + $2 }'
+  echo "$t" | tail -1 | awk '{ printf "%.3f", $1 + $2 }'
 }
 
 printf '%-10s %-7s %12s %12s %8s %9s %8s %8s %-10s | %9s %14s %8s\n' family case objective bound nodes iters \
