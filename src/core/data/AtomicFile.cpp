@@ -23,10 +23,19 @@ struct WriteTarget {
   TargetKind kind = TargetKind::Unresolved;
 };
 
-// The links of the process table (/proc/self/fd/1, and /dev/stdout through it)
+fs::path FolderOf(const fs::path& file) {
+  const fs::path parent = file.parent_path();
+  return parent.empty() ? fs::path(".") : parent;
+}
+
+// The links of the process table (/proc/self/fd/1, and /dev/stdout or /dev/fd/1 through it)
 // name files that are already open, often pipes or terminals: they are written
 // where they lead, never replaced.
-bool InProcessTable(const fs::path& link) { return link.string().rfind("/proc/", 0) == 0; }
+bool InProcessTable(const fs::path& link) {
+  std::error_code error;
+  const fs::path folder = fs::canonical(FolderOf(link), error);
+  return !error && folder.string().rfind("/proc/", 0) == 0;
+}
 
 // Follows links hop by hop (a relative link is relative to its own folder), as
 // the system would, and stops on the first thing that is not a link.
@@ -53,11 +62,6 @@ WriteTarget Resolve(const std::string& path) {
 }
 
 std::string SystemReason() { return errno != 0 ? std::strerror(errno) : "the data could not be written"; }
-
-fs::path FolderOf(const fs::path& file) {
-  const fs::path parent = file.parent_path();
-  return parent.empty() ? fs::path(".") : parent;
-}
 
 // A new or replaced file is made in its folder, which must exist and take new entries.
 std::string FolderProblem(const fs::path& file) {
