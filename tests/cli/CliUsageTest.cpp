@@ -111,23 +111,24 @@ TEST(CliUsage, SolveHelpPrintsTheManual) {
     EXPECT_EQ(r.out, manual.out) << arguments;
     EXPECT_EQ(r.err, "") << arguments;
   }
-  EXPECT_EQ(manual.out.find("/dev/null") != std::string::npos, true);  // safe now: devices are written through
 }
 
-// Each line holds the fields of the Lagrangian progress window; the last one the
-// values the search ended with.
+// Each line holds the fields of the Lagrangian progress window, one per refresh
+// of the window (none in so short a run, unless the machine is very slow) and one
+// with the values the search ended with.
 TEST(CliUsage, LagrangianProgressLinesShowTheWindowsValues) {
   TestFolder folder;
   const CliResult r = RunCli(folder, kBase + "--problem max-covering --algorithm lagrangian --locate 2 --progress "
                                              "--report " + folder.Path("report.txt"));
   ASSERT_EQ(r.exit, 0) << r.err;
   const std::vector<std::string> lines = Lines(r.err);
-  ASSERT_EQ(lines.size(), 2u) << r.err;
-  EXPECT_EQ(std::regex_replace(lines[0], std::regex("Seconds [0-9.]+$"), "Seconds S"),
+  ASSERT_GE(lines.size(), 2u) << r.err;
+  for (size_t k = 0; k + 2 < lines.size(); ++k) EXPECT_EQ(lines[k].rfind("Locations 2 | ", 0), 0u) << lines[k];
+  EXPECT_EQ(std::regex_replace(lines[lines.size() - 2], std::regex("Seconds [0-9.]+$"), "Seconds S"),
             "Locations 2 | Iterations 1 | Lag. Iterations 1 | B+B Nodes 1 | B+B Level 0 | Coverage Distance 10.0 | "
             "Best Lag UB 125.0 | Lag LB 0.0 | Upper Bound 125.0 | Lower Bound 125.0 | Percent 0.0000000 | "
             "Alpha 2.0000000000 | Failures 0.0 | Step Size 0.0 | Explored 0% | Seconds S");
-  EXPECT_EQ(lines[1], "korvelan-cli: information: Execution Completed Satisfactorily");
+  EXPECT_EQ(lines.back(), "korvelan-cli: information: Execution Completed Satisfactorily");
 }
 
 // A long Lagrangian search (the root alone may take 64,000 iterations, branching
