@@ -287,6 +287,40 @@ class LoadDataTest : public QObject {
     QCOMPARE(int(model_.NumDemandNodes), 200);
   }
 
+  void LoneCarriageReturnsEndLines() {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("cr.euc"));
+    file.open(QIODevice::WriteOnly);
+    file.write("1 0 0 1 1 0\r2 3 0 1 1 0\r3 0 4 1 1 0\r");
+    file.close();
+    ChooseDemand(0, file.fileName());
+    QCOMPARE(form_->DemandCountLabel->text(), QString("3 Nodes in file without names"));
+    QVERIFY(form_->CycloneButton->isVisible());
+    form_->DistanceItem(0)->click();
+    dialogs_.answers = {false};
+    form_->ExitAndLoadData->click();
+    QCOMPARE(int(model_.Numbnodes), 3);
+    QCOMPARE(model_.DistanceMatrix.at(2, 3), 5);
+  }
+
+  void LatitudeOffTheGlobeIsRefusedNamingTheLine() {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("north.grt"));
+    file.open(QIODevice::WriteOnly);
+    file.write("1 0 0 1 1 0\n2 10 95 1 1 0\n");
+    file.close();
+    ChooseDemand(1, file.fileName());
+    form_->DistanceItem(0)->click();
+    form_->ExitAndLoadData->click();
+    QCOMPARE(dialogs_.shown.last().text,
+             "File [" + file.fileName() +
+                 "], line 2: field 3 (second coordinate) \"95\" is not a latitude; great-circle data need -90 <= Y "
+                 "<= 90");
+    QVERIFY(!model_.DataLoaded);
+    QCOMPARE(finished_->count(), 0);
+    QCOMPARE(Enabled(), (QList<QWidget*>{form_->DistanceMetric, form_->CancelButton}));
+  }
+
   void GreatCircleSampleLoads() {
     ChooseDemand(1, Samples + "us_cities.grt");
     form_->PercentDem1->setValue(100);
