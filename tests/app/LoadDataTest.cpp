@@ -41,11 +41,17 @@ std::vector<std::vector<long>> ShortestPaths(const QString& roadsFile, int n) {
   return d;
 }
 
-QString WriteLines(const QTemporaryDir& dir, const QString& name, int lines) {
+QString WriteBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
   QFile file(dir.filePath(name));
   file.open(QIODevice::WriteOnly);
-  for (int k = 1; k <= lines; ++k) file.write(QString("%1 %1 0 1 1 0\n").arg(k).toUtf8());
+  file.write(bytes);
   return file.fileName();
+}
+
+QString WriteLines(const QTemporaryDir& dir, const QString& name, int lines) {
+  QByteArray bytes;
+  for (int k = 1; k <= lines; ++k) bytes += QString("%1 %1 0 1 1 0\n").arg(k).toUtf8();
+  return WriteBytes(dir, name, bytes);
 }
 
 QStringList Texts(const ScriptedDialogs& dialogs) {
@@ -289,11 +295,7 @@ class LoadDataTest : public QObject {
 
   void LoneCarriageReturnsEndLines() {
     QTemporaryDir dir;
-    QFile file(dir.filePath("cr.euc"));
-    file.open(QIODevice::WriteOnly);
-    file.write("1 0 0 1 1 0\r2 3 0 1 1 0\r3 0 4 1 1 0\r");
-    file.close();
-    ChooseDemand(0, file.fileName());
+    ChooseDemand(0, WriteBytes(dir, "cr.euc", "1 0 0 1 1 0\r2 3 0 1 1 0\r3 0 4 1 1 0\r"));
     QCOMPARE(form_->DemandCountLabel->text(), QString("3 Nodes in file without names"));
     QVERIFY(form_->CycloneButton->isVisible());
     form_->DistanceItem(0)->click();
@@ -305,15 +307,12 @@ class LoadDataTest : public QObject {
 
   void LatitudeOffTheGlobeIsRefusedNamingTheLine() {
     QTemporaryDir dir;
-    QFile file(dir.filePath("north.grt"));
-    file.open(QIODevice::WriteOnly);
-    file.write("1 0 0 1 1 0\n2 10 95 1 1 0\n");
-    file.close();
-    ChooseDemand(1, file.fileName());
+    const QString north = WriteBytes(dir, "north.grt", "1 0 0 1 1 0\n2 10 95 1 1 0\n");
+    ChooseDemand(1, north);
     form_->DistanceItem(0)->click();
     form_->ExitAndLoadData->click();
     QCOMPARE(dialogs_.shown.last().text,
-             "File [" + file.fileName() +
+             "File [" + north +
                  "], line 2: field 3 (second coordinate) \"95\" is not a latitude; great-circle data need -90 <= Y "
                  "<= 90");
     QVERIFY(!model_.DataLoaded);
