@@ -1,5 +1,6 @@
 // Demand and candidate-site lines, then everything a load derives from them:
 // circle points and the three computed metrics. Refusals are well-formed messages.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -19,6 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const NodeFileResult result = ReadNodeDataText(text, "fuzz", {kind, true, weight, MaxNodes, metric});
     fuzzing::CheckReaderMessage(result.error, text);
     if (!result.ok() || result.nodes.empty()) continue;
+    for (const LoadedNode& node : result.nodes) {
+      fuzzing::Require(node.Demand >= 0);
+      if (metric == 'G') fuzzing::Require(std::fabs(node.XCoord) <= 180 && std::fabs(node.YCoord) <= 90);
+    }
     std::vector<LoadedNode> nodes = result.nodes;
     if (CirclePointsOffered(static_cast<int>(nodes.size()))) {
       const std::vector<LoadedNode> points = CirclePoints(nodes, MaxNodes - static_cast<int>(nodes.size()));
