@@ -66,6 +66,14 @@ std::string BuildLoadRequest(const SolveArgs& args, LoadRequest& request) {
   return {};
 }
 
+// The load form's rules: a file it refuses is bad input; a candidate-site file
+// it ignores is dropped with the form's message.
+std::string ApplyLoadRules(LoadRequest& request, RunHost& host) {
+  const LoadRulesOutcome rules = ApplyLoadFormRules(request);
+  if (!rules.notice.empty()) host.Warning(rules.notice);
+  return rules.error;
+}
+
 std::string SetParameters(ModelState& m, const SolveArgs& args) {
   if (!args.coverage) return "--coverage D is required";
   if (!args.costPerMile) return "--cost-per-mile C is required";
@@ -207,6 +215,7 @@ int RunSolve(const SolveArgs& args) {
   CliRunHost host(m, args.progress);
   LoadRequest request;
   std::string error = CheckCommandLine(args, request);
+  if (error.empty()) error = ApplyLoadRules(request, host);
   if (error.empty()) error = LoadDataSet(m, request);
   if (error.empty()) error = SetParameters(m, args);
   if (error.empty()) error = ReadSiteFiles(m, host, args);
