@@ -93,6 +93,12 @@ void TExchangeForm::BuildControls() {
   NoToExchange->setMaximumWidth(80);
   NoToExchangeLabel = new QLabel("&Input # to Exchange");
   NoToExchangeLabel->setBuddy(NoToExchange);
+  // The limit row keeps its room while hidden, so the list does not shift when it appears.
+  for (QWidget* w : {static_cast<QWidget*>(NoToExchange), static_cast<QWidget*>(NoToExchangeLabel)}) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+  }
 
   auto* left = new QVBoxLayout;
   left->addWidget(FacilitiesList, 1);
