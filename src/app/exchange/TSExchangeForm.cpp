@@ -213,22 +213,29 @@ int TExchangeForm::SelectedLine() const {
 
 // ---- add and delete ----
 
-void TExchangeForm::AddSiteClick() {
+int TExchangeForm::SelectedNodeOrWarn() {
   const int n = SelectedLine();
-  if (n == 0) {
-    dialogs_.Warning(SelectNodeText);
-    Refresh();
-    return;
-  }
+  if (n != 0) return n;
+  dialogs_.Warning(SelectNodeText);
+  Refresh();
+  return 0;
+}
+
+bool TExchangeForm::ReleaseStatus(int n, uint8_t status, const std::string& question) {
   NodeRecord& site = model_.Node(n);
-  if (site.SiteStatus == StatusExcluded) {
-    if (!dialogs_.Confirm(Text(ExcludedAddQuestion(n)))) {
-      dialogs_.Information(NoActionText);
-      return;
-    }
-    site.SiteStatus = StatusAllowed;
+  if (site.SiteStatus != status) return true;
+  if (!dialogs_.Confirm(Text(question))) {
+    dialogs_.Information(NoActionText);
+    return false;
   }
-  if (site.Located)
+  site.SiteStatus = StatusAllowed;
+  return true;
+}
+
+void TExchangeForm::AddSiteClick() {
+  const int n = SelectedNodeOrWarn();
+  if (n == 0 || !ReleaseStatus(n, StatusExcluded, ExcludedAddQuestion(n))) return;
+  if (model_.Node(n).Located)
     dialogs_.Warning(Text(AlreadyOpenWarning(n)));
   else
     ShowMessages(AddSite(model_, host_, n));
@@ -241,21 +248,9 @@ void TExchangeForm::DeleteButtonClick() {
     dialogs_.Information(LastFacilityText);
     return;
   }
-  const int n = SelectedLine();
-  if (n == 0) {
-    dialogs_.Warning(SelectNodeText);
-    Refresh();
-    return;
-  }
-  NodeRecord& site = model_.Node(n);
-  if (site.SiteStatus == StatusRequired) {
-    if (!dialogs_.Confirm(Text(ForcedDeleteQuestion(n)))) {
-      dialogs_.Information(NoActionText);
-      return;
-    }
-    site.SiteStatus = StatusAllowed;
-  }
-  if (site.Located)
+  const int n = SelectedNodeOrWarn();
+  if (n == 0 || !ReleaseStatus(n, StatusRequired, ForcedDeleteQuestion(n))) return;
+  if (model_.Node(n).Located)
     ShowMessages(DeleteSite(model_, host_, n));
   else
     dialogs_.Information(Text(NoFacilityText(n)));

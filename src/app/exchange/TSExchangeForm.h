@@ -79,6 +79,11 @@ class TExchangeForm : public QWidget {
   void ShowMessages(const std::vector<std::string>& lines);
   void SelectLine(int line);
   int SelectedLine() const;
+  // The selected node; 0 after "You must select a node" when there is none.
+  int SelectedNodeOrWarn();
+  // A site with the given status is released (made allowed) after Yes to the
+  // question; false after No ("No action will be taken").
+  bool ReleaseStatus(int n, uint8_t status, const std::string& question);
   void EnableActions(bool enabled);
   void ShowExchangeStep(bool shown);
   void CheckConstantWarning();

@@ -120,10 +120,14 @@ std::vector<std::string> ProposalLines(const ModelState& m, const ExchangePropos
 }
 
 void MakeExchange(ModelState& m, RunHost& host, const ExchangeProposal& p) {
+  MakeExchange(m, host, p, {true, m.CostPerMileSet != 0});
+}
+
+void MakeExchange(ModelState& m, RunHost& host, const ExchangeProposal& p, ExchangeLines lines) {
   SwapReport report;
-  report.showDistance = true;
+  report.showDistance = lines.distance;
   report.distanceChange = PerDemand(m, p.distanceSaving);
-  report.showCost = m.CostPerMileSet != 0;
+  report.showCost = lines.cost;
   report.costChange = p.costSaving;
   report.coverageChange = p.coverageChange;
   SwapFacilities(m, host, p.open, p.closed, report);

@@ -73,8 +73,15 @@ struct ExchangeProposal {
 ExchangeProposal EvaluateExchange(ModelState& m, int open, int closed);
 // The lines that describe a proposal.
 std::vector<std::string> ProposalLines(const ModelState& m, const ExchangeProposal& p);
-// Make the exchange: the sites swap (progress lines included), every demand node
-// goes to its nearest open site.
+// Which changes the progress lines of an exchange report besides the coverage.
+struct ExchangeLines {
+  bool distance = true;
+  bool cost = true;
+};
+// Make the exchange: the sites swap (with the chosen progress lines), every demand
+// node goes to its nearest open site.
+void MakeExchange(ModelState& m, RunHost& host, const ExchangeProposal& p, ExchangeLines lines);
+// The exchange of the form's proposals: distance line, cost line with a cost per mile.
 void MakeExchange(ModelState& m, RunHost& host, const ExchangeProposal& p);
 
 }  // namespace korvelan

@@ -1,11 +1,8 @@
 #include "exchange/ExchangeSearch.h"
 
-#include <vector>
-
 #include "covering/Substitution.h"
 #include "fixed/FixedExchange.h"
 #include "median/MedianHeuristics.h"
-#include "median/SwapScan.h"
 #include "solve/Evaluation.h"
 
 namespace korvelan {
@@ -45,20 +42,6 @@ ExchangeProposal ProposalFor(ModelState& m, char code, const ModelPair& pair) {
   return p;
 }
 
-// One exchange of the limited run, reported on the model's own measure.
-void MakeLimitedExchange(ModelState& m, RunHost& host, char code, const ExchangeProposal& p) {
-  SwapReport report;
-  report.showDistance = code == 'M';
-  report.distanceChange = PerDemand(m, p.distanceSaving);
-  report.showCost = code == 'F';
-  report.costChange = p.costSaving;
-  report.coverageChange = p.coverageChange;
-  SwapFacilities(m, host, p.open, p.closed, report);
-  AssignAllToNearest(m, host);
-  m.SecondFacilityValid = 0;
-  m.ExchangeMade = 1;
-}
-
 bool RunModelExchange(ModelState& m, RunHost& host, char code) {
   switch (code) {
     case 'C': return Substitute(m, host);
@@ -73,24 +56,9 @@ bool RunModelExchange(ModelState& m, RunHost& host, char code) {
 bool ExchangeSearchOffered(char problemCode) { return KeepsCostByCount(problemCode); }
 
 SwapPair fixed_best_swap_pair(ModelState& m, bool restrict) {
-  EnsureSecondClosest(m);
-  SwapPair best;
-  best.saving = -10;
-  std::vector<Extended> saving;
-  for (int o = 1; o <= m.Numbnodes; ++o) {
-    const NodeRecord& out = m.Node(o);
-    if (!out.Located || out.SiteStatus == StatusRequired) continue;
-    ReplacementSavings(m, o, saving);
-    for (int s = 1; s <= m.Numbnodes; ++s) {
-      const NodeRecord& in = m.Node(s);
-      if (in.Located || in.SiteStatus == StatusExcluded) continue;
-      if (restrict && out.LagOpen == 1 && in.LagOpen == 0) continue;
-      const Extended v = FixedSwapCostSaving(m, saving[s], o, s);
-      if (v > best.saving) best = {s, o, v};
-    }
-  }
-  if (best.closedSite == 0) best.saving = 0;
-  return best;
+  return BestSwapPairBy(m, restrict, [&m](int o, int s, Extended distanceSaving) {
+    return FixedSwapCostSaving(m, distanceSaving, o, s);
+  });
 }
 
 std::optional<ExchangeProposal> FindBestExchange(ModelState& m) {
@@ -122,7 +90,8 @@ bool LimitedExchange(ModelState& m, RunHost& host, int limit) {
   for (;;) {
     const ModelPair pair = BestModelPair(m, code, replaced >= limit);
     if (!pair.improves) break;
-    MakeLimitedExchange(m, host, code, ProposalFor(m, code, pair));
+    // Each exchange is reported on the model's own measure.
+    MakeExchange(m, host, ProposalFor(m, code, pair), {code == 'M', code == 'F'});
     replaced += m.Node(pair.open).LagOpen - m.Node(pair.closed).LagOpen;
     changed = true;
   }
