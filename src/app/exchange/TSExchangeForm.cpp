@@ -67,6 +67,8 @@ TExchangeForm::TExchangeForm(ModelState& model, Dialogs& dialogs, RunHost& host,
   connect(LimitedButton, &QPushButton::clicked, this, &TExchangeForm::LimitedButtonClick);
   new KeyFilter(NoToExchange, [] { return Digits; });
   new LeaveWatcher(NoToExchange, [this] { NoToExchangeExit(); });
+  // Enter in the limit box takes the focus on to the list, which leaves the box.
+  connect(NoToExchange, &QLineEdit::returnPressed, this, [this] { FacilitiesList->setFocus(Qt::TabFocusReason); });
 }
 
 void TExchangeForm::BuildControls() {
