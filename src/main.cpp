@@ -4,6 +4,7 @@
 
 #include "covering/LagMenu.h"
 #include "data/LoadData.h"
+#include "exchange/TSExchangeForm.h"
 #include "fixed/FixMenu.h"
 #include "median/LagSettingsReports.h"
 #include "median/MedMenu.h"
@@ -55,8 +56,13 @@ int main(int argc, char** argv) {
   // The settings reports behind "La&Grangian Param" of the basic results report.
   LagSettingsReports lagReports(model, dialogs, *stepForms.results.BasicResults());
 
+  // "E&Xchange Sites": the solution changed by hand; the menu shows again on closing.
+  TExchangeForm exchangeForm(model, dialogs, solve.host);
+  QObject::connect(&exchangeForm, &TExchangeForm::closed, &menu, [&menu] { menu.ShowMenu(); });
+
   TKorvelanMain::Steps steps;
   steps.loadData = [&] { loadForm.show(); };
+  steps.exchangeSites = [&] { exchangeForm.Open(); };
   stepForms.AddSteps(steps);
   menu.SetSteps(steps);
   QObject::connect(&menu, &TKorvelanMain::exitConfirmed, &app, &QApplication::quit);

@@ -38,6 +38,11 @@ bool QtDialogs::Confirm(const QString& text) {
                                QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtDialogs::WarningOkCancel(const QString& text) {
+  return QMessageBox::warning(parent_, "KORVELAN", MessageText(text), QMessageBox::Ok | QMessageBox::Cancel,
+                              QMessageBox::Ok) == QMessageBox::Ok;
+}
+
 QString QtDialogs::OpenFile(const QString& title, const QString& filter) {
   for (;;) {
     const QString name = QFileDialog::getOpenFileName(parent_, title, QString(), QtFileFilter(filter));
