@@ -7,6 +7,7 @@
 
 #include "data/DistanceTransform.h"
 #include "data/Distances.h"
+#include "data/TransformFields.h"
 
 using namespace korvelan;
 
@@ -178,4 +179,54 @@ TEST(DistanceTransform, NearestOrderAndLargestDistanceFollowTheNewMatrix) {
   EXPECT_EQ(m.DistanceMatrix.at(4, 2), 3600);
   EXPECT_EQ(m.MaxDistance, 3600);
   ExpectNearestOrderFollowsMatrix(m);
+}
+
+TEST(TransformFields, ReadingsOfTheMatrixUpdateFields) {
+  const std::string conversion = "Specified value did not convert correctly... Warning\rDefault value used and shown";
+  struct RealCase {
+    std::string text;
+    double lo, hi, value;
+    std::string warning;
+  };
+  const RealCase reals[] = {
+      {"", 0, 1e9, 4, ""},
+      {"2.5", 0, 1e9, 2.5, ""},
+      {"1,000,000.000", 0, 1e9, 1e6, ""},
+      {"1.2.3", 0, 1e9, 4, "Conversion Error"},
+      {"-", -10, 10, 4, "Conversion Error"},
+      {"-10.5", -10, 10, 4, "Invalid Parameter Value.  Must have -10.00 <= X <= 10.00"},
+      {"1000000001", 0, 1e9, 4, "Invalid Parameter Value.  Must have 0.00 <= X <= 1000000000.00"},
+  };
+  for (const RealCase& c : reals) {
+    const FieldReading<double> r = ReadRealField(c.text, 4, c.lo, c.hi);
+    EXPECT_EQ(r.value, c.value) << c.text;
+    EXPECT_EQ(r.warning, c.warning) << c.text;
+  }
+  struct WholeCase {
+    std::string text;
+    bool critical;
+    int32_t value;
+    std::string warning;
+    bool beep;
+  };
+  const WholeCase wholes[] = {
+      {"", false, 77, "", false},
+      {"500", false, 500, "", false},
+      {"0500", false, 500, conversion, true},
+      {"5.5", false, 77, conversion, true},
+      {"1000000001", false, 77, "Invalid Parameter Value.  Must have 0 <= X <= 1000000000", false},
+      {"-3", false, 77, "Invalid Parameter Value.  Must have 0 <= X <= 1000000000", false},
+      {"-3", true, -3, "", false},
+      {"x", true, 10, conversion, true},
+      {"99999999999", true, 10, conversion, true},
+  };
+  for (const WholeCase& c : wholes) {
+    const FieldReading<int32_t> r =
+        c.critical ? ReadCriticalDistanceField(c.text, 77) : ReadIntegerField(c.text, 77, 0, 1000000000);
+    EXPECT_EQ(r.value, c.value) << c.text;
+    EXPECT_EQ(r.warning, c.warning) << c.text;
+    EXPECT_EQ(r.beep, c.beep) << c.text;
+  }
+  EXPECT_EQ(ConstantFieldText(1234567.5), "1,234,567.500");
+  EXPECT_EQ(ExponentFieldText(-0.5), "-0.500000");
 }
