@@ -3,6 +3,7 @@
 #include <map>
 
 #include "covering/LagMenu.h"
+#include "data/EditForm.h"
 #include "data/LoadData.h"
 #include "fixed/FixMenu.h"
 #include "median/LagSettingsReports.h"
@@ -55,8 +56,16 @@ int main(int argc, char** argv) {
   // The settings reports behind "La&Grangian Param" of the basic results report.
   LagSettingsReports lagReports(model, dialogs, *stepForms.results.BasicResults());
 
+  // The data editor opens beside the menu; a new load closes it first.
+  TEditorForm editor(model, dialogs);
+  QObject::connect(&editor, &TEditorForm::finished, &menu, &TKorvelanMain::ShowMenu);
+
   TKorvelanMain::Steps steps;
-  steps.loadData = [&] { loadForm.show(); };
+  steps.loadData = [&] {
+    editor.hide();
+    loadForm.show();
+  };
+  steps.showDataEditor = [&](bool editable) { editor.Open(editable); };
   stepForms.AddSteps(steps);
   menu.SetSteps(steps);
   QObject::connect(&menu, &TKorvelanMain::exitConfirmed, &app, &QApplication::quit);
