@@ -56,16 +56,12 @@ int main(int argc, char** argv) {
   // The settings reports behind "La&Grangian Param" of the basic results report.
   LagSettingsReports lagReports(model, dialogs, *stepForms.results.BasicResults());
 
-  // The data editor opens beside the menu; a new load closes it first.
+  // The data editor opens beside the menu.
   TEditorForm editor(model, dialogs);
-  QObject::connect(&editor, &TEditorForm::finished, &menu, &TKorvelanMain::ShowMenu);
 
   TKorvelanMain::Steps steps;
-  steps.loadData = [&] {
-    editor.hide();
-    loadForm.show();
-  };
-  steps.showDataEditor = [&](bool editable) { editor.Open(editable); };
+  steps.loadData = [&] { loadForm.show(); };
+  AddDataEditor(editor, menu, steps);
   stepForms.AddSteps(steps);
   menu.SetSteps(steps);
   QObject::connect(&menu, &TKorvelanMain::exitConfirmed, &app, &QApplication::quit);

@@ -467,4 +467,14 @@ void TEditorForm::CloseButtonClick() {
   emit finished();
 }
 
+void AddDataEditor(TEditorForm& editor, TKorvelanMain& menu, TKorvelanMain::Steps& steps) {
+  QObject::connect(&editor, &TEditorForm::finished, &menu, &TKorvelanMain::ShowMenu);
+  steps.showDataEditor = [&editor](bool editable) { editor.Open(editable); };
+  if (!steps.loadData) return;
+  steps.loadData = [&editor, load = steps.loadData] {
+    editor.hide();
+    load();
+  };
+}
+
 }  // namespace korvelan::app

@@ -5,6 +5,7 @@
 
 #include "data/DistanceTransform.h"
 #include "model/ModelState.h"
+#include "shell/MainUnit.h"
 
 class QCheckBox;
 class QComboBox;
@@ -115,5 +116,10 @@ class TEditorForm : public QWidget {
   void SaveFile(const char* title, const char* filter, const std::string& extension,
                 std::string (*save)(const ModelState&, const std::string&));
 };
+
+// Plugs the editor into the main menu's steps: "Ed&It Data" and "&View Data"
+// open it, "E&Xit" shows the menu again, and a new load closes it first (call
+// after steps.loadData is set).
+void AddDataEditor(TEditorForm& editor, TKorvelanMain& menu, TKorvelanMain::Steps& steps);
 
 }  // namespace korvelan::app
