@@ -104,7 +104,7 @@ TEditorForm::TEditorForm(ModelState& model, Dialogs& dialogs, QWidget* parent)
     distanceGrid_->RefreshHeaders();
   });
   SetEditable(false);
-  resize(900, 640);
+  resize(960, 720);
 }
 
 // The fields lose the focus as the window goes: nothing is read then.
@@ -124,6 +124,7 @@ QWidget* TEditorForm::BuildDemandPage() {
   DemandGrid->setModel(nodeGrid_);
   SetupGrid(DemandGrid, 120);
   DemandGrid->setColumnWidth(0, 260);
+  DemandGrid->horizontalHeader()->setStretchLastSection(true);
   auto* warning = new QLabel(
       "WARNING:  Changing Longitude (X) or Latitude (Y) does NOT change distances automatically.\n"
       "Save Demand Data and reload data to recompute distances.");
@@ -426,9 +427,10 @@ void TEditorForm::ScaleDistCheckBoxClick(bool checked) { Transform.ScaleDistance
 void TEditorForm::MatrixUpdateButtonClick() {
   if (!editable_) return;
   ReadFocusedField();
-  const MatrixUpdateOutcome outcome = UpdateMatrix(model_, Transform);
+  MatrixUpdateOutcome outcome = PlanMatrixUpdate(model_, Transform);
   for (const std::string& notice : outcome.notices) dialogs_.Information(Text(notice));
   if (!outcome.applied()) dialogs_.Error(Text(outcome.refusal));
+  ApplyMatrixUpdate(model_, outcome);
   distanceGrid_->Reload();
   ScrollDistGrid();
 }

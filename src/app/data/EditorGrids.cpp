@@ -55,9 +55,11 @@ bool EditorGridModel::Refuse(const std::string& warning) {
 int NodeGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 5; }
 
 QVariant NodeGridModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-  const int node = index.row() + 1;
+  if (!index.isValid()) return {};
   const NodeField field = Columns[index.column()];
+  if (role == Qt::TextAlignmentRole && field != NodeField::Name) return int(Qt::AlignRight | Qt::AlignVCenter);
+  if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+  const int node = index.row() + 1;
   if (field == NodeField::Name && role == Qt::DisplayRole) return NameCell(model_, node);
   return Text(NodeFieldText(model_, node, field));
 }

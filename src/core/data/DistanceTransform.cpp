@@ -75,7 +75,7 @@ Extended TransformedDistance(const DistanceTransform& t, int i, int j, int32_t d
          static_cast<Extended>(row.TransformConstant);
 }
 
-MatrixUpdateOutcome UpdateMatrix(ModelState& m, const DistanceTransform& t) {
+MatrixUpdateOutcome PlanMatrixUpdate(const ModelState& m, const DistanceTransform& t) {
   MatrixUpdateOutcome outcome;
   outcome.notices.push_back("Cover Dist Local = " + std::to_string(t.CriticalDistance));
   const int n = m.Numbnodes;
@@ -84,7 +84,7 @@ MatrixUpdateOutcome UpdateMatrix(ModelState& m, const DistanceTransform& t) {
     for (int j = 1; j <= n; ++j) largest = std::max(largest, TransformedDistance(t, i, j, m.DistanceMatrix.at(i, j)));
   const ScalePlan plan = DecideScaling(t, largest, outcome.notices);
 
-  NodeMatrix updated = m.DistanceMatrix;
+  outcome.updated = m.DistanceMatrix;
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j) {
       Extended value = TransformedDistance(t, i, j, m.DistanceMatrix.at(i, j));
@@ -94,11 +94,21 @@ MatrixUpdateOutcome UpdateMatrix(ModelState& m, const DistanceTransform& t) {
         outcome.refusal = OutOfRangeMessage(i, j, value);
         return outcome;
       }
-      updated.at(i, j) = static_cast<int32_t>(rounded);
+      outcome.updated.at(i, j) = static_cast<int32_t>(rounded);
     }
-  m.DistanceMatrix = std::move(updated);
+  return outcome;
+}
+
+void ApplyMatrixUpdate(ModelState& m, MatrixUpdateOutcome& outcome) {
+  if (!outcome.applied()) return;
+  m.DistanceMatrix = std::move(outcome.updated);
   BuildNearestOrder(m);
-  m.MaxDistance = LargestDistance(m.DistanceMatrix, n);
+  m.MaxDistance = LargestDistance(m.DistanceMatrix, m.Numbnodes);
+}
+
+MatrixUpdateOutcome UpdateMatrix(ModelState& m, const DistanceTransform& t) {
+  MatrixUpdateOutcome outcome = PlanMatrixUpdate(m, t);
+  ApplyMatrixUpdate(m, outcome);
   return outcome;
 }
 

@@ -41,18 +41,24 @@ Extended PowerOrZero(int32_t a, double x);
 // The transformed value of entry (i, j) holding d, before scaling.
 Extended TransformedDistance(const DistanceTransform& t, int i, int j, int32_t d);
 
-// What "&Matrix Update" did: the information messages in the order they are
-// shown, and the refusal (an error message) when the matrix was left unchanged.
+// What "&Matrix Update" does: the information messages in the order they are
+// shown, the refusal (an error message) when the matrix must stay unchanged,
+// and otherwise the new matrix.
 struct MatrixUpdateOutcome {
   std::vector<std::string> notices;
   std::string refusal;
+  NodeMatrix updated;
   bool applied() const { return refusal.empty(); }
 };
 
-// Transforms every entry of the loaded matrix, scales it as requested or as the
-// 32-bit range requires, and rebuilds NearestOrder and MaxDistance. Every new
-// value is computed and checked first: a result outside the 32-bit range refuses
-// the whole update and the matrix stays as it was.
+// Transforms every entry of the loaded matrix and scales it as requested or as
+// the 32-bit range requires, into `updated`; a result outside the 32-bit range
+// refuses the whole update.
+MatrixUpdateOutcome PlanMatrixUpdate(const ModelState& m, const DistanceTransform& t);
+// Installs a planned matrix (nothing when it was refused) and rebuilds
+// NearestOrder and MaxDistance.
+void ApplyMatrixUpdate(ModelState& m, MatrixUpdateOutcome& outcome);
+// Both at once.
 MatrixUpdateOutcome UpdateMatrix(ModelState& m, const DistanceTransform& t);
 
 }  // namespace korvelan
