@@ -392,7 +392,7 @@ void TEditorForm::ReadTransformField(QLineEdit* field) {
           c == 2 ? ReadRealField(field->text().toStdString(), value, TransformExponentLow, TransformExponentHigh)
                  : ReadRealField(field->text().toStdString(), value, TransformFactorLow, TransformFactorHigh);
       value = reading.value;
-      if (!reading.warning.empty()) dialogs_.Warning(Text(reading.warning));
+      TellReading(reading.beep, reading.warning);
     }
 }
 
@@ -400,8 +400,7 @@ void TEditorForm::ReadScaleDistance() {
   const FieldReading<int32_t> reading =
       ReadIntegerField(ScaleDist->text().toStdString(), Transform.MaxScaleDistance, ScaleDistanceLow, ScaleDistanceHigh);
   Transform.MaxScaleDistance = reading.value;
-  if (reading.beep) KeyFilter::Beep()();
-  if (!reading.warning.empty()) dialogs_.Warning(Text(reading.warning));
+  TellReading(reading.beep, reading.warning);
 }
 
 void TEditorForm::ReadCriticalDistance() {
@@ -409,8 +408,12 @@ void TEditorForm::ReadCriticalDistance() {
   const FieldReading<int32_t> reading = ReadCriticalDistanceField(text, Transform.CriticalDistance);
   Transform.CriticalDistance = reading.value;
   if (!text.empty()) model_.CoverageDistanceSet = 1;
-  if (reading.beep) KeyFilter::Beep()();
-  if (!reading.warning.empty()) dialogs_.Warning(Text(reading.warning));
+  TellReading(reading.beep, reading.warning);
+}
+
+void TEditorForm::TellReading(bool beep, const std::string& warning) {
+  if (beep) KeyFilter::Beep()();
+  if (!warning.empty()) dialogs_.Warning(Text(warning));
 }
 
 // A mnemonic or the close box can act while a field still has the focus: the

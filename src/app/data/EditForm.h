@@ -109,6 +109,7 @@ class TEditorForm : public QWidget {
   void ReadScaleDistance();
   void ReadCriticalDistance();
   void ReadFocusedField();
+  void TellReading(bool beep, const std::string& warning);
   void UpdateRemoveButton();
   void ScrollDemandGrid();
   void ScrollDistGrid();
