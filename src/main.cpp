@@ -3,6 +3,7 @@
 #include <map>
 
 #include "covering/LagMenu.h"
+#include "data/EditForm.h"
 #include "data/LoadData.h"
 #include "exchange/TSExchangeForm.h"
 #include "fixed/FixMenu.h"
@@ -60,9 +61,13 @@ int main(int argc, char** argv) {
   TExchangeForm exchangeForm(model, dialogs, solve.host);
   QObject::connect(&exchangeForm, &TExchangeForm::closed, &menu, [&menu] { menu.ShowMenu(); });
 
+  // The data editor opens beside the menu.
+  TEditorForm editor(model, dialogs);
+
   TKorvelanMain::Steps steps;
   steps.loadData = [&] { loadForm.show(); };
   steps.exchangeSites = [&] { exchangeForm.Open(); };
+  AddDataEditor(editor, menu, steps);
   stepForms.AddSteps(steps);
   menu.SetSteps(steps);
   QObject::connect(&menu, &TKorvelanMain::exitConfirmed, &app, &QApplication::quit);
