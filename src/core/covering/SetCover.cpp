@@ -152,8 +152,10 @@ bool SearchNode(ModelState& m, RunHost& host, FeasibilitySearch& search, int lev
   CountStatuses(m);
   const bool first = level == 1;
   const int iterations = first ? RootCountIterations : NodeCountIterations;
-  if (m.ForcedCount < search.k && search.sites.ProvesTooFew(m, search.target, search.k, iterations)) return false;
+  // The last solution first: at the long distances a p-center run starts from it
+  // succeeds at once, where the bound would sum very long coverage lists for nothing.
   if (first && ReachTargetFromLastSolution(m, host, search.k, search.target)) return TargetReached(m);
+  if (m.ForcedCount < search.k && search.sites.ProvesTooFew(m, search.target, search.k, iterations)) return false;
   if (m.ForcedCount < search.k && ReachTargetByPricedGreedy(m, host, search.sites, search.k, search.target))
     return TargetReached(m);
   if (SolveFeasibilityNode(m, host, search.k, search.target, level)) return TargetReached(m);
