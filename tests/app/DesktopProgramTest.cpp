@@ -71,12 +71,14 @@ struct Program {
     QTest::mouseClick(forms().run.Execute, Qt::LeftButton);
   }
 
-  // Top-level windows on screen with the given title.
-  static int VisibleWindowsTitled(const QString& title) {
-    int count = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) count += w->isVisible() && w->windowTitle() == title;
-    return count;
+  // The titles of the top-level windows on screen, one entry per window.
+  static QStringList VisibleTitles() {
+    QStringList titles;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible()) titles << w->windowTitle();
+    return titles;
   }
+  static int VisibleWindowsTitled(const QString& title) { return VisibleTitles().count(title); }
 };
 
 }  // namespace
@@ -105,23 +107,18 @@ class DesktopProgramTest : public QObject {
       TBasicResultsForm* basic = p.forms().results.BasicResults();
       QVERIFY(basic->isVisible());
       QVERIFY(basic->LagParamButton->isVisible());
-      const QStringList before = [] {
-        QStringList titles;
-        for (QWidget* w : QApplication::topLevelWidgets())
-          if (w->isVisible()) titles << w->windowTitle();
-        return titles;
-      }();
+      const QStringList before = Program::VisibleTitles();
       QTest::mouseClick(basic->LagParamButton, Qt::LeftButton);
       QVERIFY(!basic->isVisible());
-      LagSettingsReport& report = c.problem == PMedian ? static_cast<LagSettingsReport&>(p.forms().medianSettingsReport)
-                                                       : static_cast<LagSettingsReport&>(p.forms().fixedSettingsReport);
-      QVERIFY(report.isVisible());
-      QCOMPARE(Program::VisibleWindowsTitled(report.windowTitle()), 1);
-      int opened = 0;
-      for (QWidget* w : QApplication::topLevelWidgets()) opened += w->isVisible() && !before.contains(w->windowTitle());
-      QCOMPARE(opened, 1);
-      QTest::mouseClick(report.QuitButton, Qt::LeftButton);
-      QCOMPARE(Program::VisibleWindowsTitled(report.windowTitle()), 0);
+      LagSettingsReport* report = &p.forms().fixedSettingsReport;
+      if (c.problem == PMedian) report = &p.forms().medianSettingsReport;
+      QVERIFY(report->isVisible());
+      QCOMPARE(Program::VisibleWindowsTitled(report->windowTitle()), 1);
+      QStringList opened = Program::VisibleTitles();
+      for (const QString& title : before) opened.removeOne(title);
+      QCOMPARE(opened, QStringList{report->windowTitle()});
+      QTest::mouseClick(report->QuitButton, Qt::LeftButton);
+      QCOMPARE(Program::VisibleWindowsTitled(report->windowTitle()), 0);
       QVERIFY(basic->isVisible());
     }
   }
@@ -170,7 +167,8 @@ class DesktopProgramTest : public QObject {
       QVERIFY(!window.isVisible());
       QVERIFY(!window.AbortButton->isEnabled());
       QStringList shown;
-      for (int row = 0; row < window.ProgressBox->count(); ++row) shown << window.ProgressBox->item(row)->text();
+      for (int row = 0; row < window.ProgressBox->count(); ++row)
+        shown << window.ProgressBox->item(row)->text();
       QCOMPARE(shown, expected);
     }
 

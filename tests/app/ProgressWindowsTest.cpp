@@ -122,7 +122,8 @@ void ProgressWindowsTest::pauseOnEachLineIsOnUntilTheAnalystClearsIt() {
   w.host.AddProgressLine("FIRST");
   QVERIFY(fired);
 
-  QTest::mouseClick(w.heuristic.PauseCheck, Qt::LeftButton, {}, QPoint(8, w.heuristic.PauseCheck->height() / 2));
+  QCheckBox* pause = w.heuristic.PauseCheck;
+  QTest::mouseClick(pause, Qt::LeftButton, {}, QPoint(8, pause->height() / 2));  // on its indicator
   QVERIFY(!w.heuristic.PausesOnEachLine());
   bool served = false;
   fired = false;

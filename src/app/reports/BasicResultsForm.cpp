@@ -87,7 +87,8 @@ void TBasicResultsForm::FillGroup(QGroupBox* box, const std::vector<ResultRow>& 
     grid->addWidget(ValueBox(result.value, result.red), row, 1);
     if (!result.extra.empty()) grid->addWidget(ValueBox(result.extra, false), row, 2);
     ++row;
-    if (result.label == "Lower Bound" && results_.lowerBoundReset) grid->addWidget(ResetInForcingLabel(), row++, 1, 1, 2);
+    if (result.label == "Lower Bound" && results_.lowerBoundReset)
+      grid->addWidget(ResetInForcingLabel(), row++, 1, 1, 2);
   }
   grid->setColumnStretch(1, 1);
   box->setVisible(!rows.empty());

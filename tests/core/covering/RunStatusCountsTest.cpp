@@ -46,7 +46,8 @@ void ExpectStatusesAndCountsUnchanged(const ModelState& m, const std::array<uint
   const Counts real = CountedByHand(m);
   EXPECT_EQ(Shown(m, "# Forced In"), std::to_string(real.required));
   EXPECT_EQ(Shown(m, "# Forced Out"), std::to_string(real.excluded));
-  EXPECT_EQ(BuildForcedNodesReport(m).excludedLabel, std::to_string(real.excluded) + " Nodes Excluded From Solution");
+  EXPECT_EQ(BuildForcedNodesReport(m).excludedLabel,
+            std::to_string(real.excluded) + " Nodes Excluded From Solution");
 }
 
 }  // namespace
