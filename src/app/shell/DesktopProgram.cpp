@@ -11,6 +11,8 @@ DesktopProgram::DesktopProgram(ModelState& model, Dialogs& dialogs)
       coverLagSettings(model, dialogs),
       medianLagSettings(model, dialogs),
       fixedLagSettings(model, dialogs),
+      exchangeForm(model, dialogs, solve.host),
+      editor(model, dialogs),
       lagSettings_{{'C', &coverLagSettings}, {'M', &medianLagSettings}, {'F', &fixedLagSettings}} {
   LinkWindows();
 }
@@ -26,8 +28,12 @@ void DesktopProgram::LinkWindows() {
     form->second->raise();
   });
   // The settings reports behind "La&Grangian Param" are linked by the step forms.
+  // The menu shows again when the exchange form closes.
+  QObject::connect(&exchangeForm, &TExchangeForm::closed, &menu, [this] { menu.ShowMenu(); });
   TKorvelanMain::Steps steps;
   steps.loadData = [this] { loadForm.show(); };
+  steps.exchangeSites = [this] { exchangeForm.Open(); };
+  AddDataEditor(editor, menu, steps);
   stepForms.AddSteps(steps);
   menu.SetSteps(steps);
 }

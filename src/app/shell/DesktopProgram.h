@@ -2,7 +2,9 @@
 #include <map>
 
 #include "covering/LagMenu.h"
+#include "data/EditForm.h"
 #include "data/LoadData.h"
+#include "exchange/TSExchangeForm.h"
 #include "fixed/FixMenu.h"
 #include "median/MedMenu.h"
 #include "model/ModelState.h"
@@ -16,7 +18,8 @@ class Dialogs;
 
 // Every window of the desktop program, created once and linked to the one model:
 // the main menu, the windows of a run, the load form, the step forms with their
-// reports, and the Lagrangian settings forms the run form opens. Each window is
+// reports, the Lagrangian settings forms the run form opens, the exchange form and
+// the data editor. Each window is
 // linked in exactly one place, so a command opens one window.
 class DesktopProgram {
  public:
@@ -34,6 +37,10 @@ class DesktopProgram {
   TLagCovSetting coverLagSettings;
   TMedCovSetting medianLagSettings;
   TFixCovSetting fixedLagSettings;
+  // "E&Xchange Sites": the solution changed by hand.
+  TExchangeForm exchangeForm;
+  // The data editor, opened beside the menu.
+  TEditorForm editor;
 
  private:
   void LinkWindows();
