@@ -11,6 +11,7 @@
 #include "setup/StepForms.h"
 #include "shell/Dialogs.h"
 #include "shell/MainUnit.h"
+#include "shell/WindowPlacement.h"
 #include "solve/SolveWindows.h"
 
 using namespace korvelan;
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
   // The menu hides itself while another window has the work; the program ends
   // only when the analyst confirms the exit.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Windows shown again come back where the analyst left them, wholly on the screen.
+  WindowPlacement placement;
 
   ModelState model;
   QtDialogs dialogs;

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "SetupTestSupport.h"
 #include "median/LagSettingsPanel.h"
 #include "median/LagSettingsReports.h"
 #include "reports/BasicResultsForm.h"
@@ -15,6 +16,7 @@
 
 using namespace korvelan;
 using namespace korvelan::app;
+using namespace korvelan::app::testing;
 
 class MedCovSettingTest : public QObject {
   Q_OBJECT
@@ -212,6 +214,22 @@ class MedCovSettingTest : public QObject {
       QVERIFY(basic.isVisible());
     }
     QVERIFY(!reports.Open("covering"));
+  }
+
+  // As the covering form: the first box has the focus, and a click into another
+  // box leaves it, changed or not, which frees "&Quit (No More Changes)".
+  void leavingABoxWithTheMouseFreesQuitEvenUnchanged() {
+    Fixture f;
+    QVERIFY(MakeActive(f.form));
+    QLineEdit* first = f.form.Panel->FirstEdit();
+    QCOMPARE(QApplication::focusWidget(), first);
+    QCOMPARE(first->objectName(), QString("PctDiff"));
+    first->home(false);
+    QTest::keyClick(first, Qt::Key_Backspace);
+    QVERIFY(!f.form.Quit->isEnabled());
+    ClickOn(f.form.Panel->Edit("NoIter"));
+    QVERIFY(f.form.Quit->isEnabled());
+    QVERIFY(f.dialogs.shown.isEmpty());
   }
 };
 

@@ -108,6 +108,7 @@ class TRunModelsForm : public QWidget {
 
  private:
   void BuildControls();
+  void SetTabOrderTopDown();
   QWidget* BuildInputsPanel();
   void ConnectControls();
   void HideOptionalControls();
