@@ -63,6 +63,19 @@ class WindowPlacementTest : public QObject {
     QCOMPARE(frame.bottomRight(), area.bottomRight());
   }
 
+  // A window without a place of its own opens over the window the analyst works in.
+  void firstShowingOpensOverTheActiveWindow() {
+    WindowPlacement placement;
+    ShownWindow working;
+    QApplication::setActiveWindow(&working.window);
+    QVERIFY(QTest::qWaitForWindowActive(&working.window));
+    QWidget opened;
+    opened.resize(120, 80);
+    opened.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&opened));
+    QCOMPARE(opened.frameGeometry().center(), working.window.frameGeometry().center());
+  }
+
   // A place the program gives a hidden window (a splash centred on the menu, say) wins.
   void placeGivenWhileHiddenWins() {
     WindowPlacement placement;

@@ -61,6 +61,7 @@ LagCovSettingsPanel::LagCovSettingsPanel(ModelState& model, bool editable, QWidg
       auto* edit = new QLineEdit(this);
       edit->setObjectName(name);
       edit->setReadOnly(!editable);
+      edit->setMinimumWidth(100);  // wide enough for every value, 1e-08 included
       edit->setMaximumWidth(130);
       caption->setBuddy(edit);
       auto* defaultLabel = new QLabel(QString("Default value  ") + control.defaultLabel, this);
