@@ -454,6 +454,25 @@ class RunModelsFormTest : public QObject {
     QCOMPARE(f.menu.events.last(), MenuEvent::RunCompleted);
   }
 
+  // Another window taking the focus for a while (a message, the settings form)
+  // does not end the visit of the cost per mile: leaving it afterwards gives
+  // "&Quit and Run" back.
+  void costPerMileVisitOutlastsAnotherWindow() {
+    Fixture f;
+    QVERIFY(MakeActive(f.form));
+    f.Choose('F');
+    f.Algorithm(0);
+    f.Number("2");
+    ClickOn(f.form.CostPerMile);
+    QVERIFY(!f.form.Execute->isEnabled());
+    QWidget other;
+    QVERIFY(MakeActive(other));
+    QVERIFY(MakeActive(f.form));
+    QCOMPARE(QApplication::focusWidget(), f.form.CostPerMile);
+    QTest::mouseClick(&f.form, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(f.form.Execute->isEnabled());
+  }
+
   // The form starts on the first problem; on the p-center, Tab or Return from
   // the number goes on to the upper estimate that the number opens.
   void numberLeadsOnToTheUpperEstimate_data() {

@@ -1,6 +1,5 @@
 #include "setup/FieldFocus.h"
 
-#include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 
@@ -94,10 +93,6 @@ void WatchField(QLineEdit* field, std::function<void()> left, std::function<void
 void LeaveFieldsOnBackgroundClick(QWidget* form) {
   if (form->focusPolicy() == Qt::NoFocus) form->setFocusPolicy(Qt::ClickFocus);
 }
-
-}  // namespace korvelan::app
-
-namespace korvelan::app {
 
 void SetTabOrder(const std::vector<QWidget*>& order) {
   for (size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);

@@ -27,6 +27,9 @@ void WatchField(QLineEdit* field, std::function<void()> left, std::function<void
 // beside a field leaves it as a click on another control does.
 void LeaveFieldsOnBackgroundClick(QWidget* form);
 
+// Tab visits the controls in the order given (hidden or disabled ones are skipped).
+void SetTabOrder(const std::vector<QWidget*>& order);
+
 class FieldWatcher : public QObject {
   Q_OBJECT
  public:
@@ -46,12 +49,5 @@ class FieldWatcher : public QObject {
   bool inside_ = false;
   bool running_ = false;
 };
-
-}  // namespace korvelan::app
-
-namespace korvelan::app {
-
-// Tab visits the controls in the order given (hidden or disabled ones are skipped).
-void SetTabOrder(const std::vector<QWidget*>& order);
 
 }  // namespace korvelan::app
