@@ -447,6 +447,7 @@ class RunModelsFormTest : public QObject {
     }
     QTest::mouseClick(&f.form, Qt::LeftButton, {}, QPoint(3, 3));  // an empty corner of the form
     QVERIFY(f.form.Execute->isEnabled());
+    QVERIFY(f.form.isVisible());
     QVERIFY(f.dialogs.shown.isEmpty());
     QVERIFY(f.model.CostPerMile == 1);
     ClickOn(f.form.Execute);

@@ -19,6 +19,24 @@ bool TakesTabFocus(const QWidget* widget, const QWidget* window) {
          (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !widget->focusProxy();
 }
 
+// A press on the form itself, or passed on to it by a label or a disabled
+// control, takes the focus off the field. The form takes no click focus of its
+// own: a click on a disabled button must leave the field without pressing the
+// button the leave rule may enable.
+class BackgroundClick : public QObject {
+ public:
+  explicit BackgroundClick(QWidget* form) : QObject(form), form_(form) { form->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == form_ && event->type() == QEvent::MouseButtonPress) form_->setFocus(Qt::MouseFocusReason);
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QWidget* form_;
+};
+
 // The control Tab (or Shift+Tab) reaches from `from` as the form stands now.
 QWidget* NextTabStop(QWidget* from, bool forward) {
   const QWidget* window = from->window();
@@ -86,13 +104,11 @@ void FieldWatcher::RunLeftRule() {
   running_ = false;
 }
 
-void WatchField(QLineEdit* field, std::function<void()> left, std::function<void()> entered) {
-  new FieldWatcher(field, std::move(left), std::move(entered));
+QObject* WatchField(QLineEdit* field, std::function<void()> left, std::function<void()> entered) {
+  return new FieldWatcher(field, std::move(left), std::move(entered));
 }
 
-void LeaveFieldsOnBackgroundClick(QWidget* form) {
-  if (form->focusPolicy() == Qt::NoFocus) form->setFocusPolicy(Qt::ClickFocus);
-}
+void LeaveFieldsOnBackgroundClick(QWidget* form) { new BackgroundClick(form); }
 
 void SetTabOrder(const std::vector<QWidget*>& order) {
   for (size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);

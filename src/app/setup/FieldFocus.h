@@ -21,10 +21,13 @@ namespace korvelan::app {
 // When the field was left with Tab (or Return made `left` disable it) and `left`
 // opened the next step of the form (showed or enabled controls), the focus goes
 // on to the control that now follows the field, not the one found before.
-void WatchField(QLineEdit* field, std::function<void()> left, std::function<void()> entered = {});
+// The watcher belongs to the field; it is returned for a form that wants to
+// drop it early.
+QObject* WatchField(QLineEdit* field, std::function<void()> left, std::function<void()> entered = {});
 
-// Lets a click on an empty part of the form take the focus, so that clicking
-// beside a field leaves it as a click on another control does.
+// Lets a click on an empty part of the form (or on a label or a disabled
+// control) take the focus, so that clicking beside a field leaves it as a click
+// on another control does.
 void LeaveFieldsOnBackgroundClick(QWidget* form);
 
 // Tab visits the controls in the order given (hidden or disabled ones are skipped).
