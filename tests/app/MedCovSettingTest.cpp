@@ -9,8 +9,6 @@
 
 #include "SetupTestSupport.h"
 #include "median/LagSettingsPanel.h"
-#include "median/LagSettingsReports.h"
-#include "reports/BasicResultsForm.h"
 #include "median/MedMenu.h"
 #include "shell/Dialogs.h"
 
@@ -193,29 +191,6 @@ class MedCovSettingTest : public QObject {
     QVERIFY(!report.isVisible());
     QCOMPARE(back.count(), 1);
   }
-
-  // "La&Grangian Param" of the basic results report opens the family's settings
-  // report in its place; quitting the report brings the basic report back.
-  void basicResultsOpensTheSettingsReports() {
-    ModelState m;
-    LoadSmallModel(m);
-    ScriptedDialogs dialogs;
-    TBasicResultsForm basic(m, [] { return std::unique_ptr<PrintSink>(); });
-    LagSettingsReports reports(m, dialogs, basic);
-    for (const QString family : {"median", "fixed"}) {
-      basic.show();
-      emit basic.settingsReportRequested(family);
-      LagSettingsReport& report = family == "median" ? static_cast<LagSettingsReport&>(reports.median)
-                                                     : static_cast<LagSettingsReport&>(reports.fixed);
-      QVERIFY(report.isVisible());
-      QVERIFY(!basic.isVisible());
-      report.QuitButton->click();
-      QVERIFY(!report.isVisible());
-      QVERIFY(basic.isVisible());
-    }
-    QVERIFY(!reports.Open("covering"));
-  }
-
   // As the covering form: the first box has the focus, and a click beside it on
   // the form leaves it, changed or not, which frees "&Quit (No More Changes)".
   void leavingABoxWithTheMouseFreesQuitEvenUnchanged() {
