@@ -3,6 +3,7 @@
 #include "model/ModelState.h"
 #include "shell/DesktopProgram.h"
 #include "shell/Dialogs.h"
+#include "shell/WindowPlacement.h"
 
 using namespace korvelan;
 using namespace korvelan::app;
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
   // The menu hides itself while another window has the work; the program ends
   // only when the analyst confirms the exit.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Windows shown again come back where the analyst left them, wholly on the screen.
+  WindowPlacement placement;
 
   ModelState model;
   QtDialogs dialogs;

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "SetupTestSupport.h"
 #include "covering/LagMenu.h"
 #include "shell/Dialogs.h"
 
@@ -42,6 +43,7 @@ class LagCovSettingsTest : public QObject {
   void optionsTakeEffectAtOnce();
   void restoreDefaultsPutsBackTheTable();
   void reportShowsPrintsAndReturnsToBasic();
+  void leavingABoxWithTheMouseFreesQuitEvenUnchanged();
 };
 
 void LagCovSettingsTest::activationFillsEveryControl() {
@@ -198,6 +200,28 @@ void LagCovSettingsTest::reportShowsPrintsAndReturnsToBasic() {
   QTest::mouseClick(report.QuitButton, Qt::LeftButton);
   QCOMPARE(back.count(), 1);
   QVERIFY(!report.isVisible());
+}
+
+// The form starts in its first box. A key that changes nothing (Backspace at the
+// start) still holds "&Quit (No More Changes)" until the box is left; a click on
+// the form beside it leaves it. Alt with a digit types nothing.
+void LagCovSettingsTest::leavingABoxWithTheMouseFreesQuitEvenUnchanged() {
+  ModelState m;
+  ScriptedDialogs dialogs;
+  TLagCovSetting form(m, dialogs);
+  QVERIFY(testing::MakeActive(form));
+  QLineEdit* first = form.Panel->Edit("PctDiff");
+  QCOMPARE(QApplication::focusWidget(), first);
+  first->home(false);
+  QTest::keyClick(first, Qt::Key_Backspace);
+  QVERIFY(!form.QuitButton->isEnabled());
+  QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(3, 3));
+  QVERIFY(form.QuitButton->isEnabled());
+  QLineEdit* iterations = form.Panel->Edit("NoIter");
+  testing::ClickOn(iterations);
+  QTest::keyClick(iterations, Qt::Key_5, Qt::AltModifier);
+  QCOMPARE(iterations->text(), QString("400"));
+  QVERIFY(dialogs.shown.isEmpty());
 }
 
 QTEST_MAIN(LagCovSettingsTest)

@@ -7,12 +7,14 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "SetupTestSupport.h"
 #include "median/LagSettingsPanel.h"
 #include "median/MedMenu.h"
 #include "shell/Dialogs.h"
 
 using namespace korvelan;
 using namespace korvelan::app;
+using namespace korvelan::app::testing;
 
 class MedCovSettingTest : public QObject {
   Q_OBJECT
@@ -188,6 +190,21 @@ class MedCovSettingTest : public QObject {
     report.QuitButton->click();
     QVERIFY(!report.isVisible());
     QCOMPARE(back.count(), 1);
+  }
+  // As the covering form: the first box has the focus, and a click beside it on
+  // the form leaves it, changed or not, which frees "&Quit (No More Changes)".
+  void leavingABoxWithTheMouseFreesQuitEvenUnchanged() {
+    Fixture f;
+    QVERIFY(MakeActive(f.form));
+    QLineEdit* first = f.form.Panel->FirstEdit();
+    QCOMPARE(QApplication::focusWidget(), first);
+    QCOMPARE(first->objectName(), QString("PctDiff"));
+    first->home(false);
+    QTest::keyClick(first, Qt::Key_Backspace);
+    QVERIFY(!f.form.Quit->isEnabled());
+    QTest::mouseClick(&f.form, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(f.form.Quit->isEnabled());
+    QVERIFY(f.dialogs.shown.isEmpty());
   }
 };
 

@@ -425,6 +425,95 @@ class RunModelsFormTest : public QObject {
     QCOMPARE(f.menu.events, QList<MenuEvent>{MenuEvent::RunCancelled});
     QVERIFY(!f.menu.state[MenuButton::DisplayResults]);
   }
+
+  // A mouse user clicks into the pre-filled number (and the cost per mile) and
+  // then elsewhere: leaving the fields unchanged opens the run.
+  void leavingPrefilledFieldsWithTheMouseOpensTheRun_data() {
+    QTest::addColumn<char>("code");
+    QTest::newRow("p-median") << 'M';
+    QTest::newRow("fixed charge, through the cost per mile") << 'F';
+  }
+
+  void leavingPrefilledFieldsWithTheMouseOpensTheRun() {
+    QFETCH(char, code);
+    Fixture f;
+    QVERIFY(MakeActive(f.form));
+    ClickOn(f.form.ProblemItems[IndexOf(code)]);
+    ClickOn(f.form.AlgorithmItems[0]);
+    ClickOn(f.form.NumbInput);
+    QCOMPARE(f.form.NumbInput->text(), QString("1"));
+    if (code == 'F') {
+      ClickOn(f.form.CostPerMile);
+      QVERIFY(!f.form.Execute->isEnabled());  // held while the cost is being edited
+    }
+    QTest::mouseClick(&f.form, Qt::LeftButton, {}, QPoint(3, 3));  // an empty corner of the form
+    QVERIFY(f.form.Execute->isEnabled());
+    QVERIFY(f.form.isVisible());
+    QVERIFY(f.dialogs.shown.isEmpty());
+    QVERIFY(f.model.CostPerMile == 1);
+    ClickOn(f.form.Execute);
+    QVERIFY(f.form.isHidden());
+    QCOMPARE(f.menu.events.last(), MenuEvent::RunCompleted);
+  }
+
+  // Another window taking the focus for a while (a message, the settings form)
+  // does not end the visit of the cost per mile: leaving it afterwards gives
+  // "&Quit and Run" back.
+  void costPerMileVisitOutlastsAnotherWindow() {
+    Fixture f;
+    QVERIFY(MakeActive(f.form));
+    f.Choose('F');
+    f.Algorithm(0);
+    f.Number("2");
+    ClickOn(f.form.CostPerMile);
+    QVERIFY(!f.form.Execute->isEnabled());
+    QWidget other;
+    QVERIFY(MakeActive(other));
+    QVERIFY(MakeActive(f.form));
+    QCOMPARE(QApplication::focusWidget(), f.form.CostPerMile);
+    QTest::mouseClick(&f.form, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(f.form.Execute->isEnabled());
+  }
+
+  // The form starts on the first problem; on the p-center, Tab or Return from
+  // the number goes on to the upper estimate that the number opens.
+  void numberLeadsOnToTheUpperEstimate_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Tab") << int(Qt::Key_Tab);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+  }
+
+  void numberLeadsOnToTheUpperEstimate() {
+    QFETCH(int, key);
+    Fixture f;
+    QVERIFY(MakeActive(f.form));
+    QCOMPARE(QApplication::focusWidget(), f.form.ProblemItems[0]);
+    ClickOn(f.form.ProblemItems[IndexOf('P')]);
+    QCOMPARE(QApplication::focusWidget(), f.form.NumbInput);
+    QTest::keyClicks(f.form.NumbInput, "2");
+    QTest::keyClick(f.form.NumbInput, Qt::Key(key));
+    QCOMPARE(QApplication::focusWidget(), f.form.UPPER);
+    QTest::keyClicks(f.form.UPPER, "50");
+    QTest::keyClick(f.form.UPPER, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.form.LOWER);
+    QCOMPARE(f.model.NumberToLocate, uint16_t{2});
+  }
+
+  // Alt with a letter (the mnemonic of the disabled "&Quit and Run") or a digit types nothing.
+  void modifiedKeysTypeNothingIntoTheNumber() {
+    Fixture f;
+    BeepCounter counter;
+    QVERIFY(MakeActive(f.form));
+    f.Choose('C');
+    f.Algorithm(0);
+    QVERIFY(!f.form.Execute->isEnabled());
+    QTest::keyClicks(f.form.NumbInput, "4");
+    QTest::keyClick(f.form.NumbInput, Qt::Key_Q, Qt::AltModifier);
+    QTest::keyClick(f.form.NumbInput, Qt::Key_5, Qt::AltModifier);
+    QCOMPARE(f.form.NumbInput->text(), QString("4"));
+    QCOMPARE(counter.beeps, 2);
+    QVERIFY(f.form.isVisible());
+  }
 };
 
 QTEST_MAIN(RunModelsFormTest)

@@ -136,6 +136,50 @@ class SetupParameters : public QObject {
     QVERIFY(!f.menu.state[MenuButton::RunModels]);
     QVERIFY(!f.menu.state[MenuButton::DisplayResults]);
   }
+
+  // Whatever was pressed last time, a visit starts in the coverage distance with
+  // its text selected, so typed digits replace it.
+  void secondVisitStartsInTheCoverageDistance() {
+    Fixture f;
+    QVERIFY(MakeActive(f.form));
+    f.Enter("10", "1");
+    ClickOn(f.form.Cancel);
+    QVERIFY(f.form.isHidden());
+    f.form.Open();
+    QVERIFY(MakeActive(f.form));
+    QCOMPARE(QApplication::focusWidget(), f.form.CovDist);
+    QTest::keyClicks(QApplication::focusWidget(), "25");
+    QCOMPARE(f.form.CovDist->text(), QString("25"));
+  }
+
+  // Clicking into a shown value and then beside it, on the form, leaves it: the
+  // visit counts as a change, so cancelling withdraws the run steps.
+  void leavingUnchangedFieldsWithTheMouseIsAChange() {
+    Fixture f;
+    f.Enter("10", "1");
+    f.form.DoneAndRunClick();
+    f.form.Open();
+    QVERIFY(MakeActive(f.form));
+    f.menu.events.clear();
+    ClickOn(f.form.CovDist);
+    QTest::mouseClick(&f.form, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(f.form.Changed());
+    ClickOn(f.form.Cancel);
+    QCOMPARE(f.menu.events, QList<MenuEvent>{MenuEvent::ParametersCancelledAfterChange});
+    QVERIFY(!f.menu.state[MenuButton::RunModels]);
+  }
+
+  // Alt+D (the disabled "&Done and Run") types nothing into the coverage distance.
+  void modifiedKeysTypeNothing() {
+    Fixture f;
+    BeepCounter counter;
+    QVERIFY(MakeActive(f.form));
+    QVERIFY(!f.form.DoneAndRun->isEnabled());
+    QTest::keyClicks(f.form.CovDist, "7");
+    QTest::keyClick(f.form.CovDist, Qt::Key_D, Qt::AltModifier);
+    QCOMPARE(f.form.CovDist->text(), QString("7"));
+    QCOMPARE(counter.beeps, 1);
+  }
 };
 
 QTEST_MAIN(SetupParameters)

@@ -1,9 +1,11 @@
 #pragma once
 // Shared by the setup, run and results form tests: a main menu stand-in that
 // applies the real enabling rules, and the small data set of tests/fixtures/forms.
+#include <QApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 #include "data/DataLoad.h"
 #include "model/ModelState.h"
@@ -53,6 +55,20 @@ struct BeepCounter {
   BeepCounter() { KeyFilter::Beep() = [this] { ++beeps; }; }
   ~BeepCounter() { KeyFilter::Beep() = [] {}; }
 };
+
+// Makes the window the active one, so that clicks and keys move the keyboard
+// focus as they do on a desktop.
+inline bool MakeActive(QWidget& window) {
+  window.show();
+  QApplication::setActiveWindow(&window);
+  return QTest::qWaitForWindowActive(&window);
+}
+
+// A left click on a control, as the analyst gives it: near its left end, where a
+// radio button or check box has its mark, half way down.
+inline void ClickOn(QWidget* control) {
+  QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(std::min(8, control->width() / 2), control->height() / 2));
+}
 
 // A print job that lands in a recording the test keeps.
 class ForwardingSink : public PrintSink {

@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include "covering/CoverLagrangianSettings.h"
+#include "setup/FieldFocus.h"
+#include "setup/KeyFilter.h"
 #include "shell/Dialogs.h"
 #include "shell/Printing.h"
 
@@ -25,19 +26,6 @@ const SettingDef& Definition(const QString& name) {
 }
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
-
-// A key that types into the box: a printable character or backspace. Return, Tab
-// and the navigation keys only move or leave.
-bool TypesCharacter(const QString& text) {
-  return !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == '\b');
-}
-
-// Only digits, backspace, "." and "-" may be typed into a number box.
-bool AcceptedCharacter(const QString& text) {
-  if (!TypesCharacter(text)) return true;
-  const QChar c = text.at(0);
-  return c.isDigit() || c == '.' || c == '-' || c == '\b';
-}
 
 // The panel above, the form's two buttons at the bottom right.
 void LayOutForm(QWidget* form, QWidget* panel, QPushButton* first, QPushButton* second) {
@@ -73,6 +61,7 @@ LagCovSettingsPanel::LagCovSettingsPanel(ModelState& model, bool editable, QWidg
       auto* edit = new QLineEdit(this);
       edit->setObjectName(name);
       edit->setReadOnly(!editable);
+      edit->setMinimumWidth(100);  // wide enough for every value, 1e-08 included
       edit->setMaximumWidth(130);
       caption->setBuddy(edit);
       auto* defaultLabel = new QLabel(QString("Default value  ") + control.defaultLabel, this);
@@ -133,11 +122,12 @@ TLagCovSetting::TLagCovSetting(ModelState& model, Dialogs& dialogs, QWidget* par
   RestoreDefaults = new QPushButton("Restore Default &Values", this);
   QuitButton = new QPushButton("&Quit (No More Changes)", this);
   LayOutForm(this, Panel, RestoreDefaults, QuitButton);
+  LeaveFieldsOnBackgroundClick(this);
 
   for (auto it = Panel->edits_.begin(); it != Panel->edits_.end(); ++it) {
     const QString name = it.key();
-    it.value()->installEventFilter(this);
-    connect(it.value(), &QLineEdit::editingFinished, this, [this, name] { EditExit(name); });
+    new KeyFilter(it.value(), [] { return SettingCharacters; }, [this] { QuitButton->setEnabled(false); });
+    WatchField(it.value(), [this, name] { EditExit(name); });
   }
   for (auto it = Panel->boxes_.begin(); it != Panel->boxes_.end(); ++it) {
     const QString name = it.key();
@@ -165,18 +155,7 @@ void TLagCovSetting::FormActivate() {
   if (model_.BranchAndBoundOn && model_.Covering.NoIter < 10) model_.Covering.NoIter = 10;
   Panel->Fill();
   QuitButton->setEnabled(true);
-}
-
-bool TLagCovSetting::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched)) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (!AcceptedCharacter(key->text())) {
-      QApplication::beep();
-      return true;
-    }
-    if (TypesCharacter(key->text())) QuitButton->setEnabled(false);
-  }
-  return QWidget::eventFilter(watched, event);
+  Panel->Edit(CoverLagrangianControls().front().name)->setFocus(Qt::OtherFocusReason);
 }
 
 void TLagCovSetting::EditExit(const QString& name) {

@@ -72,7 +72,6 @@ class TLagCovSetting : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   ModelState& model_;

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +19,7 @@
 #include "data/EditorFiles.h"
 #include "data/EditorGrids.h"
 #include "data/TransformFields.h"
+#include "setup/FieldFocus.h"
 #include "setup/FormStyle.h"
 #include "setup/KeyFilter.h"
 #include "shell/Dialogs.h"
@@ -29,27 +29,6 @@ namespace korvelan::app {
 namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
-
-// Runs `left` each time the keyboard focus leaves the widget, whether its text
-// changed or not (a popup menu over the field is not leaving it).
-class LeaveWatcher : public QObject {
- public:
-  LeaveWatcher(QWidget* widget, std::function<void()> left) : QObject(widget), left_(std::move(left)) {
-    widget->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-      left_();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> left_;
-};
-
-QObject* OnLeave(QWidget* widget, std::function<void()> left) { return new LeaveWatcher(widget, std::move(left)); }
 
 // Edit1..Edit12 by transform row and column (constant, coefficient, exponent).
 QString TransformFieldName(int row, int column) {
@@ -104,6 +83,7 @@ TEditorForm::TEditorForm(ModelState& model, Dialogs& dialogs, QWidget* parent)
     distanceGrid_->RefreshHeaders();
   });
   SetEditable(false);
+  LeaveFieldsOnBackgroundClick(this);
   resize(960, 720);
 }
 
@@ -182,7 +162,7 @@ QLineEdit* TEditorForm::MakeField(const QString& name) {
   field->setAlignment(Qt::AlignRight);
   field->setMinimumWidth(130);
   new KeyFilter(field, [] { return Digits + ".-"; }, [this] { FieldTyped(); });
-  leaveWatchers_.push_back(OnLeave(field, [this, field] { FieldLeft(field); }));
+  leaveWatchers_.push_back(WatchField(field, [this, field] { FieldLeft(field); }));
   return field;
 }
 

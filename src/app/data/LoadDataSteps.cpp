@@ -79,6 +79,7 @@ void TLoadDataForm::FormShow() {
   model_.DistanceFileName.clear();
   model_.DataLoaded = 0;  // the reset model holds no data set
   model_.NamesPresent = 0;
+  metricGroup_->buttons().first()->setFocus(Qt::OtherFocusReason);  // the first step: the metric
 }
 
 void TLoadDataForm::DistanceMetricClick(int index) {

@@ -1,7 +1,6 @@
 #include "exchange/TSExchangeForm.h"
 
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "exchange/ExchangeSearch.h"
+#include "setup/FieldFocus.h"
 #include "setup/FormStyle.h"
 #include "setup/KeyFilter.h"
 #include "shell/Dialogs.h"
@@ -22,27 +22,6 @@ namespace korvelan::app {
 namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
-
-// Runs `left` when the keyboard focus moves from the widget to another widget of
-// the program (not when a message box or another window takes it for a while).
-class LeaveWatcher : public QObject {
- public:
-  LeaveWatcher(QWidget* widget, std::function<void()> left) : QObject(widget), left_(std::move(left)) {
-    widget->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) {
-      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) left_();
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> left_;
-};
 
 void ShowButton(QPushButton* button, bool shown, bool enabled) {
   button->setVisible(shown);
@@ -55,6 +34,7 @@ TExchangeForm::TExchangeForm(ModelState& model, Dialogs& dialogs, RunHost& host,
     : QWidget(parent, Qt::Window), model_(model), dialogs_(dialogs), host_(host) {
   setWindowTitle("Exchange Facilities Form");
   BuildControls();
+  LeaveFieldsOnBackgroundClick(this);
   connect(CloseButton, &QPushButton::clicked, this, &TExchangeForm::CloseButtonClick);
   connect(AddSiteButton, &QPushButton::clicked, this, &TExchangeForm::AddSiteClick);
   connect(DeleteButton, &QPushButton::clicked, this, &TExchangeForm::DeleteButtonClick);
@@ -66,8 +46,8 @@ TExchangeForm::TExchangeForm(ModelState& model, Dialogs& dialogs, RunHost& host,
   connect(TryAllButton, &QPushButton::clicked, this, &TExchangeForm::TryAllButtonClick);
   connect(LimitedButton, &QPushButton::clicked, this, &TExchangeForm::LimitedButtonClick);
   new KeyFilter(NoToExchange, [] { return Digits; });
-  new LeaveWatcher(NoToExchange, [this] { NoToExchangeExit(); });
-  // Enter in the limit box takes the focus on to the list, which leaves the box.
+  WatchField(NoToExchange, [this] { NoToExchangeExit(); });
+  // Enter in the limit box reads it, as leaving it does, and takes the focus on to the list.
   connect(NoToExchange, &QLineEdit::returnPressed, this, [this] { FacilitiesList->setFocus(Qt::TabFocusReason); });
 }
 

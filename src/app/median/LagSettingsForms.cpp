@@ -4,11 +4,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "median/LagSettingsPanel.h"
 #include "median/LagSettingsPrint.h"
+#include "setup/FieldFocus.h"
 
 namespace korvelan::app {
 
@@ -23,6 +25,7 @@ LagSettingsForm::LagSettingsForm(ModelState& model, LagSettingsPanel* panel, Rul
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Panel);
   layout->addLayout(buttons);
+  LeaveFieldsOnBackgroundClick(this);
   connect(RestoreDefault, &QPushButton::clicked, this, &LagSettingsForm::RestoreDefaultClick);
   connect(Quit, &QPushButton::clicked, this, &LagSettingsForm::QuitClick);
   connect(Panel, &LagSettingsPanel::editingStarted, this, [this] { Quit->setEnabled(false); });
@@ -42,6 +45,7 @@ void LagSettingsForm::FormActivate() {
   rules_.activate(model_);
   Panel->FillFromModel();
   AfterFill();
+  Panel->FirstEdit()->setFocus(Qt::OtherFocusReason);
 }
 
 void LagSettingsForm::FormShow() { ApplyWeightRule(); }

@@ -3,15 +3,15 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "setup/FieldFocus.h"
+#include "setup/KeyFilter.h"
 #include "setup/SettingsRegistry.h"
 #include "shell/Dialogs.h"
 
@@ -55,7 +55,6 @@ QWidget* LagSettingsPanel::BuildEditGrid(const std::vector<LagEditRow>& rows, bo
     edit->setObjectName(name);
     edit->setReadOnly(readOnly);
     edit->setEnabled(!readOnly);
-    edit->installEventFilter(this);
     auto* caption = new QLabel(r.caption, box);
     caption->setBuddy(edit);
     auto* def = new QLabel(r.defaultText, box);
@@ -64,9 +63,13 @@ QWidget* LagSettingsPanel::BuildEditGrid(const std::vector<LagEditRow>& rows, bo
     grid->addWidget(edit, row, 1);
     grid->addWidget(def, row, 2);
     edits_[name] = edit;
+    if (!firstEdit_) firstEdit_ = edit;
     captions_[name] = caption;
     defaults_[name] = def;
-    if (!readOnly) connect(edit, &QLineEdit::editingFinished, this, [this, edit] { FieldExit(edit); });
+    if (!readOnly) {
+      new KeyFilter(edit, [] { return SettingCharacters; }, [this] { emit editingStarted(); }, [this] { beep(); });
+      WatchField(edit, [this, edit] { FieldExit(edit); });
+    }
     ++row;
   }
   return box;
@@ -148,31 +151,6 @@ void LagSettingsPanel::TerminalClicked(int index) {
   if (filling_) return;
   Def(family_, "TerminalSubstitution").set(model_, kTerminalLetters[index]);
   emit optionChanged("TerminalSubstitution");
-}
-
-bool LagSettingsPanel::eventFilter(QObject* watched, QEvent* event) {
-  auto* edit = qobject_cast<QLineEdit*>(watched);
-  if (edit && event->type() == QEvent::KeyPress) return FilterKey(edit, static_cast<QKeyEvent*>(event));
-  return QWidget::eventFilter(watched, event);
-}
-
-// Only digits, backspace, "." and "-" may be typed; other characters beep and are
-// dropped. Navigation keys pass untouched.
-bool LagSettingsPanel::FilterKey(QLineEdit* edit, QKeyEvent* key) {
-  Q_UNUSED(edit);
-  if (key->key() == Qt::Key_Backspace) {
-    emit editingStarted();
-    return false;
-  }
-  const QString text = key->text();
-  if (text.isEmpty() || !text.at(0).isPrint()) return false;
-  const QChar c = text.at(0);
-  if (c.isDigit() || c == '.' || c == '-') {
-    emit editingStarted();
-    return false;
-  }
-  beep();
-  return true;
 }
 
 }  // namespace korvelan::app

@@ -42,6 +42,8 @@ class LagSettingsPanel : public QWidget {
                    QWidget* parent = nullptr);
 
   QLineEdit* Edit(const QString& name) const;
+  // The box of the first row, where the keyboard focus starts.
+  QLineEdit* FirstEdit() const { return firstEdit_; }
   QCheckBox* Check(const QString& name) const;
   QLabel* DefaultLabel(const QString& name) const;
   QGroupBox* TerminalSubstitution;
@@ -66,15 +68,13 @@ class LagSettingsPanel : public QWidget {
   // A check box or the radio group changed the model.
   void optionChanged(const QString& name);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   ModelState& model_;
   Dialogs& dialogs_;
   std::string family_;
   bool filling_ = false;
   std::map<QString, QLineEdit*> edits_;
+  QLineEdit* firstEdit_ = nullptr;
   std::map<QString, QLabel*> captions_;
   std::map<QString, QLabel*> defaults_;
   std::map<QString, QCheckBox*> checks_;
@@ -85,7 +85,6 @@ class LagSettingsPanel : public QWidget {
   QGroupBox* BuildTerminalGroup(bool readOnly);
   void CheckClicked(const QString& name, bool checked);
   void TerminalClicked(int index);
-  bool FilterKey(QLineEdit* edit, QKeyEvent* key);
 };
 
 }  // namespace korvelan::app

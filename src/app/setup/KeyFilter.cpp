@@ -6,8 +6,9 @@
 
 namespace korvelan::app {
 
-KeyFilter::KeyFilter(QLineEdit* field, Allowed allowed, std::function<void()> accepted)
-    : QObject(field), allowed_(std::move(allowed)), accepted_(std::move(accepted)) {
+KeyFilter::KeyFilter(QLineEdit* field, Allowed allowed, std::function<void()> accepted,
+                     std::function<void()> rejected)
+    : QObject(field), allowed_(std::move(allowed)), accepted_(std::move(accepted)), rejected_(std::move(rejected)) {
   field->installEventFilter(this);
 }
 
@@ -20,42 +21,18 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   const QString text = key->text();
-  const bool isCharacter = !text.isEmpty() && text.at(0).isPrint() &&
-                           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
   const bool isBackspace = key->key() == Qt::Key_Backspace;
+  const bool isCharacter = !isBackspace && !text.isEmpty() && text.at(0).isPrint();
   if (!isCharacter && !isBackspace) return false;
-  if (isCharacter && !allowed_().contains(text.at(0))) {
-    Beep()();
+  if (isCharacter && (key->modifiers() & Qt::ControlModifier) && !(key->modifiers() & Qt::AltModifier))
+    return false;  // an editing command such as copy or select all
+  const bool typed = !(key->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
+  if (!typed || (isCharacter && !allowed_().contains(text.at(0)))) {
+    rejected_ ? rejected_() : Beep()();
     return true;
   }
   if (accepted_) accepted_();
   return false;
 }
-
-}  // namespace korvelan::app
-
-namespace korvelan::app {
-
-namespace {
-
-class FocusInWatcher : public QObject {
- public:
-  FocusInWatcher(QWidget* widget, std::function<void()> entered) : QObject(widget), entered_(std::move(entered)) {
-    widget->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusIn) entered_();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> entered_;
-};
-
-}  // namespace
-
-void OnFocusIn(QWidget* widget, std::function<void()> entered) { new FocusInWatcher(widget, std::move(entered)); }
 
 }  // namespace korvelan::app

@@ -4,21 +4,23 @@
 #include <functional>
 
 class QLineEdit;
-class QWidget;
 
 namespace korvelan::app {
 
 // Accepts only the given characters (and backspace) typed into an edit field;
-// any other character key sounds the beep and is dropped. Navigation and
-// editing keys without text pass untouched. `accepted` runs after every key
-// that is let through.
+// any other character key sounds the beep and is dropped, and so is a character
+// key held with Alt or Meta (a mnemonic of a disabled button, say), which would
+// otherwise type its letter. Navigation keys and Ctrl editing commands pass
+// untouched. `accepted` runs after every key that types into the field.
 class KeyFilter : public QObject {
   Q_OBJECT
  public:
   using Allowed = std::function<QString()>;
-  KeyFilter(QLineEdit* field, Allowed allowed, std::function<void()> accepted = {});
+  KeyFilter(QLineEdit* field, Allowed allowed, std::function<void()> accepted = {},
+            std::function<void()> rejected = {});
 
-  // The beep every rejected key sounds; tests replace it to count.
+  // The beep every rejected key sounds unless the field has its own `rejected`;
+  // tests replace it to count.
   static std::function<void()>& Beep();
 
  protected:
@@ -27,15 +29,11 @@ class KeyFilter : public QObject {
  private:
   Allowed allowed_;
   std::function<void()> accepted_;
+  std::function<void()> rejected_;
 };
 
 inline const QString Digits = QStringLiteral("0123456789");
-
-}  // namespace korvelan::app
-
-namespace korvelan::app {
-
-// Runs `entered` each time the widget receives the keyboard focus.
-void OnFocusIn(QWidget* widget, std::function<void()> entered);
+// What the number boxes of the settings forms take.
+inline const QString SettingCharacters = QStringLiteral("0123456789.-");
 
 }  // namespace korvelan::app

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "setup/FieldFocus.h"
 #include "setup/FormStyle.h"
 #include "setup/KeyFilter.h"
 #include "setup/RunChoices.h"
@@ -62,6 +63,17 @@ TRunModelsForm::TRunModelsForm(ModelState& model, Dialogs& dialogs, RunHost& hos
   BuildControls();
   ConnectControls();
   HideOptionalControls();
+  SetTabOrderTopDown();
+}
+
+// The problems, the algorithms, the inputs from top to bottom, then the buttons.
+void TRunModelsForm::SetTabOrderTopDown() {
+  std::vector<QWidget*> order(ProblemItems.begin(), ProblemItems.end());
+  order.insert(order.end(), AlgorithmItems.begin(), AlgorithmItems.end());
+  order.insert(order.end(), {NumbInput, CostPerMile, ExchangeEveryIter, ExcludeDominated, MedianExchange,
+                             NeighborhoodExchange, FirstSubsAlg, DemandFraction, NodeCount, CovAmount, UPPER, LOWER,
+                             DoWeighted, ViewLag, ReturnButton, Execute, CloseButton});
+  SetTabOrder(order);
 }
 
 std::vector<QString> TRunModelsForm::AlgorithmCaptions(char problemCode) {
@@ -181,12 +193,12 @@ QWidget* TRunModelsForm::BuildInputsPanel() {
 void TRunModelsForm::ConnectControls() {
   connect(problemGroup_, &QButtonGroup::idClicked, this, &TRunModelsForm::ProblemSelectorClick);
   connect(algorithmGroup_, &QButtonGroup::idClicked, this, &TRunModelsForm::CoveringAlgClick);
-  connect(NumbInput, &QLineEdit::editingFinished, this, &TRunModelsForm::NumbInputExit);
-  connect(CovAmount, &QLineEdit::editingFinished, this, &TRunModelsForm::CovAmountExit);
-  connect(UPPER, &QLineEdit::editingFinished, this, &TRunModelsForm::UpperExit);
-  connect(LOWER, &QLineEdit::editingFinished, this, &TRunModelsForm::LowerExit);
-  connect(CostPerMile, &QLineEdit::editingFinished, this, &TRunModelsForm::CostPerMileExit);
-  OnFocusIn(CostPerMile, [this] { CostPerMileEnter(); });
+  WatchField(NumbInput, [this] { NumbInputExit(); });
+  WatchField(CovAmount, [this] { CovAmountExit(); });
+  WatchField(UPPER, [this] { UpperExit(); });
+  WatchField(LOWER, [this] { LowerExit(); });
+  WatchField(CostPerMile, [this] { CostPerMileExit(); }, [this] { CostPerMileEnter(); });
+  LeaveFieldsOnBackgroundClick(this);
   connect(DemandFraction, &QRadioButton::clicked, this, [this] { CoverTypeClick('F'); });
   connect(NodeCount, &QRadioButton::clicked, this, [this] { CoverTypeClick('N'); });
   connect(ExchangeEveryIter, &QCheckBox::clicked, this, &TRunModelsForm::ExchangeEveryIterClick);
@@ -232,6 +244,7 @@ void TRunModelsForm::Open() {
   show();
   raise();
   activateWindow();
+  ProblemItems[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void TRunModelsForm::FormShow() {
@@ -278,17 +291,22 @@ void TRunModelsForm::ShowProblemControls(char code) {
   inputsPanel_->setVisible(code != 'S');
   switch (code) {
     case 'C':
-    case 'M': ShowAlgorithms(code); break;
+    case 'M':
+      ShowAlgorithms(code);
+      AlgorithmItems[0]->setFocus(Qt::OtherFocusReason);
+      break;
     case 'F':
       ShowAlgorithms(code);
       CostLabel->show();
       CostPerMile->show();
       CostPerMile->setEnabled(true);
       CostPerMile->setText(QString::fromStdString(CostPerMileText(model_.CostPerMile)));
+      AlgorithmItems[0]->setFocus(Qt::OtherFocusReason);
       break;
     case 'S':
       Execute->setEnabled(true);
       ViewLag->show();
+      Execute->setFocus(Qt::OtherFocusReason);
       break;
     case 'P':
     case '%':
@@ -299,6 +317,7 @@ void TRunModelsForm::ShowProblemControls(char code) {
     case '&':
       CoverTypeSelector->show();
       ViewLag->show();
+      DemandFraction->setFocus(Qt::OtherFocusReason);
       break;
     case 'V':
       if (links_.openInvLocParameters) links_.openInvLocParameters();

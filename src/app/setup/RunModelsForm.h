@@ -111,6 +111,7 @@ class TRunModelsForm : public QWidget {
 
  private:
   void BuildControls();
+  void SetTabOrderTopDown();
   QWidget* BuildInputsPanel();
   void ConnectControls();
   void HideOptionalControls();

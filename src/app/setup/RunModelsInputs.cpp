@@ -25,8 +25,8 @@ void TRunModelsForm::NumbInputExit() {
   const FieldResult result = EnterNumberToLocate(model_, text);
   ShowFieldResult(NumbInput, result);
   if (!result.accepted) return;
-  NumbInput->setEnabled(false);
-  if (model_.ProblemCode == 'F' || model_.ProblemCode == 'V') InputNumber->setEnabled(false);
+  // The next step opens first: disabling the field moves the focus on, into the
+  // cost per mile say, which must find "&Quit and Run" as the step left it.
   switch (model_.ProblemCode) {
     case 'C':
     case 'M':
@@ -36,6 +36,8 @@ void TRunModelsForm::NumbInputExit() {
     case '%': CoverTypeSelector->show(); break;
     default: break;
   }
+  NumbInput->setEnabled(false);
+  if (model_.ProblemCode == 'F' || model_.ProblemCode == 'V') InputNumber->setEnabled(false);
 }
 
 void TRunModelsForm::ShowEstimates() {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "setup/FieldFocus.h"
 #include "setup/FormStyle.h"
 #include "setup/KeyFilter.h"
 #include "setup/ParameterRules.h"
@@ -24,8 +25,10 @@ TParameterForm::TParameterForm(ModelState& model, Dialogs& dialogs, MenuLink& me
   new KeyFilter(CostPerMile, [allowed] { return allowed; }, [this] { KeyTyped(false); });
   connect(CovDist, &QLineEdit::textEdited, this, &TParameterForm::UpdateDoneAndRun);
   connect(CostPerMile, &QLineEdit::textEdited, this, &TParameterForm::UpdateDoneAndRun);
-  connect(CovDist, &QLineEdit::editingFinished, this, &TParameterForm::CovDistExit);
-  connect(CostPerMile, &QLineEdit::editingFinished, this, &TParameterForm::CostPerMileExit);
+  WatchField(CovDist, [this] { CovDistExit(); });
+  WatchField(CostPerMile, [this] { CostPerMileExit(); });
+  LeaveFieldsOnBackgroundClick(this);
+  SetTabOrder({CovDist, CostPerMile, ForceNodes, InitializeNodes, DoneAndRun, Cancel});
   connect(DoneAndRun, &QPushButton::clicked, this, &TParameterForm::DoneAndRunClick);
   connect(Cancel, &QPushButton::clicked, this, &TParameterForm::CancelClick);
   connect(ForceNodes, &QPushButton::clicked, this, [this] {
@@ -90,6 +93,9 @@ void TParameterForm::Open() {
   show();
   raise();
   activateWindow();
+  // Each visit starts in the coverage distance, ready to be typed over.
+  CovDist->setFocus(Qt::OtherFocusReason);
+  CovDist->selectAll();
 }
 
 void TParameterForm::FormActivate() {

@@ -84,6 +84,7 @@ void TForceNodesMenu::Open() {
   FormShow();
   show();
   raise();
+  MainBox->setFocus(Qt::OtherFocusReason);  // the list first: select, then act
 }
 
 void TForceNodesMenu::closeEvent(QCloseEvent* event) {

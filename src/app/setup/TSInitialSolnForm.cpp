@@ -42,6 +42,7 @@ void TInitialSolutionForm::Open() {
   FormShow();
   show();
   raise();
+  ReadInitial->setFocus(Qt::OtherFocusReason);
 }
 
 void TInitialSolutionForm::closeEvent(QCloseEvent* event) {
