@@ -18,6 +18,7 @@
 #include "reports/TShowGAInputs.h"
 #include "setup/StepForms.h"
 #include "shell/MainUnit.h"
+#include "solve/SolveModel.h"
 #include "solve/SolveWindows.h"
 #include "solve/TextFormat.h"
 
@@ -215,10 +216,13 @@ class GeneticFormsTest : public QObject {
     forms.parameters.CostPerMile->setText("1");
     forms.parameters.CostPerMileExit();
     forms.parameters.DoneAndRun->click();
+    dialogs.answers.push_back(true);
     menu.Button(MenuButton::RunModels)->click();
+    QVERIFY(forms.run.isVisible());
     forms.run.ProblemItems[1]->click();
-    QTest::mouseClick(forms.run.AlgorithmItems[4], Qt::LeftButton);
+    forms.run.AlgorithmItems[4]->click();
     QCOMPARE(forms.run.AlgorithmItems[4]->text(), QString("Gene&Tic Algorithm"));
+    QCOMPARE(model.MedianAlgorithm, 'T');
     QVERIFY(forms.geneticSettings.isVisible());
     forms.geneticSettings.Edit("Generations")->setText("3");
     forms.geneticSettings.FieldExit(forms.geneticSettings.Edit("Generations"));

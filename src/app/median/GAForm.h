@@ -7,6 +7,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -57,7 +58,7 @@ class TGAForm : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void BuildEdits(class QGridLayout* grid);
+  void BuildEdits(QGridLayout* grid);
   QGroupBox* BuildGroup(const QString& name, const QString& title, const QString& first, const QString& second);
   void ShowTargetControls();
 
