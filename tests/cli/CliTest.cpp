@@ -316,6 +316,6 @@ TEST(Cli, GeneticAlgorithmRepeatsARunFromItsSeedAndChecksItsSettings) {
   const CliResult badSeed = RunCli(genetic + "--seed x");
   EXPECT_EQ(badSeed.exit, 2);
   EXPECT_EQ(badSeed.err,
-            "korvelan-cli: --set genetic.RandomNoSeed=x: Specified value did not convert correctly... Warning\n"
+            "korvelan-cli: --set genetic.RandomNoSeed=x: Specified value did not convert correctly... Warning "
             "Default value used and shown\n");
 }
