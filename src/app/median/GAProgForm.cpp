@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QVBoxLayout>
+
+#include "setup/FormStyle.h"
 #include <algorithm>
 
 namespace korvelan::app {
@@ -82,11 +84,7 @@ void TGAProgForm::ShowCleared() {
 }
 
 void TGAProgForm::AddLines(const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) GAProgBox->addItem(QString::fromStdString(line));
-  const int newest = GAProgBox->count() - 1;
-  if (newest < 0) return;
-  GAProgBox->setCurrentRow(newest);
-  GAProgBox->scrollToItem(GAProgBox->item(newest));
+  AppendLines(GAProgBox, lines);
 }
 
 void TGAProgForm::SetProgress(int percent, const QString& best) {

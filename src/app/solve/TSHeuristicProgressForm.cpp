@@ -6,6 +6,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "setup/FormStyle.h"
+
 namespace korvelan::app {
 
 THeuristicProgressForm::THeuristicProgressForm(ModelState& model, QWidget* parent)
@@ -31,11 +33,7 @@ void THeuristicProgressForm::ShowCleared() {
 }
 
 void THeuristicProgressForm::AddLines(const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) ProgressBox->addItem(QString::fromStdString(line));
-  const int newest = ProgressBox->count() - 1;
-  if (newest < 0) return;
-  ProgressBox->setCurrentRow(newest);
-  ProgressBox->scrollToItem(ProgressBox->item(newest));
+  AppendLines(ProgressBox, lines);
 }
 
 void THeuristicProgressForm::showEvent(QShowEvent* event) {

@@ -106,16 +106,16 @@ bool MedianGA::AddIfNew(const MedianChromosome& child) {
 
 void MedianGA::GatherDates(int t) {
   DateSlot& own = dates_[t];
+  const auto dated = [&own](int member) {
+    return std::any_of(own.entries.begin(), own.entries.begin() + own.count,
+                       [member](const DateEntry& e) { return e.partner == member; });
+  };
   for (int tries = 0; own.count < settings_.Dates && tries < 10;) {
     if (count_ - 1 - own.count <= 0) {
       Note("No partner left to date");
       return;
     }
     int u = 0;
-    const auto dated = [&own](int member) {
-      return std::any_of(own.entries.begin(), own.entries.begin() + own.count,
-                         [member](const DateEntry& e) { return e.partner == member; });
-    };
     for (int draws = 0;; ++draws) {
       if (draws == DrawsPerMember * count_) {
         Note("No new partner drawn for a father: his dating ended");
