@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -110,6 +111,7 @@ class MedianGA {
   RunHost& host_;
   const MedianGASettings& settings_;
   int P_;
+  int popSize_;  // PopSize, within what the member arrays hold
   GeneticSites sites_;
   ProgramRandom random_;
   std::vector<MedianChromosome> population_;  // MedianPopulation, 1..count_
@@ -122,6 +124,8 @@ class MedianGA {
   std::vector<DateSlot> dates_;
   std::vector<std::string> notes_;
 
+  // Dates per member: the setting, within the entries a date list holds.
+  int DateLimit() const { return std::min(settings_.Dates, MaxDates); }
   int DrawSite();
   void GatherDates(int t);
   int DrawDate(int t);

@@ -110,7 +110,7 @@ void MedianGA::GatherDates(int t) {
     return std::any_of(own.entries.begin(), own.entries.begin() + own.count,
                        [member](const DateEntry& e) { return e.partner == member; });
   };
-  for (int tries = 0; own.count < settings_.Dates && tries < 10;) {
+  for (int tries = 0; own.count < DateLimit() && tries < 10;) {
     if (count_ - 1 - own.count <= 0) {
       Note("No partner left to date");
       return;
@@ -128,7 +128,7 @@ void MedianGA::GatherDates(int t) {
     if (h > settings_.Compatibility) {
       own.entries[own.count++] = {u, h};
       DateSlot& other = dates_[u];
-      if (other.count < settings_.Dates) other.entries[other.count++] = {t, h};
+      if (other.count < DateLimit()) other.entries[other.count++] = {t, h};
     } else {
       ++tries;
     }
@@ -152,8 +152,8 @@ void MedianGA::MateWithDate(int t) {
   const DateEntry date = dates_[t].entries[DrawDate(t)];
   MedianChromosome c1, c2;
   DateCrossover(t, date.partner, date.compatibility, c1, c2);
-  if (newCount_ < settings_.PopSize) AddIfNew(c1);
-  if (newCount_ < settings_.PopSize) AddIfNew(c2);
+  if (newCount_ < popSize_) AddIfNew(c1);
+  if (newCount_ < popSize_) AddIfNew(c2);
 }
 
 void MedianGA::BreedGeneration() {
@@ -162,9 +162,9 @@ void MedianGA::BreedGeneration() {
   dates_.assign(count_ + 1, DateSlot{});
   newGeneration_[1] = population_[order_[1]];
   newCount_ = 1;
-  for (int fruitless = 0; newCount_ < settings_.PopSize;) {
-    if (count_ < 2 || fruitless == FathersPerMember * settings_.PopSize) {
-      Note("Breeding stopped at " + std::to_string(newCount_) + " of " + std::to_string(settings_.PopSize) +
+  for (int fruitless = 0; newCount_ < popSize_;) {
+    if (count_ < 2 || fruitless == FathersPerMember * popSize_) {
+      Note("Breeding stopped at " + std::to_string(newCount_) + " of " + std::to_string(popSize_) +
            " members: no new distinct child found");
       break;
     }

@@ -45,13 +45,19 @@ bool ReadOpenSites(const ModelState& m, MedianChromosome& c, int P) {
 }  // namespace
 
 MedianGA::MedianGA(ModelState& m, RunHost& host, int P, GeneticSites sites)
-    : m_(m), host_(host), settings_(m.Genetic), P_(P), sites_(std::move(sites)), random_(m.Genetic.RandomNoSeed) {
+    : m_(m),
+      host_(host),
+      settings_(m.Genetic),
+      P_(P),
+      popSize_(std::clamp(m.Genetic.PopSize, 1, MaxNodes)),
+      sites_(std::move(sites)),
+      random_(m.Genetic.RandomNoSeed) {
   population_.resize(NodeSlots);
   newGeneration_.resize(NodeSlots);
 }
 
 void MedianGA::BuildInitialPool() {
-  const int poolSize = std::clamp(std::max(settings_.InitPopSize, settings_.PopSize), 1, MaxNodes);
+  const int poolSize = std::clamp(std::max(settings_.InitPopSize, popSize_), 1, MaxNodes);
   long long calls = 0;
   for (int k = 1; k <= poolSize; ++k) {
     MedianChromosome& c = newGeneration_[k];
@@ -75,7 +81,7 @@ void MedianGA::PickFirstGeneration() {
   for (int k = 1; k <= newCount_; ++k) keys[k] = newGeneration_[k].Fitness;
   std::vector<uint16_t> sorted(newCount_ + 1);
   QuickSortIndex(1, newCount_, keys.data(), sorted.data());
-  count_ = std::min(settings_.PopSize, newCount_);
+  count_ = std::min(popSize_, newCount_);
   order_.assign(count_ + 1, 0);
   for (int i = 1; i <= count_; ++i) {
     population_[i] = newGeneration_[sorted[i]];
