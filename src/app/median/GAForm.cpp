@@ -92,9 +92,9 @@ TGAForm::TGAForm(ModelState& model, Dialogs& dialogs, QWidget* parent)
   auto* grid = new QGridLayout;
   BuildEdits(grid);
   auto* choices = new QVBoxLayout;
-  choices->addWidget(BuildGroup("ImpType", "GA Improvement Type", "&Neighborhood Search", "&Exchange Search"));
   choices->addWidget(BuildGroup("FatherSelection", "Father Selection Rule", "&1 - Rank", "&2 - Fitness"));
   choices->addWidget(BuildGroup("DateSelection", "Date Selection Rule", "&3 - Rank", "&4 - Fitness"));
+  choices->addWidget(BuildGroup("ImpType", "GA Improvement Type", "&Neighborhood Search", "&Exchange Search"));
   choices->addWidget(BuildGroup("MotherSelection", "Mother Selection Rule", "&5 - Rank", "&6 - Fitness"));
   GAUseTarget = new QCheckBox("&Use Target Value", this);
   GAUseTarget->setObjectName("GAUseTarget");
@@ -111,6 +111,12 @@ TGAForm::TGAForm(ModelState& model, Dialogs& dialogs, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
   layout->addLayout(buttons);
+  // Controls that come and go keep their room, so that nothing moves under the mouse.
+  for (QWidget* w : std::initializer_list<QWidget*>{Group("ImpType"), Edit("TargetEdit"), Caption("TargetEdit")}) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+  }
   connect(GAUseTarget, &QCheckBox::clicked, this, &TGAForm::UseTargetClick);
   connect(RestoreDefaults, &QPushButton::clicked, this, &TGAForm::RestoreDefaultsClick);
   connect(QuitButton, &QPushButton::clicked, this, &TGAForm::QuitClick);
