@@ -3,7 +3,9 @@
 #include <map>
 
 #include "covering/LagMenu.h"
+#include "data/EditForm.h"
 #include "data/LoadData.h"
+#include "exchange/TSExchangeForm.h"
 #include "fixed/FixMenu.h"
 #include "median/LagSettingsReports.h"
 #include "median/MedMenu.h"
@@ -55,8 +57,17 @@ int main(int argc, char** argv) {
   // The settings reports behind "La&Grangian Param" of the basic results report.
   LagSettingsReports lagReports(model, dialogs, *stepForms.results.BasicResults());
 
+  // "E&Xchange Sites": the solution changed by hand; the menu shows again on closing.
+  TExchangeForm exchangeForm(model, dialogs, solve.host);
+  QObject::connect(&exchangeForm, &TExchangeForm::closed, &menu, [&menu] { menu.ShowMenu(); });
+
+  // The data editor opens beside the menu.
+  TEditorForm editor(model, dialogs);
+
   TKorvelanMain::Steps steps;
   steps.loadData = [&] { loadForm.show(); };
+  steps.exchangeSites = [&] { exchangeForm.Open(); };
+  AddDataEditor(editor, menu, steps);
   stepForms.AddSteps(steps);
   menu.SetSteps(steps);
   QObject::connect(&menu, &TKorvelanMain::exitConfirmed, &app, &QApplication::quit);

@@ -1,6 +1,7 @@
 #include "CliHelp.h"
 
 #include "CliOptions.h"
+#include "CliProblems.h"
 
 namespace korvelan::cli {
 namespace {
@@ -59,9 +60,33 @@ DESCRIPTION
 
   The results report (the basic results and the location summary) goes to
   standard output unless --report names a file. Files are written whole or not
-  at all (a temporary file is renamed over the target).
+  at all: a temporary file in the same folder is renamed over the target, so
+  after a failure an earlier file is unchanged. A symbolic link stays a link
+  (the file it leads to is written), and a device or a pipe (/dev/null,
+  /dev/stdout) is written straight through. Before anything is read, every
+  output's folder must exist and accept files, and no two outputs may name the
+  same file.
+
+  An option that does not apply to the chosen model is ignored with a warning;
+  an option given twice with different values, or two options that contradict
+  each other, are bad usage.
 
 OPTIONS
+)";
+
+const char* const kStopping = R"(
+STOPPING A RUN
+  Ctrl-C (SIGINT) during a run does what the abort button of the Lagrangian
+  progress window does: the search stops at its next look at the flag, its
+  best solution is installed and reported, and the exit status is 4. A request
+  made before the Lagrangian search begins is cleared when it begins, as the
+  abort button is; heuristics run to their end. A second Ctrl-C ends the
+  program at once.
+
+  With --progress, a Lagrangian run prints the values of the Lagrangian
+  progress window (locations, iterations, tree nodes and level, bounds, gap,
+  step) as one line on standard error at each of the window's refreshes (every
+  2 seconds) and once more when the search ends.
 )";
 
 const char* const kTail = R"(
@@ -77,9 +102,11 @@ JSON SUMMARY
 EXIT STATUS
   0  the run completed
   2  bad usage or bad input (the message names the option, or the file and the
-     line); nothing was solved. Also when an output file could not be written.
+     line); nothing was solved. Also when an output file could not be written,
+     or a model or algorithm is not available in this version.
   3  "Fatal Error in execution of algorithm." (no usable solution)
-  4  the solver stopped before it finished; its best solution is reported
+  4  the solver stopped before it finished (Ctrl-C); its best solution is
+     reported
 
 EXAMPLES
   korvelan-cli solve --demand cities.grt --coverage 150 --cost-per-mile 1 \
@@ -89,8 +116,13 @@ EXAMPLES
       --json - --report /dev/null
 )";
 
+std::string NotBuiltSection() {
+  const std::string lines = NotBuiltText();
+  return lines.empty() ? std::string() : "\nNOT AVAILABLE IN THIS VERSION\n" + lines;
+}
+
 }  // namespace
 
-std::string HelpText() { return kHead + OptionsSection() + kTail; }
+std::string HelpText() { return kHead + OptionsSection() + kStopping + NotBuiltSection() + kTail; }
 
 }  // namespace korvelan::cli

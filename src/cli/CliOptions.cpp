@@ -1,5 +1,8 @@
 #include "CliOptions.h"
 
+#include <map>
+#include <utility>
+
 namespace korvelan::cli {
 namespace {
 
@@ -64,10 +67,10 @@ std::vector<CliOption> BuildTable() {
       {"--seed", "N", [](SolveArgs& a, const std::string& v) { a.settings.push_back("genetic.RandomNoSeed=" + v); },
        "p-median genetic algorithm: the random number seed (as --set RandomNoSeed=N); the same seed repeats a run."},
       // --- output ---
-      {"--report", "FILE|-", Into(&SolveArgs::report), "Write the results report to FILE; - or absent: standard output."},
+      {"--report", "FILE|-", Into(&SolveArgs::report), "Write the results report to FILE (a device such as /dev/null is written straight through); - or absent: standard output."},
       {"--solution", "FILE.SOL", Into(&SolveArgs::solutionFile), "Write the solution file."},
       {"--json", "FILE|-", Into(&SolveArgs::json), "Write a JSON summary of the run to FILE or standard output."},
-      {"--progress", "", Switch(&SolveArgs::progress), "Print the progress lines of the solver on standard error."},
+      {"--progress", "", Switch(&SolveArgs::progress), "Print the progress lines of the solver on standard error; for a Lagrangian run, the values of its progress window, one line every 2 seconds."},
   };
 }
 
@@ -84,7 +87,36 @@ const std::vector<CliOption>& SolveOptions() {
   return table;
 }
 
-std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out) {
+namespace {
+
+// Options that contradict each other when given together.
+const std::pair<const char*, const char*> kExclusive[] = {
+    {"--sites", "--circle-points"},
+    {"--add-first", "--drop-first"},
+    {"--cover-fraction", "--cover-nodes"},
+};
+
+// An option given again: the same value is only noted, another value contradicts.
+std::string Repeated(const std::string& name, const std::string& before, const std::string& value,
+                     std::vector<std::string>& warnings) {
+  if (before == value) {
+    warnings.push_back(name + " is given more than once");
+    return {};
+  }
+  return name + " is given twice with different values (" + before + " and " + value + ")";
+}
+
+std::string Contradiction(const std::map<std::string, std::string>& given) {
+  for (const auto& [first, second] : kExclusive)
+    if (given.count(first) && given.count(second))
+      return "give either " + std::string(first) + " or " + second + ", not both";
+  return {};
+}
+
+}  // namespace
+
+std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out, std::vector<std::string>& warnings) {
+  std::map<std::string, std::string> given;  // option -> value, for repeats and contradictions
   for (size_t k = 0; k < args.size(); ++k) {
     std::string name = args[k], value;
     const size_t equals = name.find('=');
@@ -101,9 +133,15 @@ std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out)
       if (k + 1 >= args.size()) return name + " needs a value (" + option->value + ")";
       value = args[++k];
     }
+    const auto before = given.find(name);
+    if (before != given.end() && name != "--set") {
+      const std::string error = Repeated(name, before->second, value, warnings);
+      if (!error.empty()) return error;
+    }
+    given.emplace(name, value);
     option->store(out, value);
   }
-  return {};
+  return Contradiction(given);
 }
 
 }  // namespace korvelan::cli

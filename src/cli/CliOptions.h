@@ -51,6 +51,9 @@ struct CliOption {
 const std::vector<CliOption>& SolveOptions();
 
 // Reads the arguments after "solve"; returns an error message (one line) or empty.
-std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out);
+// An unknown option, a missing value, an option repeated with another value and
+// two options that contradict each other are errors; an option repeated with the
+// same value adds a warning.
+std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out, std::vector<std::string>& warnings);
 
 }  // namespace korvelan::cli

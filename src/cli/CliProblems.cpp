@@ -1,6 +1,5 @@
 #include "CliProblems.h"
 
-#include <utility>
 #include <vector>
 
 #include "setup/RunModels.h"
@@ -8,28 +7,6 @@
 
 namespace korvelan::cli {
 namespace {
-
-using NamedLetter = std::pair<const char*, char>;
-
-// Chooses the algorithm named on the command line among those the model offers.
-std::string ChooseNamedAlgorithm(ModelState& m, const SolveArgs& args, const std::vector<NamedLetter>& offered) {
-  std::string names;
-  for (const auto& [name, letter] : offered) {
-    if (args.algorithm == name) {
-      ChooseAlgorithm(m, letter);
-      return {};
-    }
-    names += (names.empty() ? "" : ", ") + std::string(name);
-  }
-  if (args.algorithm.empty()) return "--algorithm is required for --problem " + args.problem + " (" + names + ")";
-  return "--algorithm " + args.algorithm + " is not offered for --problem " + args.problem + " (" + names + ")";
-}
-
-// Only the one method of the model (or its own name) is accepted.
-std::string OnlyMethod(const SolveArgs& args, const char* method) {
-  if (args.algorithm.empty() || args.algorithm == method) return {};
-  return "--problem " + args.problem + " is solved by " + method + " only";
-}
 
 std::string EnterLocate(ModelState& m, const SolveArgs& args) {
   if (!args.locate) return "--locate is required for --problem " + args.problem;
@@ -67,9 +44,7 @@ std::string EnterEstimates(ModelState& m, const SolveArgs& args) {
 }
 
 std::string MaxCovering(ModelState& m, const SolveArgs& args) {
-  std::string error =
-      ChooseNamedAlgorithm(m, args, {{"greedy", 'G'}, {"greedy-substitution", 'S'}, {"lagrangian", 'L'}});
-  if (error.empty()) error = EnterLocate(m, args);
+  std::string error = EnterLocate(m, args);
   bool every = true;
   if (error.empty()) error = Timing(args, every);
   m.ExchangeEveryIteration = every;
@@ -78,9 +53,7 @@ std::string MaxCovering(ModelState& m, const SolveArgs& args) {
 }
 
 std::string PMedian(ModelState& m, const SolveArgs& args) {
-  std::string error = ChooseNamedAlgorithm(
-      m, args, {{"myopic", 'M'}, {"exchange", 'E'}, {"neighborhood", 'N'}, {"lagrangian", 'L'}, {"genetic", 'T'}});
-  if (error.empty()) error = EnterLocate(m, args);
+  std::string error = EnterLocate(m, args);
   bool every = true;
   if (error.empty()) error = Timing(args, every);
   m.MedianTiming = every ? 'E' : 'L';
@@ -88,26 +61,20 @@ std::string PMedian(ModelState& m, const SolveArgs& args) {
 }
 
 std::string FixedCharge(ModelState& m, const SolveArgs& args) {
-  std::string error = ChooseNamedAlgorithm(
-      m, args, {{"add", 'A'}, {"drop", 'D'}, {"exchange", 'E'}, {"neighborhood", 'N'}, {"lagrangian", 'L'}});
   m.AddFirst = args.firstStep == "drop" ? 'D' : 'A';
-  if (error.empty()) error = EnterLocate(m, args);
-  return error;
+  return EnterLocate(m, args);
 }
 
-std::string SetCovering(ModelState&, const SolveArgs& args) { return OnlyMethod(args, "lagrangian"); }
+std::string SetCovering(ModelState&, const SolveArgs&) { return {}; }
 
 std::string PCenter(ModelState& m, const SolveArgs& args) {
-  std::string error = OnlyMethod(args, "lagrangian");
-  if (error.empty()) error = EnterLocate(m, args);
+  std::string error = EnterLocate(m, args);
   if (error.empty()) error = EnterEstimates(m, args);
   return error;
 }
 
 std::string PartialSetCovering(ModelState& m, const SolveArgs& args) {
-  std::string error = OnlyMethod(args, "lagrangian");
-  if (error.empty()) error = EnterPartialTarget(m, args);
-  return error;
+  return EnterPartialTarget(m, args);
 }
 
 std::string PartialPCenter(ModelState& m, const SolveArgs& args) {
@@ -117,22 +84,64 @@ std::string PartialPCenter(ModelState& m, const SolveArgs& args) {
   return error;
 }
 
-std::string Inventory(ModelState& m, const SolveArgs& args) {
-  std::string error = OnlyMethod(args, "lagrangian");
-  if (error.empty()) error = EnterLocate(m, args);
-  return error;
-}
+std::string Inventory(ModelState& m, const SolveArgs& args) { return EnterLocate(m, args); }
 
+// What this version solves. When a model or an algorithm gets built, its entry
+// turns to true; the batch program refuses the others before reading any file.
 const ProblemEntry kProblems[] = {
-    {"max-covering", 'C', MaxCovering},
-    {"p-median", 'M', PMedian},
-    {"fixed-charge", 'F', FixedCharge},
-    {"set-covering", 'S', SetCovering},
-    {"p-center", 'P', PCenter},
-    {"partial-set-covering", '&', PartialSetCovering},
-    {"partial-p-center", '%', PartialPCenter},
-    {"inventory", 'V', Inventory},
+    {"max-covering", 'C', true, {{"greedy", 'G', true}, {"greedy-substitution", 'S', true}, {"lagrangian", 'L', true}},
+     nullptr, MaxCovering},
+    {"p-median", 'M', true,
+     {{"myopic", 'M', true}, {"exchange", 'E', true}, {"neighborhood", 'N', true}, {"lagrangian", 'L', true},
+      {"genetic", 'T', true}},
+     nullptr, PMedian},
+    {"fixed-charge", 'F', true,
+     {{"add", 'A', true}, {"drop", 'D', true}, {"exchange", 'E', true}, {"neighborhood", 'N', true},
+      {"lagrangian", 'L', true}},
+     nullptr, FixedCharge},
+    {"set-covering", 'S', true, {}, "lagrangian", SetCovering},
+    {"p-center", 'P', true, {}, "lagrangian", PCenter},
+    {"partial-set-covering", '&', true, {}, "lagrangian", PartialSetCovering},
+    {"partial-p-center", '%', true, {}, "lagrangian", PartialPCenter},
+    {"inventory", 'V', false, {}, "lagrangian", Inventory},
 };
+
+// The model-specific options and the models (problem codes) they apply to.
+struct OptionScope {
+  const char* option;
+  bool (*given)(const SolveArgs&);
+  const char* problemCodes;
+};
+
+const OptionScope kScopes[] = {
+    {"--locate", [](const SolveArgs& a) { return a.locate.has_value(); }, "CMFP%V"},
+    {"--timing", [](const SolveArgs& a) { return !a.timing.empty(); }, "CM"},
+    {"--add-first", [](const SolveArgs& a) { return a.firstStep == "add"; }, "F"},
+    {"--drop-first", [](const SolveArgs& a) { return a.firstStep == "drop"; }, "F"},
+    {"--no-dominated-exclusion", [](const SolveArgs& a) { return a.keepDominated; }, "C"},
+    {"--cover-fraction", [](const SolveArgs& a) { return a.coverFraction.has_value(); }, "&%"},
+    {"--cover-nodes", [](const SolveArgs& a) { return a.coverNodes.has_value(); }, "&%"},
+    {"--upper-estimate", [](const SolveArgs& a) { return a.upperEstimate.has_value(); }, "P%"},
+    {"--lower-estimate", [](const SolveArgs& a) { return a.lowerEstimate.has_value(); }, "P%"},
+    {"--weighted", [](const SolveArgs& a) { return a.weighted; }, "%"},
+};
+
+const char* const kNotBuilt = " is not available in this version";
+
+std::string AlgorithmChoice(const SolveArgs& args, const ProblemEntry& entry) {
+  if (entry.algorithms.empty()) {
+    if (args.algorithm.empty() || args.algorithm == entry.method) return {};
+    return "--problem " + args.problem + " is solved by " + entry.method + " only";
+  }
+  std::string names;
+  for (const AlgorithmEntry& algorithm : entry.algorithms) {
+    if (args.algorithm == algorithm.name)
+      return algorithm.built ? std::string() : "--algorithm " + args.algorithm + kNotBuilt;
+    names += (names.empty() ? "" : ", ") + std::string(algorithm.name);
+  }
+  if (args.algorithm.empty()) return "--algorithm is required for --problem " + args.problem + " (" + names + ")";
+  return "--algorithm " + args.algorithm + " is not offered for --problem " + args.problem + " (" + names + ")";
+}
 
 }  // namespace
 
@@ -140,6 +149,45 @@ const ProblemEntry* FindProblem(const std::string& name) {
   for (const ProblemEntry& entry : kProblems)
     if (name == entry.name) return &entry;
   return nullptr;
+}
+
+std::string ApplyModel(ModelState& m, const SolveArgs& args) {
+  const ProblemEntry* entry = FindProblem(args.problem);
+  RestoreDemands(m);
+  OpenRunModels(m);
+  ChooseProblem(m, entry->code);
+  for (const AlgorithmEntry& algorithm : entry->algorithms)
+    if (args.algorithm == algorithm.name) ChooseAlgorithm(m, algorithm.letter);
+  return entry->apply(m, args);
+}
+
+std::string CheckModelChoice(const SolveArgs& args) {
+  if (args.problem.empty()) return "--problem is required (" + ProblemNames() + ")";
+  const ProblemEntry* entry = FindProblem(args.problem);
+  if (!entry) return "--problem " + args.problem + " is unknown (" + ProblemNames() + ")";
+  if (!entry->built) return "--problem " + args.problem + kNotBuilt;
+  return AlgorithmChoice(args, *entry);
+}
+
+std::vector<std::string> OptionsNotApplying(const SolveArgs& args) {
+  std::vector<std::string> warnings;
+  const ProblemEntry* entry = FindProblem(args.problem);
+  if (!entry) return warnings;
+  for (const OptionScope& scope : kScopes)
+    if (scope.given(args) && std::string(scope.problemCodes).find(entry->code) == std::string::npos)
+      warnings.push_back(std::string(scope.option) + " does not apply to --problem " + args.problem + "; it is ignored");
+  return warnings;
+}
+
+std::string NotBuiltText() {
+  std::string text;
+  for (const ProblemEntry& entry : kProblems) {
+    if (!entry.built) text += "  --problem " + std::string(entry.name) + "\n";
+    for (const AlgorithmEntry& algorithm : entry.algorithms)
+      if (!algorithm.built)
+        text += "  --problem " + std::string(entry.name) + " --algorithm " + algorithm.name + "\n";
+  }
+  return text;
 }
 
 std::string ProblemNames() {

@@ -2,7 +2,9 @@
 
 #include <chrono>
 #include <iostream>
+#include <map>
 
+#include "CliHost.h"
 #include "CliJson.h"
 #include "CliProblems.h"
 #include "data/AtomicFile.h"
@@ -20,36 +22,8 @@
 namespace korvelan::cli {
 namespace {
 
-// Message-box texts become one line on standard error.
-std::string OneLine(std::string text) {
-  for (char& c : text)
-    if (c == '\n' || c == '\r') c = ' ';
-  return text;
-}
-
 void Complain(const std::string& text) { std::cerr << "korvelan-cli: " << OneLine(text) << "\n"; }
-
-// The headless host of the batch program: message boxes go to standard error,
-// questions take the answer that changes nothing (No), progress lines are printed
-// on request.
-class CliRunHost : public HeadlessRunHost {
- public:
-  explicit CliRunHost(bool printProgress) : printProgress_(printProgress) {
-    onMessage = [](const Message& message) {
-      static const char* const kinds[] = {"warning", "information", "error", "question (answered No)"};
-      const int kind = message.kind == 'W' ? 0 : message.kind == 'I' ? 1 : message.kind == 'E' ? 2 : 3;
-      std::cerr << "korvelan-cli: " << kinds[kind] << ": " << OneLine(message.text) << "\n";
-    };
-  }
-  void AddProgressLines(const std::vector<std::string>& lines) override {
-    if (printProgress_)
-      for (const std::string& line : lines) std::cerr << line << "\n";
-    HeadlessRunHost::AddProgressLines(lines);
-  }
-
- private:
-  bool printProgress_;
-};
+void Warn(const std::string& text) { std::cerr << "korvelan-cli: warning: " << OneLine(text) << "\n"; }
 
 char MetricFromName(const std::string& name) {
   if (name == "euclidean") return 'E';
@@ -78,18 +52,26 @@ std::string BuildLoadRequest(const SolveArgs& args, LoadRequest& request) {
   if (request.MetricCode == 0)
     return "the extension of " + args.demandFile + " does not name a metric (.euc, .grt, .man, .net): give --metric";
   if (request.MetricCode == 'N' && args.distancesFile.empty()) return "network data need --distances FILE";
-  if (args.circlePoints && !args.sitesFile.empty()) return "give either --sites or --circle-points, not both";
   request.ExtraSitesFileName = args.sitesFile;
   request.CircleSites = args.circlePoints;
   request.DistanceFileName = args.distancesFile;
   request.ComputeDistances = args.distancesFile.empty();
-  request.UseKilometers = args.kilometres;
+  request.UseKilometers = args.kilometres && request.MetricCode == 'G';
+  if (args.kilometres && !request.UseKilometers) Warn("--km applies to great-circle data only; it is ignored");
   if (args.weight) {
     const std::optional<Extended> w = ParseRealNumber(*args.weight);
     if (!w || *w < 0 || *w > 1) return "--weight " + *args.weight + ": must have 0 <= W <= 1";
     request.DemandWeight = static_cast<double>(*w);
   }
   return {};
+}
+
+// The load form's rules: a file it refuses is bad input; a candidate-site file
+// it ignores is dropped with the form's message.
+std::string ApplyLoadRules(LoadRequest& request, RunHost& host) {
+  const LoadRulesOutcome rules = ApplyLoadFormRules(request);
+  if (!rules.notice.empty()) host.Warning(rules.notice);
+  return rules.error;
 }
 
 std::string SetParameters(ModelState& m, const SolveArgs& args) {
@@ -118,23 +100,30 @@ std::string ReadSiteFiles(ModelState& m, RunHost& host, const SolveArgs& args) {
   return {};
 }
 
-std::string ChooseModel(ModelState& m, const SolveArgs& args) {
-  const ProblemEntry* entry = FindProblem(args.problem);
-  if (args.problem.empty()) return "--problem is required (" + ProblemNames() + ")";
-  if (!entry) return "--problem " + args.problem + " is unknown (" + ProblemNames() + ")";
-  RestoreDemands(m);
-  OpenRunModels(m);
-  ChooseProblem(m, entry->code);
-  return entry->apply(m, args);
+bool FamilyApplies(const ModelState& m, const SettingDef& def) {
+  for (const std::string& family : FamiliesOfProblem(m.ProblemCode))
+    if (family == def.family) return true;
+  return false;
 }
 
 std::string ApplySettings(ModelState& m, RunHost& host, const SolveArgs& args) {
+  std::map<const SettingDef*, std::string> given;
   for (const std::string& assignment : args.settings) {
     const size_t equals = assignment.find('=');
     if (equals == std::string::npos) return "--set " + assignment + ": write NAME=VALUE";
     const std::string name = assignment.substr(0, equals), value = assignment.substr(equals + 1);
     const SettingDef* def = Settings().Find(name, FamiliesOfProblem(m.ProblemCode));
     if (!def) return "--set " + assignment + ": no setting is called " + name;
+    if (!FamilyApplies(m, *def)) {
+      Warn("--set " + assignment + ": a setting of the " + def->family + " models does not apply to --problem " +
+           args.problem + "; it is ignored");
+      continue;
+    }
+    const auto [before, first] = given.emplace(def, value);
+    if (!first && before->second != value)
+      return "--set " + assignment + ": " + def->name + " is given twice with different values (" + before->second +
+             " and " + value + ")";
+    if (!first) Warn("--set " + assignment + " is given more than once");
     const SettingOutcome outcome = ApplySettingText(m, *def, value);
     if (!outcome.stored) return "--set " + assignment + ": " + outcome.message;
     if (!outcome.message.empty()) host.Warning(outcome.message);
@@ -151,7 +140,7 @@ std::string ReportText(const ModelState& m) {
   return text;
 }
 
-// Writes to standard output ("-" or no file) or atomically to a file.
+// Writes to standard output ("-" or no file) or to a file (see WriteFileAtomically).
 bool Emit(const std::string& target, const std::string& text) {
   if (target.empty() || target == "-") {
     std::cout << text << std::flush;
@@ -180,13 +169,53 @@ bool WriteOutputs(ModelState& m, RunHost& host, const SolveArgs& args, RunEnd en
   return ok;
 }
 
+struct FileOutput {
+  std::string option;
+  std::string path;
+};
+
+std::vector<FileOutput> FileOutputs(const SolveArgs& args) {
+  std::vector<FileOutput> outputs;
+  if (args.report && *args.report != "-") outputs.push_back({"--report", *args.report});
+  if (!args.solutionFile.empty()) outputs.push_back({"--solution", args.solutionFile});
+  if (args.json && *args.json != "-") outputs.push_back({"--json", *args.json});
+  return outputs;
+}
+
+// Before anything is read or solved: no two outputs replace the same file, and
+// every output can be written where it is to go.
+std::string CheckOutputs(const SolveArgs& args) {
+  const std::vector<FileOutput> outputs = FileOutputs(args);
+  for (size_t a = 0; a < outputs.size(); ++a)
+    for (size_t b = a + 1; b < outputs.size(); ++b)
+      if (SameReplacedFile(outputs[a].path, outputs[b].path))
+        return outputs[a].option + " " + outputs[a].path + " and " + outputs[b].option + " " + outputs[b].path +
+               " name the same file";
+  for (const FileOutput& output : outputs) {
+    const std::string problem = WriteTargetProblem(output.path);
+    if (!problem.empty()) return output.option + " " + output.path + ": " + problem;
+  }
+  return {};
+}
+
+// The checks of the command line itself, made before any file is read.
+std::string CheckCommandLine(const SolveArgs& args, LoadRequest& request) {
+  std::string error = BuildLoadRequest(args, request);
+  if (error.empty()) error = CheckModelChoice(args);
+  if (error.empty()) error = CheckOutputs(args);
+  if (error.empty())
+    for (const std::string& warning : OptionsNotApplying(args)) Warn(warning);
+  return error;
+}
+
 }  // namespace
 
 int RunSolve(const SolveArgs& args) {
   ModelState m;
-  CliRunHost host(args.progress);
+  CliRunHost host(m, args.progress);
   LoadRequest request;
-  std::string error = BuildLoadRequest(args, request);
+  std::string error = CheckCommandLine(args, request);
+  if (error.empty()) error = ApplyLoadRules(request, host);
   if (error.empty()) error = LoadDataSet(m, request);
   if (error.empty()) error = SetParameters(m, args);
   if (error.empty()) error = ReadSiteFiles(m, host, args);
@@ -194,12 +223,13 @@ int RunSolve(const SolveArgs& args) {
     const ConfirmResult confirmed = ConfirmParameters(m);
     if (!confirmed.ok) error = confirmed.message;
   }
-  if (error.empty()) error = ChooseModel(m, args);
+  if (error.empty()) error = ApplyModel(m, args);
   if (error.empty()) error = ApplySettings(m, host, args);
   if (!error.empty()) {
     Complain(error);
     return ExitBadInput;
   }
+  const StopOnInterrupt interrupt(m);
   const auto start = std::chrono::steady_clock::now();
   const RunEnd end = ExecuteRun(m, host);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

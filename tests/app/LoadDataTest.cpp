@@ -41,11 +41,17 @@ std::vector<std::vector<long>> ShortestPaths(const QString& roadsFile, int n) {
   return d;
 }
 
-QString WriteLines(const QTemporaryDir& dir, const QString& name, int lines) {
+QString WriteBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
   QFile file(dir.filePath(name));
   file.open(QIODevice::WriteOnly);
-  for (int k = 1; k <= lines; ++k) file.write(QString("%1 %1 0 1 1 0\n").arg(k).toUtf8());
+  file.write(bytes);
   return file.fileName();
+}
+
+QString WriteLines(const QTemporaryDir& dir, const QString& name, int lines) {
+  QByteArray bytes;
+  for (int k = 1; k <= lines; ++k) bytes += QString("%1 %1 0 1 1 0\n").arg(k).toUtf8();
+  return WriteBytes(dir, name, bytes);
 }
 
 QStringList Texts(const ScriptedDialogs& dialogs) {
@@ -285,6 +291,33 @@ class LoadDataTest : public QObject {
     form_->ExitAndLoadData->click();
     QCOMPARE(int(model_.Numbnodes), 300);
     QCOMPARE(int(model_.NumDemandNodes), 200);
+  }
+
+  void LoneCarriageReturnsEndLines() {
+    QTemporaryDir dir;
+    ChooseDemand(0, WriteBytes(dir, "cr.euc", "1 0 0 1 1 0\r2 3 0 1 1 0\r3 0 4 1 1 0\r"));
+    QCOMPARE(form_->DemandCountLabel->text(), QString("3 Nodes in file without names"));
+    QVERIFY(form_->CycloneButton->isVisible());
+    form_->DistanceItem(0)->click();
+    dialogs_.answers = {false};
+    form_->ExitAndLoadData->click();
+    QCOMPARE(int(model_.Numbnodes), 3);
+    QCOMPARE(model_.DistanceMatrix.at(2, 3), 5);
+  }
+
+  void LatitudeOffTheGlobeIsRefusedNamingTheLine() {
+    QTemporaryDir dir;
+    const QString north = WriteBytes(dir, "north.grt", "1 0 0 1 1 0\n2 10 95 1 1 0\n");
+    ChooseDemand(1, north);
+    form_->DistanceItem(0)->click();
+    form_->ExitAndLoadData->click();
+    QCOMPARE(dialogs_.shown.last().text,
+             "File [" + north +
+                 "], line 2: field 3 (second coordinate) \"95\" is not a latitude; great-circle data need -90 <= Y "
+                 "<= 90");
+    QVERIFY(!model_.DataLoaded);
+    QCOMPARE(finished_->count(), 0);
+    QCOMPARE(Enabled(), (QList<QWidget*>{form_->DistanceMetric, form_->CancelButton}));
   }
 
   void GreatCircleSampleLoads() {

@@ -1,70 +1,15 @@
 // Runs the batch program as a user would and checks exit statuses, the JSON
 // summary and the report.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "CliTestSupport.h"
+
+using namespace clitest;
+
 namespace {
-
-struct CliResult {
-  int exit = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Fixture(const std::string& name) { return std::string(KORVELAN_FIXTURES) + "/cover/" + name; }
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-std::string TempPath(const std::string& name) {
-  return ::testing::TempDir() + "korvelan_cli_" + std::to_string(::getpid()) + "_" + name;
-}
-
-CliResult RunCli(const std::string& arguments) {
-  const std::string errFile = TempPath("stderr.txt");
-  const std::string command = std::string(KORVELAN_CLI) + " " + arguments + " 2>" + errFile;
-  CliResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return result;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-  const int status = pclose(pipe);
-  result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.err = ReadText(errFile);
-  std::remove(errFile.c_str());
-  return result;
-}
-
-// The value text of a top-level JSON field.
-std::string JsonField(const std::string& json, const std::string& key) {
-  const std::string marker = "\"" + key + "\": ";
-  const size_t at = json.find(marker);
-  if (at == std::string::npos) return "<missing>";
-  const size_t start = at + marker.size();
-  const size_t end = json.find_first_of(",\n", json[start] == '[' ? json.find(']', start) : start);
-  return json.substr(start, end - start);
-}
-
-std::vector<int> JsonList(const std::string& text) {
-  std::vector<int> values;
-  std::stringstream s(text.substr(1, text.size() - 2));
-  std::string item;
-  while (std::getline(s, item, ',')) values.push_back(std::stoi(item));
-  return values;
-}
 
 // The six nodes of line6.euc: x coordinates and demands (y = 0 for all).
 const double kX[] = {0, 10, 20, 40, 50, 80};
@@ -81,20 +26,18 @@ double CoveredByCoordinates(const std::vector<int>& sites, double coverage) {
   return covered;
 }
 
-const std::string kBase = "solve --demand " + Fixture("line6.euc") + " --coverage 10 --cost-per-mile 1 ";
-
 }  // namespace
 
 TEST(Cli, CompletedRunPrintsReportAndJsonAgreeingWithTheData) {
-  const std::string json = TempPath("run.json");
-  const CliResult r = RunCli(kBase + "--problem max-covering --algorithm greedy-substitution --locate 2 --json " + json);
+  TestFolder folder;
+  const std::string json = folder.Path("run.json");
+  const CliResult r = RunCli(folder, kBase + "--problem max-covering --algorithm greedy-substitution --locate 2 --json " + json);
   ASSERT_EQ(r.exit, 0) << r.err;
   EXPECT_NE(r.out.find("BASIC RESULTS SUMMARY FORM\n"), std::string::npos);
   EXPECT_NE(r.out.find("\nSolution Approach   COVERING - HEURISTIC   EACH ITERATION\n"), std::string::npos);
   EXPECT_NE(r.out.find("\nNumber of Nodes   6 / 6\n"), std::string::npos);
   EXPECT_EQ(r.err, "korvelan-cli: information: Execution Completed Satisfactorily\n");
   const std::string summary = ReadText(json);
-  std::remove(json.c_str());
   EXPECT_EQ(JsonField(summary, "problem"), "\"C\"");
   EXPECT_EQ(JsonField(summary, "algorithm"), "\"greedy-substitution\"");
   EXPECT_EQ(JsonField(summary, "status"), "\"completed\"");
@@ -115,8 +58,9 @@ TEST(Cli, CompletedRunPrintsReportAndJsonAgreeingWithTheData) {
 }
 
 TEST(Cli, SolutionFileAndInitialSolutionWithoutExcludedSites) {
-  const std::string solution = TempPath("run.SOL");
-  const CliResult r = RunCli(kBase + "--problem max-covering --algorithm greedy --locate 2 --status " +
+  TestFolder folder;
+  const std::string solution = folder.Path("run.SOL");
+  const CliResult r = RunCli(folder, kBase + "--problem max-covering --algorithm greedy --locate 2 --status " +
                              Fixture("exclude2.FOR") + " --initial " + Fixture("initial26.SOL") +
                              " --report - --json - --solution " + solution);
   ASSERT_EQ(r.exit, 0) << r.err;
@@ -125,7 +69,6 @@ TEST(Cli, SolutionFileAndInitialSolutionWithoutExcludedSites) {
             std::string::npos);
   EXPECT_EQ(JsonField(r.out, "located"), "[4, 6]");
   const std::string text = ReadText(solution);
-  std::remove(solution.c_str());
   std::vector<std::string> lines;
   std::stringstream s(text);
   for (std::string line; std::getline(s, line);) lines.push_back(line);
@@ -136,6 +79,7 @@ TEST(Cli, SolutionFileAndInitialSolutionWithoutExcludedSites) {
 }
 
 TEST(Cli, BadInputExitsWithTwoAndOneLineNamingTheProblem) {
+  TestFolder folder;
   struct Case {
     std::string arguments;
     std::string message;
@@ -150,7 +94,8 @@ TEST(Cli, BadInputExitsWithTwoAndOneLineNamingTheProblem) {
        "korvelan-cli: The total demand of the data set is 0. There is no demand for a facility to serve.\n"},
       {kBase + "--problem max-covering --algorithm greedy --locate 7",
        "korvelan-cli: --locate 7: Invalid number of facilities to locate.  Must have 1 <= X <= 6\n"},
-      {"solve --demand " + Fixture("line6.euc") + " --coverage 1.2.3 --cost-per-mile 1 --problem max-covering",
+      {"solve --demand " + Fixture("line6.euc") +
+           " --coverage 1.2.3 --cost-per-mile 1 --problem max-covering --algorithm greedy --locate 2",
        "korvelan-cli: --coverage 1.2.3: Error converting data.\n"},
       {kBase + "--problem max-covering --algorithm greedy --locate 2 --set Nothing=1",
        "korvelan-cli: --set Nothing=1: no setting is called Nothing\n"},
@@ -162,23 +107,29 @@ TEST(Cli, BadInputExitsWithTwoAndOneLineNamingTheProblem) {
       {kBase + "--frobnicate", "korvelan-cli: unknown option --frobnicate (see korvelan-cli --help)\n"},
   };
   for (const Case& c : cases) {
-    const CliResult r = RunCli(c.arguments);
+    const CliResult r = RunCli(folder, c.arguments);
     EXPECT_EQ(r.exit, 2) << c.arguments;
     EXPECT_EQ(r.err, c.message) << c.arguments;
     EXPECT_EQ(r.out, "") << c.arguments;
   }
 }
 
+// Sites 1-3 required, 4-6 excluded: nodes 4-6 (at 40, 50 and 80) lie beyond 10 of every allowed site.
 TEST(Cli, RunWithoutASolutionExitsWithThree) {
-  const CliResult r = RunCli(kBase + "--problem inventory --locate 1 --json -");
-  if (r.exit == 0) GTEST_SKIP() << "the inventory model is solved in this build";
+  TestFolder folder;
+  const std::string status = folder.Write("half.FOR", "         6\n         1\n         1\n         1\n"
+                                                      "        -1\n        -1\n        -1\n");
+  const CliResult r = RunCli(folder, kBase + "--problem set-covering --status " + status + " --json -");
   EXPECT_EQ(r.exit, 3) << r.err;
-  EXPECT_NE(r.err.find("korvelan-cli: warning: Fatal Error in execution of algorithm.\n"), std::string::npos);
+  EXPECT_EQ(r.err,
+            "korvelan-cli: information: <<< IMPOSSIBLE TO COVER ALL DEMAND WITH ALLOWABLE CANDIDATE SITES >>>\n"
+            "korvelan-cli: warning: Fatal Error in execution of algorithm.\n");
   EXPECT_EQ(JsonField(r.out, "status"), "\"fatal\"");
 }
 
 TEST(Cli, HelpDescribesEveryOption) {
-  const CliResult r = RunCli("--help");
+  TestFolder folder;
+  const CliResult r = RunCli(folder, "--help");
   EXPECT_EQ(r.exit, 0);
   for (const char* text : {"SYNOPSIS", "EXIT STATUS", "--demand FILE", "--set NAME=VALUE", "--json FILE|-",
                            "--no-dominated-exclusion", "--cover-fraction F"})
@@ -186,15 +137,16 @@ TEST(Cli, HelpDescribesEveryOption) {
 }
 
 TEST(Cli, BenchmarkRunAgreesWithTheDistanceFile) {
-  const std::string folder = std::string(KORVELAN_BENCHMARKS) + "/data/";
-  std::ifstream distances(folder + "pmed1.ned");
+  TestFolder folder;
+  const std::string data = std::string(KORVELAN_BENCHMARKS) + "/data/";
+  std::ifstream distances(data + "pmed1.ned");
   if (!distances) GTEST_SKIP() << "benchmarks not found";
   // 100 x 100 whole numbers, column by column: entry (i, j) at position j * 100 + i.
   std::vector<int> d(100 * 100);
   for (int k = 0; k < 100 * 100; ++k) distances >> d[k];
-  const CliResult r = RunCli("solve --demand " + folder + "pmed1.net --distances " + folder +
+  const CliResult r = RunCli(folder, "solve --demand " + data + "pmed1.net --distances " + data +
                              "pmed1.ned --coverage 40 --cost-per-mile 1 --problem max-covering --algorithm "
-                             "greedy-substitution --locate 5 --report " + TempPath("report.txt") + " --json -");
+                             "greedy-substitution --locate 5 --report " + folder.Path("report.txt") + " --json -");
   ASSERT_EQ(r.exit, 0) << r.err;
   const std::vector<int> located = JsonList(JsonField(r.out, "located"));
   ASSERT_EQ(located.size(), 5u);
@@ -210,7 +162,8 @@ TEST(Cli, BenchmarkRunAgreesWithTheDistanceFile) {
 }
 
 TEST(Cli, ProgressLinesOnRequest) {
-  const CliResult r = RunCli(kBase + "--problem max-covering --algorithm greedy --locate 2 --progress --report " + TempPath("report.txt"));
+  TestFolder folder;
+  const CliResult r = RunCli(folder, kBase + "--problem max-covering --algorithm greedy --locate 2 --progress --report " + folder.Path("report.txt"));
   ASSERT_EQ(r.exit, 0);
   EXPECT_EQ(r.err,
             "***** NOW WORKING ON LOCATION 1 *****\n"
@@ -221,6 +174,7 @@ TEST(Cli, ProgressLinesOnRequest) {
 }
 
 TEST(Cli, ExactCoveringModelsReportTheirOptimaInJson) {
+  TestFolder folder;
   struct Case {
     std::string arguments;
     std::string field;
@@ -235,13 +189,12 @@ TEST(Cli, ExactCoveringModelsReportTheirOptimaInJson) {
       {"--problem partial-p-center --locate 1 --cover-nodes 3 --upper-estimate 5", "coverage_distance", "10"},
   };
   for (const Case& c : cases) {
-    const CliResult r = RunCli(kBase + c.arguments + " --json - --report " + TempPath("report.txt"));
+    const CliResult r = RunCli(folder, kBase + c.arguments + " --json - --report " + folder.Path("report.txt"));
     EXPECT_EQ(r.exit, 0) << c.arguments << "\n" << r.err;
     EXPECT_EQ(JsonField(r.out, c.field), c.value) << c.arguments;
     EXPECT_EQ(JsonField(r.out, "status"), "\"completed\"") << c.arguments;
   }
-  std::remove(TempPath("report.txt").c_str());
-  const CliResult bad = RunCli(kBase + "--problem set-covering --set PctDiff=11");
+  const CliResult bad = RunCli(folder, kBase + "--problem set-covering --set PctDiff=11");
   EXPECT_EQ(bad.exit, 2);
   EXPECT_EQ(bad.err, "korvelan-cli: --set PctDiff=11: Invalid Parameter Value.  Must have 0.00 <= X <= 10.00\n");
 }
@@ -266,31 +219,33 @@ double BestWeightedDistance(int count) {
 // The median and fixed-charge Lagrangian runs reach the exhaustive optimum, with the
 // fixed charge free to choose the number of sites (--locate -1).
 TEST(Cli, MedianAndFixedChargeLagrangianReachTheOptimum) {
-  const CliResult median = RunCli(kBase + "--problem p-median --algorithm lagrangian --locate 2 --json -");
+  TestFolder folder;
+  const CliResult median = RunCli(folder, kBase + "--problem p-median --algorithm lagrangian --locate 2 --json -");
   ASSERT_EQ(median.exit, 0) << median.err;
   EXPECT_EQ(JsonField(median.out, "status"), "\"completed\"");
   EXPECT_EQ(JsonField(median.out, "num_located"), "2");
   EXPECT_EQ(std::stod(JsonField(median.out, "weighted_distance")), BestWeightedDistance(2));
   EXPECT_NE(median.out.find("\nSolution Approach   MEDIAN - LAGRANGIAN"), std::string::npos);
 
-  const CliResult fixedTwo = RunCli(kBase + "--problem fixed-charge --algorithm lagrangian --locate 2 --json -");
+  const CliResult fixedTwo = RunCli(folder, kBase + "--problem fixed-charge --algorithm lagrangian --locate 2 --json -");
   ASSERT_EQ(fixedTwo.exit, 0) << fixedTwo.err;
   EXPECT_EQ(std::stod(JsonField(fixedTwo.out, "total_cost")), BestWeightedDistance(2));
   EXPECT_EQ(JsonField(fixedTwo.out, "num_located"), "2");
 
   // Without fixed costs the cheapest solution opens every site.
-  const CliResult fixedFree = RunCli(kBase + "--problem fixed-charge --algorithm lagrangian --locate -1 --json -");
+  const CliResult fixedFree = RunCli(folder, kBase + "--problem fixed-charge --algorithm lagrangian --locate -1 --json -");
   ASSERT_EQ(fixedFree.exit, 0) << fixedFree.err;
   EXPECT_EQ(JsonField(fixedFree.out, "total_cost"), "0");
   EXPECT_EQ(JsonField(fixedFree.out, "num_located"), "6");
 }
 
 TEST(Cli, LagrangianSettingsAreCheckedByTheirTables) {
+  TestFolder folder;
   const CliResult r =
-      RunCli(kBase + "--problem fixed-charge --algorithm lagrangian --locate -1 --set fixed.NoIter=5 --json -");
+      RunCli(folder, kBase + "--problem fixed-charge --algorithm lagrangian --locate -1 --set fixed.NoIter=5 --json -");
   EXPECT_EQ(r.exit, 2);
   EXPECT_EQ(r.err, "korvelan-cli: --set fixed.NoIter=5: Invalid Parameter Value.  Must have 10 <= X <= 64000\n");
-  const CliResult ok = RunCli(kBase + "--problem p-median --algorithm lagrangian --locate 3 --set Failures=5 "
+  const CliResult ok = RunCli(folder, kBase + "--problem p-median --algorithm lagrangian --locate 3 --set Failures=5 "
                                       "--set TerminalSubstitution=H --set UseBestUBBox=0 --json -");
   ASSERT_EQ(ok.exit, 0) << ok.err;
   EXPECT_EQ(std::stod(JsonField(ok.out, "weighted_distance")), BestWeightedDistance(3));

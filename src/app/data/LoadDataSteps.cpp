@@ -120,14 +120,13 @@ void TLoadDataForm::SpecifyDemandClick() {
   if (name.isEmpty()) return DropDemandFile();
   const FileFacts facts = Inspect(name);
   if (facts.lines < 0) return RefuseDemandFile(Text(UnreadableFileMessage(name.toStdString())));
-  if (facts.lines == 0)
-    return RefuseDemandFile("File [" + name + "] holds no nodes... Try a different file.");
-  if (facts.lines > MaxNodes) {
+  const std::string problem = DemandLinesProblem(name.toStdString(), facts.lines);
+  if (problem == TooManyNodesMessage) {
     QApplication::beep();
-    dialogs_.Error(
-        "Too Many Nodes in the file ... Try a different file.\rYou will now be returned to the Main Menu");
+    dialogs_.Error(Text(problem) + "\rYou will now be returned to the Main Menu");
     return CancelButtonClick();
   }
+  if (!problem.empty()) return RefuseDemandFile(Text(problem) + "... Try a different file.");
   request_.DemandFileName = name.toStdString();
   model_.DemandFileName = request_.DemandFileName;
   demandLines_ = facts.lines;
@@ -154,8 +153,8 @@ void TLoadDataForm::PercentDem1Change(int position) {
 // ---- candidate sites ----
 
 void TLoadDataForm::OfferCirclePoints() {
-  const bool offered = Metric() == 'E' && demandLines_ > 0 && request_.ExtraSitesFileName.empty() &&
-                       CirclePointsOffered(demandLines_);
+  const bool offered =
+      demandLines_ > 0 && request_.ExtraSitesFileName.empty() && CirclePointsOffered(Metric(), demandLines_);
   CycloneButton->setVisible(offered);
   CycloneButton->setEnabled(offered);
   if (!offered) CycloneButton->setChecked(false);
@@ -175,14 +174,13 @@ void TLoadDataForm::DropExtraFile() {
 void TLoadDataForm::ExtraSitesClick() {
   const QString name = dialogs_.OpenFile("Specify Candidate Sites", FileDialogFilter(ExtraFilter));
   const FileFacts facts = name.isEmpty() ? FileFacts{} : Inspect(name);
+  const std::string problem =
+      facts.lines < 0 ? UnreadableFileMessage(name.toStdString())
+                      : CandidateSitesProblem(name.toStdString(), demandLines_, facts.lines);
   if (name.isEmpty()) {
     DropExtraFile();
-  } else if (facts.lines < 0) {
-    dialogs_.Error(Text(UnreadableFileMessage(name.toStdString())));
-    DropExtraFile();
-  } else if (facts.lines == 0 || demandLines_ + facts.lines > MaxNodes) {
-    dialogs_.Error(facts.lines == 0 ? "File [" + name + "] holds no nodes ... Extra Sites Ignored."
-                                    : "Too Many Total Nodes ... Extra Sites Ignored.");
+  } else if (!problem.empty()) {
+    dialogs_.Error(Text(problem));
     DropExtraFile();
   } else {
     request_.ExtraSitesFileName = model_.ExtraSitesFileName = name.toStdString();

@@ -309,9 +309,9 @@ void TShowResultsForm::SaveTradeoffClick() {
 }
 
 bool TShowResultsForm::WriteTextFile(const QString& name, const std::string& text) {
-  if (WriteFileAtomically(name.toStdString(), text).empty()) return true;
-  WriteErrorNotice(host_, name.toStdString());
-  return false;
+  const std::string reason = WriteFileReason(name.toStdString(), text);
+  if (!reason.empty()) WriteErrorNotice(host_, name.toStdString(), reason);
+  return reason.empty();
 }
 
 void TShowResultsForm::QuitClick() {

@@ -38,6 +38,11 @@ bool QtDialogs::Confirm(const QString& text) {
                                QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtDialogs::WarningOkCancel(const QString& text) {
+  return QMessageBox::warning(parent_, "KORVELAN", MessageText(text), QMessageBox::Ok | QMessageBox::Cancel,
+                              QMessageBox::Ok) == QMessageBox::Ok;
+}
+
 QString QtDialogs::OpenFile(const QString& title, const QString& filter) {
   for (;;) {
     const QString name = QFileDialog::getOpenFileName(parent_, title, QString(), QtFileFilter(filter));
@@ -54,6 +59,9 @@ QString QtDialogs::SaveFile(const QString& title, const QString& filter, const Q
     QString suffix = defaultSuffix;  // given as "ext", ".ext" or "*.ext"
     while (suffix.startsWith('*') || suffix.startsWith('.')) suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
+    // The file type of the default suffix is the one preselected.
+    for (const QString& type : dialog.nameFilters())
+      if (!suffix.isEmpty() && type.contains("*." + suffix + ")")) dialog.selectNameFilter(type);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString name = dialog.selectedFiles().first();
     if (!QFileInfo::exists(name)) return name;

@@ -17,6 +17,8 @@ class Dialogs {
   virtual void Error(const QString& text) = 0;
   // Yes/No; true for Yes.
   virtual bool Confirm(const QString& text) = 0;
+  // A warning with OK and Cancel; true for OK. Scripted like a confirmation.
+  virtual bool WarningOkCancel(const QString& text) { return Confirm(text); }
   // Open dialog, repeated while the chosen file does not exist; empty when cancelled.
   virtual QString OpenFile(const QString& title, const QString& filter) = 0;
   // Save dialog, repeated while the chosen file exists and the user declines to
@@ -43,6 +45,7 @@ class QtDialogs : public Dialogs {
   void Information(const QString& text) override;
   void Error(const QString& text) override;
   bool Confirm(const QString& text) override;
+  bool WarningOkCancel(const QString& text) override;
   QString OpenFile(const QString& title, const QString& filter) override;
   QString SaveFile(const QString& title, const QString& filter, const QString& defaultSuffix) override;
   bool PrinterSetup() override;

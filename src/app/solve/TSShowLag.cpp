@@ -75,7 +75,7 @@ TLagProgForm::TLagProgForm(ModelState& model, QWidget* parent) : QWidget(parent,
   layout->addWidget(AbortButton);
 
   RefreshTimer = new QTimer(this);
-  RefreshTimer->setInterval(2000);
+  RefreshTimer->setInterval(LagProgressRefreshMilliseconds);
   connect(RefreshTimer, &QTimer::timeout, this, &TLagProgForm::Refresh);
   resize(900, 560);
 }

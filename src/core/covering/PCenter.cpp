@@ -70,10 +70,15 @@ bool AttemptAt(CenterRun& r, int64_t distance) {
   return BuildCoverage(r) && Attempt(r);
 }
 
+// The largest distance the search may try; the fixed point of twice as much
+// still fits 64 bits.
+constexpr int64_t LargestSearchDistance = LargestCoverageUnits * FixedPointScale;
+
 // The coverage distance at and beyond which every demand node lies within reach of
 // every site (times the largest weight for the weighted model): doubling past it
-// cannot help.
-int64_t CoverAllDistance(const CenterRun& r) {
+// cannot help. Computed in extended precision, so that large demands cannot
+// overflow it; beyond LargestSearchDistance the search stops there.
+Extended CoverAllUnits(const CenterRun& r) {
   const ModelState& m = r.m;
   int64_t farthest = 0;
   for (int i = 1; i <= m.NumDemandNodes; ++i)
@@ -83,7 +88,14 @@ int64_t CoverAllDistance(const CenterRun& r) {
     weight = 0;
     for (int i = 1; i <= m.NumDemandNodes; ++i) weight = std::max(weight, m.SavedDemand[i]);
   }
-  return static_cast<int64_t>(std::ceil(static_cast<Extended>(farthest) * weight)) * FixedPointScale;
+  return std::ceil(static_cast<Extended>(farthest) * weight);
+}
+
+std::string UnableToCoverMessage(const CenterRun& r, Extended reachAllUnits) {
+  const std::string start = "Unable to cover the required demand with " + std::to_string(r.P) + " facilities at ";
+  if (reachAllUnits <= static_cast<Extended>(LargestCoverageUnits)) return start + "any coverage distance.";
+  return start + "any coverage distance up to " + UnitsText(LargestSearchDistance) +
+         ".\nThe demand-weighted distances of these demands reach beyond it.";
 }
 
 void EndRun(CenterRun& r) {
@@ -94,23 +106,24 @@ void EndRun(CenterRun& r) {
 // Doubles the upper estimate until an attempt succeeds. False when the run must end.
 bool DoublingPhase(CenterRun& r) {
   ModelState& m = r.m;
-  const int64_t reachAll = CoverAllDistance(r);
+  const Extended reachAllUnits = CoverAllUnits(r);
+  const int64_t reachAll =
+      FixedPoint(static_cast<int64_t>(std::min(reachAllUnits, static_cast<Extended>(LargestCoverageUnits))));
   for (;;) {
-    const int64_t hi = m.UpperDistanceEstimate;
+    const int64_t hi = std::min(m.UpperDistanceEstimate, LargestSearchDistance);
     if (!AttemptAt(r, hi)) {
       if (m.FatalError) return false;
       if (m.AbortRequested) continue;  // an aborted attempt is repeated
       if (hi >= reachAll) {
         m.FatalError = 1;
-        r.host.Information("Unable to cover the required demand with " + std::to_string(r.P) +
-                           " facilities at any coverage distance.");
+        r.host.Information(UnableToCoverMessage(r, reachAllUnits));
         return false;
       }
       r.host.AddMessageLine("UPPER Estimate of " + UnitsText(hi) +
                             " too small to cover all demands.  It will be doubled.");
       r.host.AddMessageLine("      LOWER Estimate will be set to " + UnitsText(hi));
       m.LowerDistanceEstimate = hi;
-      m.UpperDistanceEstimate = std::max<int64_t>(2 * hi, FixedPoint(1));
+      m.UpperDistanceEstimate = std::min(std::max<int64_t>(2 * hi, FixedPoint(1)), LargestSearchDistance);
       continue;
     }
     return true;

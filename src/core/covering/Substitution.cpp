@@ -68,7 +68,7 @@ class SwapGains {
   std::array<Extended, NodeSlots> shared_{};
 };
 
-SwapChoice FindBestSwap(const ModelState& m, bool firstImprovement) {
+SwapChoice FindBestSwap(const ModelState& m, bool firstImprovement, bool restrict) {
   SwapChoice best;
   SwapGains gains(m);
   for (int position = 1; position <= m.NumLocated; ++position) {
@@ -79,6 +79,7 @@ SwapChoice FindBestSwap(const ModelState& m, bool firstImprovement) {
     for (int incoming = 1; incoming <= m.Numbnodes; ++incoming) {
       const NodeRecord& site = m.Node(incoming);
       if (!FreeToEnter(site) || site.CoverableDemand <= loss) continue;
+      if (restrict && m.Node(outgoing).LagOpen == 1 && site.LagOpen == 0) continue;
       const Extended gain = gains.Gain(incoming, loss);
       if (gain > best.gain) best = {incoming, outgoing, gain};
     }

@@ -26,8 +26,10 @@ Extended SwapGain(const ModelState& m, bool lossGiven, int outgoing, int incomin
 
 // The best swap of a placed, non-required facility for a free candidate site; with
 // firstImprovement the scan stops after the first outgoing facility that yields a
-// gain above MinimumSwapGain. Ties keep the earlier pair.
-SwapChoice FindBestSwap(const ModelState& m, bool firstImprovement);
+// gain above MinimumSwapGain. Ties keep the earlier pair. With restrict set, a pair
+// whose outgoing facility has LagOpen = 1 while the incoming site has LagOpen = 0
+// is skipped (the limited exchange marks its starting solution that way).
+SwapChoice FindBestSwap(const ModelState& m, bool firstImprovement, bool restrict = false);
 
 // What SwapFacilities reports besides the coverage change.
 struct SwapReport {

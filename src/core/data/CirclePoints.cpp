@@ -48,6 +48,19 @@ bool CirclePointsOffered(int demandNodes) {
   return n + n * (n - 1) / 2 + n * (n - 1) * (n - 2) / 6 <= MaxNodes;
 }
 
+bool CirclePointsOffered(char metric, int demandNodes) {
+  return metric == 'E' && CirclePointsOffered(demandNodes);
+}
+
+std::string CirclePointsProblem(char metric, int demandNodes) {
+  if (CirclePointsOffered(metric, demandNodes)) return {};
+  if (metric != 'E') return "Circle points are offered for Euclidean data only";
+  int most = 1;
+  while (CirclePointsOffered(most + 1)) ++most;
+  return "Circle points are offered only when every point fits in the node table: " +
+         std::to_string(demandNodes) + " demand nodes are too many (at most " + std::to_string(most) + ")";
+}
+
 std::vector<LoadedNode> CirclePoints(const std::vector<LoadedNode>& demandNodes, int limit) {
   std::vector<LoadedNode> points;
   const int n = static_cast<int>(demandNodes.size());

@@ -37,7 +37,10 @@ std::string_view TrimBlanks(std::string_view s) {
   return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
+// The one line-count rule of a distance file: exactly n x n lines, whether the
+// file is being chosen or read.
 std::string LineCountProblem(const std::string& fileName, size_t lines, int n) {
+  if (lines == static_cast<size_t>(n) * static_cast<size_t>(n)) return {};
   return std::string(DistanceCountMessage) + "\nFile [" + fileName + "] holds " + std::to_string(lines) +
          " lines; " + std::to_string(n) + " nodes need " + std::to_string(static_cast<long long>(n) * n) +
          ".";
@@ -92,8 +95,8 @@ std::string ComputeDistanceMatrix(const std::vector<LoadedNode>& nodes, char met
 
 std::string ReadDistanceText(std::string_view text, const std::string& fileName, int n, NodeMatrix& matrix) {
   const std::vector<std::string_view> lines = SplitLines(text);
-  const size_t needed = static_cast<size_t>(n) * n;
-  if (lines.size() < needed) return LineCountProblem(fileName, lines.size(), n);
+  const std::string countProblem = LineCountProblem(fileName, lines.size(), n);
+  if (!countProblem.empty()) return countProblem;
   size_t k = 0;
   for (int c = 1; c <= n; ++c) {
     for (int r = 1; r <= n; ++r, ++k) {
@@ -102,6 +105,9 @@ std::string ReadDistanceText(std::string_view text, const std::string& fileName,
       if (!d)
         return std::string(DistanceCountMessage) + "\n" +
                LineMessage(fileName, static_cast<int>(k + 1), "the distance " + WholeProblem(token));
+      if (*d < 0)
+        return LineMessage(fileName, static_cast<int>(k + 1),
+                           "the distance " + QuotedToken(token) + " is negative; distances cannot be below 0");
       matrix.at(r, c) = *d;
     }
   }
@@ -117,9 +123,7 @@ std::string ReadDistanceFile(const std::string& path, int n, NodeMatrix& matrix)
 std::string CheckDistanceFile(const std::string& path, int n) {
   const std::optional<int> lines = CountFileLines(path);
   if (!lines) return std::string(DistanceCountMessage) + "\n" + UnreadableFileMessage(path);
-  if (static_cast<long long>(*lines) != static_cast<long long>(n) * n)
-    return LineCountProblem(path, *lines, n);
-  return {};
+  return LineCountProblem(path, static_cast<size_t>(*lines), n);
 }
 
 void BuildNearestOrder(const NodeMatrix& matrix, int n, NodeMatrix& order) {

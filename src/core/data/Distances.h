@@ -35,8 +35,10 @@ std::string ComputeDistanceMatrix(const std::vector<LoadedNode>& nodes, char met
                                   NodeMatrix& matrix);
 
 // Reads n x n whole numbers, one per line, column by column: the first n lines
-// are d(1,1), d(2,1), ..., d(n,1). On a missing or bad line the error starts
-// with DistanceCountMessage and names the line; entries are then unusable.
+// are d(1,1), d(2,1), ..., d(n,1). The file must hold exactly n x n lines. On a
+// wrong line count or a bad line the error starts with DistanceCountMessage and
+// names the line; a negative distance is refused naming its line. Entries are
+// unusable after an error.
 std::string ReadDistanceText(std::string_view text, const std::string& fileName, int n, NodeMatrix& matrix);
 std::string ReadDistanceFile(const std::string& path, int n, NodeMatrix& matrix);
 

@@ -1,6 +1,7 @@
 #include "data/NodeDataFile.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 
 #include "data/TextEncoding.h"
@@ -19,6 +20,19 @@ std::string FieldProblem(int field, const std::string& problem) {
   return "field " + std::to_string(field) + " (" + FieldRoles[field] + ") " + problem;
 }
 
+// Why a number read from field f cannot stand in the data; empty when it can.
+std::string ValueProblem(int field, long double value, std::string_view token, const NodeFileRequest& request) {
+  const bool isDemandField = field == 4 || field == 5;
+  if (isDemandField && value < 0)
+    return FieldProblem(field, QuotedToken(token) + " is negative; a demand cannot be below 0");
+  if (request.metric != 'G') return {};
+  if (field == 2 && std::fabs(value) > 180)
+    return FieldProblem(field, QuotedToken(token) + " is not a longitude; great-circle data need -180 <= X <= 180");
+  if (field == 3 && std::fabs(value) > 90)
+    return FieldProblem(field, QuotedToken(token) + " is not a latitude; great-circle data need -90 <= Y <= 90");
+  return {};
+}
+
 // Reads one line into node; returns the problem, or an empty text when the line is good.
 std::string ReadNodeLine(std::string_view line, const NodeFileRequest& request, LoadedNode& node) {
   TokenCursor cursor(line);
@@ -33,6 +47,8 @@ std::string ReadNodeLine(std::string_view line, const NodeFileRequest& request, 
     if (!isDemand && (f == 4 || f == 5)) continue;  // placeholders on candidate-site lines
     values[f] = ParseExtended(fields[f]);
     if (!values[f]) return FieldProblem(f, RealProblem(fields[f]));
+    const std::string problem = ValueProblem(f, *values[f], fields[f], request);
+    if (!problem.empty()) return problem;
   }
   node.XCoord = static_cast<double>(*values[2]);
   node.YCoord = static_cast<double>(*values[3]);

@@ -36,6 +36,7 @@ struct NodeFileRequest {
   bool readNames = false;     // store field 7 as the node's name
   double demandWeight = 1.0;  // W, the weight on demand set 1
   int maxNodes = MaxNodes;    // reading stops after this many lines
+  char metric = 'E';          // 'G': coordinates are a longitude and a latitude
 };
 
 struct NodeFileResult {
@@ -45,7 +46,10 @@ struct NodeFileResult {
 };
 
 // Reads node lines from text (fileName is used in messages only). On the first
-// bad line the result holds no nodes and the error.
+// bad line the result holds no nodes and the error. Besides numbers, a line is
+// refused for a negative demand (fields 4 and 5 of a demand line) and, for
+// great-circle data, for a longitude outside -180..180 or a latitude outside
+// -90..90. Fixed costs may be negative (a subsidy); other coordinates are free.
 NodeFileResult ReadNodeDataText(std::string_view text, const std::string& fileName,
                                 const NodeFileRequest& request);
 NodeFileResult ReadNodeDataFile(const std::string& path, const NodeFileRequest& request);

@@ -7,8 +7,8 @@
 
 namespace korvelan {
 
-// The lines of a text file as the readers see them: LF and CRLF line ends both
-// end a line, a "\r" never stays part of a line, a UTF-8 byte-order mark at the
+// The lines of a text file as the readers see them: LF, CRLF and a lone CR each
+// end a line, so a "\r" never stays part of a line; a UTF-8 byte-order mark at the
 // start is dropped, and blank lines at the end of the file are not lines.
 std::vector<std::string_view> SplitLines(std::string_view text);
 

@@ -13,11 +13,6 @@
 namespace korvelan {
 namespace {
 
-// Total-cost saving of a swap from its weighted-distance saving.
-Extended CostSaving(const ModelState& m, Extended distanceSaving, int r, int q) {
-  return distanceSaving * m.CostPerMile + m.Node(r).FixedCost - m.Node(q).FixedCost;
-}
-
 int Percent(int node, int of) { return static_cast<int>(std::lround(100.0 * node / of)); }
 
 struct Swap {
@@ -39,7 +34,7 @@ Swap BestSwap(ModelState& m, RunHost& host, Extended minimum) {
     for (int q = 1; q <= m.Numbnodes; ++q) {
       if (!IsFreeClosedSite(m.Node(q))) continue;
       if (const int percent = Percent(q, m.Numbnodes); percent != shown) host.SetCandidateInGauge(shown = percent);
-      const Extended v = CostSaving(m, saving[q], r, q);
+      const Extended v = FixedSwapCostSaving(m, saving[q], r, q);
       if (v > best.saving) best = {r, q, v};
     }
   }
@@ -48,10 +43,14 @@ Swap BestSwap(ModelState& m, RunHost& host, Extended minimum) {
 
 }  // namespace
 
+Extended FixedSwapCostSaving(const ModelState& m, Extended distanceSaving, int r, int q) {
+  return distanceSaving * m.CostPerMile + m.Node(r).FixedCost - m.Node(q).FixedCost;
+}
+
 Extended fixed_swap_saving(ModelState& m, int r, int q) {
   EnsureSecondClosest(m);
   if (r == q) return 0;
-  return CostSaving(m, SwapSaving(m, r, q), r, q);
+  return FixedSwapCostSaving(m, SwapSaving(m, r, q), r, q);
 }
 
 void swap_facilities(ModelState& m, RunHost& host, int r, int q, Extended saving) {

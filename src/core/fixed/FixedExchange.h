@@ -6,6 +6,10 @@ namespace korvelan {
 
 // Pairwise exchange (substitution) for the uncapacitated fixed-charge problem.
 
+// The total-cost saving of closing r and opening q from the decrease of the total
+// weighted distance that swap brings.
+Extended FixedSwapCostSaving(const ModelState& m, Extended distanceSaving, int r, int q);
+
 // Decrease of the total cost when open site r closes and closed site q opens,
 // all other sites unchanged; 0 when r = q. Rebuilds the second-closest data when
 // it is not current.

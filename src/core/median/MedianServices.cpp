@@ -119,6 +119,10 @@ Extended SwapSaving(ModelState& m, int o, int s) {
 }
 
 SwapPair BestSwapPair(ModelState& m, bool restrict) {
+  return BestSwapPairBy(m, restrict, [](int, int, Extended distanceSaving) { return distanceSaving; });
+}
+
+SwapPair BestSwapPairBy(ModelState& m, bool restrict, const SwapValue& value) {
   EnsureSecondClosest(m);
   SwapPair best;
   best.saving = -10;
@@ -131,7 +135,8 @@ SwapPair BestSwapPair(ModelState& m, bool restrict) {
       const NodeRecord& in = m.Node(s);
       if (in.Located || in.SiteStatus == StatusExcluded) continue;
       if (restrict && out.LagOpen == 1 && in.LagOpen == 0) continue;
-      if (saving[s] > best.saving) best = {s, o, saving[s]};
+      const Extended v = value(o, s, saving[s]);
+      if (v > best.saving) best = {s, o, v};
     }
   }
   if (best.closedSite == 0) best.saving = 0;

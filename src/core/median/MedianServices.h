@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -89,6 +90,9 @@ struct SwapPair {
 // the total by less than 10 is still returned. With restrict set, a pair whose o
 // has LagOpen = 1 while s has LagOpen = 0 is skipped.
 SwapPair BestSwapPair(ModelState& m, bool restrict);
+// The same search by another value of a pair: value(o, s, SwapSaving(o, s)).
+using SwapValue = std::function<Extended(int o, int s, Extended distanceSaving)>;
+SwapPair BestSwapPairBy(ModelState& m, bool restrict, const SwapValue& value);
 
 // Close s: its demand nodes move to their second-closest sites. NTIMES is left to
 // the caller. Clears SecondFacilityValid.

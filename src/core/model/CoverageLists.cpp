@@ -1,5 +1,6 @@
 #include "model/CoverageLists.h"
 
+
 namespace korvelan {
 namespace {
 
@@ -46,10 +47,17 @@ std::string BuildCoverageLists(ModelState& m) {
 }
 
 std::string BuildWeightedCoverageLists(ModelState& m, const std::vector<Extended>& weights) {
-  const Extended coverage = static_cast<Extended>(m.CoverageDistance);
-  return BuildLists(m, [&](int i, int j) {
-    return coverage >= static_cast<Extended>(m.DistanceMatrix.at(i, j)) * weights[i] * FixedPointScale;
-  });
+  const int64_t coverage = m.CoverageDistance;
+  return BuildLists(
+      m, [&](int i, int j) { return WithinWeightedCoverage(coverage, m.DistanceMatrix.at(i, j), weights[i]); });
+}
+
+bool WithinWeightedCoverage(int64_t coverageDistance, int32_t distance, Extended weight) {
+  // Extended precision holds every product without overflow, and a product that
+  // can meet a coverage distance (below 2^64) of a whole distance and a whole
+  // demand is exact, so such comparisons are exact. A fractional demand such as
+  // 0.4 is rounded with the product, so 25 x 0.4 still meets 10.
+  return static_cast<Extended>(coverageDistance) >= static_cast<Extended>(distance) * weight * FixedPointScale;
 }
 
 }  // namespace korvelan

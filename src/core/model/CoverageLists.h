@@ -15,4 +15,8 @@ std::string BuildCoverageLists(ModelState& m);
 // weights is indexed by node number.
 std::string BuildWeightedCoverageLists(ModelState& m, const std::vector<Extended>& weights);
 
+// coverageDistance >= distance x weight x 10000 in extended precision: no
+// overflow for any demand, exact for whole demands and distances.
+bool WithinWeightedCoverage(int64_t coverageDistance, int32_t distance, Extended weight);
+
 }  // namespace korvelan

@@ -13,6 +13,9 @@ inline constexpr int NodeSlots = MaxNodes + 1;
 
 // The coverage distance is fixed point with four decimals.
 inline constexpr int64_t FixedPointScale = 10000;
+// The largest coverage distance and distance estimate, in whole units: its fixed
+// point (and twice that, as the distance search doubles) stays within 64 bits.
+inline constexpr int64_t LargestCoverageUnits = 100000000000000;  // 1e14
 
 // Site statuses.
 inline constexpr uint8_t StatusAllowed = 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/CoverageLists.h"
+#include "model/Totals.h"
 #include "setup/NumberText.h"
 #include "solve/TextFormat.h"
 
@@ -14,8 +15,7 @@ std::string ConversionMessage(EntryForm form) {
 
 std::optional<int64_t> ParseCoverageDistance(const std::string& text) {
   const std::optional<Extended> value = ParseRealNumber(text);
-  // Beyond 1e14 the fixed-point value would leave the 64-bit range.
-  if (!value || *value < 0 || *value > 1e14L) return std::nullopt;
+  if (!value || *value < 0 || *value > LargestCoverageUnits) return std::nullopt;
   return RoundHalfEven(*value * FixedPointScale);
 }
 
@@ -30,6 +30,8 @@ std::string EnterCoverageDistance(ModelState& m, const std::string& text) {
 std::string EnterCostPerMile(ModelState& m, const std::string& text, EntryForm form) {
   const std::optional<Extended> value = ParseRealNumber(text);
   if (!value || *value < 0) return ConversionMessage(form);
+  const Extended largest = LargestCostPerMile(m);
+  if (*value > largest) return "Invalid Parameter Value.  Must have 0 <= X <= " + LimitText(largest);
   m.CostPerMile = *value;
   m.CostPerMileSet = 1;
   return {};

@@ -22,7 +22,8 @@ std::optional<int64_t> ParseCoverageDistance(const std::string& text);
 // Stores a coverage distance typed on the parameter form. Returns the message to
 // show (empty on success); on failure the old value is kept.
 std::string EnterCoverageDistance(ModelState& m, const std::string& text);
-// Stores a cost per mile typed on the given form; same contract.
+// Stores a cost per mile typed on the given form; same contract. A cost per mile
+// whose total cost could pass LargestTotal with the loaded data is refused.
 std::string EnterCostPerMile(ModelState& m, const std::string& text, EntryForm form);
 
 // CoverageDistance / 10000 in shortest form ("12.3457", "10").

@@ -18,7 +18,7 @@ long long WholeUnits(int64_t fixedPoint) { return fixedPoint / FixedPointScale; 
 // large for the fixed point).
 std::optional<long long> ParseEstimate(const std::string& text) {
   const std::optional<long long> value = ParseWholeNumber(text);
-  if (!value || *value < 0 || *value > 100000000000000LL) return std::nullopt;
+  if (!value || *value < 0 || *value > LargestCoverageUnits) return std::nullopt;
   return value;
 }
 

@@ -18,9 +18,19 @@ std::string Lower(std::string s) {
 
 bool SameName(const std::string& a, const std::string& b) { return Lower(a) == Lower(b); }
 
+// A real bound prints with the table's decimals, or with as many more as it needs
+// to read as itself: a lower bound of 1e-8 shows as 0.00000001, never as 0.00,
+// which the range itself refuses.
 std::string BoundText(const SettingDef& def, Extended value) {
-  if (def.kind == SettingKind::Real) return FormatFixed(value, def.boundPrecision, def.boundDecimals);
-  return std::to_string(static_cast<long long>(value));
+  if (def.kind != SettingKind::Real) return std::to_string(static_cast<long long>(value));
+  constexpr int MostDecimals = 18;
+  std::string text = FormatFixed(value, def.boundPrecision, def.boundDecimals);
+  const auto readsAsValue = [value](const std::string& shown) {
+    return std::fabs(std::strtold(shown.c_str(), nullptr) - value) <= std::fabs(value) * 1e-12L;
+  };
+  for (int decimals = def.boundDecimals + 1; decimals <= MostDecimals && !readsAsValue(text); ++decimals)
+    text = FormatFixed(value, std::max(def.boundPrecision, decimals + 1), decimals);
+  return text;
 }
 
 SettingBounds BoundsOf(const ModelState& m, const SettingDef& def) {

@@ -91,7 +91,24 @@ void FillGauge(const ModelState& m, char code, double now, LagProgressView& v) {
   v.elapsedText = Shown(WrapElapsed(now - m.RunStart), 2);
 }
 
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace
+
+std::string LagProgressLine(const LagProgressView& v) {
+  std::string line;
+  const auto add = [&line](const std::string& item) { line += (line.empty() ? "" : " | ") + item; };
+  for (const LagProgressField* field :
+       {&v.locations, &v.iterations, &v.lagIterations, &v.branchNodes, &v.level, &v.coverageDistance, &v.target,
+        &v.bestLagUpper, &v.lagLower, &v.upperBound, &v.lowerBound, &v.percent, &v.percentLagUB, &v.alpha,
+        &v.failures, &v.stepSize, &v.weight})
+    if (field->visible) add(field->caption + " " + Trimmed(field->value));
+  if (v.gaugeVisible) add("Explored " + std::to_string(v.gaugePercent) + "% | Seconds " + v.elapsedText);
+  return line;
+}
 
 std::vector<std::string> StatusListLines(const ModelState& m) {
   std::vector<std::string> lines;

@@ -10,6 +10,9 @@ namespace korvelan {
 // the Lagrangian procedures publish in the model. The window only copies these
 // texts and flags into its controls.
 
+// The window refreshes itself this often while a Lagrangian search runs.
+inline constexpr int LagProgressRefreshMilliseconds = 2000;
+
 struct LagProgressField {
   std::string caption;
   std::string value;
@@ -48,5 +51,10 @@ bool IsCoveringCode(char code);
 // lagrangianLowerBound: the covering step size aims at the Lagrangian lower bound
 // rather than the best lower bound. now: the clock at this refresh, in seconds.
 LagProgressView BuildLagProgressView(const ModelState& m, bool lagrangianLowerBound, double now);
+
+// The values of one refresh as one line of text, for a display without the
+// window: every field the window shows, "caption value", separated by " | ",
+// then the share of the tree explored and the elapsed seconds when shown.
+std::string LagProgressLine(const LagProgressView& view);
 
 }  // namespace korvelan

@@ -1,5 +1,6 @@
 #include "solve/NodeFiles.h"
 
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -93,11 +94,9 @@ std::string NodeFileText(const ModelState& m, char kind) {
 }
 
 bool WriteNodeFile(const ModelState& m, RunHost& host, char kind, const std::string& name) {
-  if (!WriteFileAtomically(name, NodeFileText(m, kind)).empty()) {
-    WriteErrorNotice(host, name);
-    return false;
-  }
-  return true;
+  const std::string reason = WriteFileReason(name, NodeFileText(m, kind));
+  if (!reason.empty()) WriteErrorNotice(host, name, reason);
+  return reason.empty();
 }
 
 bool ReadNodeFileText(ModelState& m, RunHost& host, char kind, const std::string& name,
@@ -119,15 +118,26 @@ bool ReadNodeFileText(ModelState& m, RunHost& host, char kind, const std::string
 bool ReadNodeFile(ModelState& m, RunHost& host, char kind, const std::string& name) {
   const std::optional<std::string> text = ReadWholeFile(name);
   if (!text) {
-    ReadErrorNotice(host, name, UnreadableFileMessage(name));
+    // A file that is not there, or is a folder, is not a corrupt file.
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(name, error);
+    if (status.type() == std::filesystem::file_type::not_found || std::filesystem::is_directory(status)) {
+      host.Warning(status.type() == std::filesystem::file_type::not_found ? "File [" + name + "] does not exist"
+                                                                          : UnreadableFileMessage(name));
+      host.Beep();
+    } else {
+      ReadErrorNotice(host, name, UnreadableFileMessage(name));
+    }
     return false;
   }
   return ReadNodeFileText(m, host, kind, name, *text);
 }
 
-std::string WriteErrorText(const std::string& name) {
-  return "SERIOUS ERROR WRITING FILE [" + name + "]\nSuggest you DELETE the file and NOT use it\n" +
-         "Probable causes are:\n (1) insufficient room on the disk and/or\n (2) a write-protected disk";
+// Files are replaced only once the new text is complete, so after a failure any
+// earlier file is still good: the notice names the cause instead of advising to
+// delete it.
+std::string WriteErrorText(const std::string& name, const std::string& reason) {
+  return "SERIOUS ERROR WRITING FILE [" + name + "]\n" + reason + "\nAny file of that name on the disk was left unchanged";
 }
 
 std::string ReadErrorText(const std::string& name) {
@@ -143,8 +153,8 @@ std::string NodeCountText(const std::string& name, long long onFile, int entered
          "\nNUMBER OF NODES ENTERED = " + std::to_string(entered);
 }
 
-void WriteErrorNotice(RunHost& host, const std::string& name) {
-  host.Warning(WriteErrorText(name));
+void WriteErrorNotice(RunHost& host, const std::string& name, const std::string& reason) {
+  host.Warning(WriteErrorText(name, reason));
   host.Beep();
 }
 

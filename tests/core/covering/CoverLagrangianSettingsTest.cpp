@@ -43,7 +43,7 @@ TEST(CoverLagrangianSettings, RangesFollowTheModel) {
       {"RootNodeValue", false, "0", "Invalid Parameter Value.  Must have 1 <= X <= 64000"},
       {"MaxFail", true, "502", "Invalid Parameter Value.  Must have 1 <= X <= 501"},
       {"DepthVar", true, "41", "Invalid Parameter Value.  Must have -1 <= X <= 40"},
-      {"MinAlpha", true, "0.6", "Invalid Parameter Value.  Must have 0.00 <= X <= 0.50"},
+      {"MinAlpha", true, "0.6", "Invalid Parameter Value.  Must have 0.00000001 <= X <= 0.50"},
       {"PctDiff", true, "11", "Invalid Parameter Value.  Must have 0.00 <= X <= 10.00"},
       {"Constant", true, "x", "Conversion Error"},
   };

@@ -164,3 +164,117 @@ TEST(DataLoad, BenchmarkPMedianInstanceLoads) {
     for (int j = 1; j <= 100; ++j) ASSERT_EQ(m.DistanceMatrix.at(i, j), m.DistanceMatrix.at(j, i));
   }
 }
+
+namespace {
+
+std::string NodeLines(int count) {
+  std::string text;
+  for (int k = 1; k <= count; ++k) text += std::to_string(k) + " " + std::to_string(k) + " 0 1 1 0\n";
+  return text;
+}
+
+}  // namespace
+
+TEST(LoadFormRules, DemandFileAboveTheNodeLimitIsRefusedNotCut) {
+  TempFolder folder;
+  LoadRequest r = Euclidean(folder.Write("big.euc", NodeLines(301)));
+  const std::string error = "Too Many Nodes in the file ... Try a different file.\nFile [" + r.DemandFileName +
+                            "] holds 301 lines; at most 300 nodes can be loaded.";
+  EXPECT_EQ(ApplyLoadFormRules(r).error, error);
+  ModelState m;
+  EXPECT_EQ(LoadDataSet(m, r), error);
+  EXPECT_EQ(m.Numbnodes, 0);
+  r.DemandFileName = folder.Write("full.euc", NodeLines(300));
+  EXPECT_EQ(ApplyLoadFormRules(r).error, "");
+  EXPECT_EQ(LoadDataSet(m, r), "");
+  EXPECT_EQ(m.Numbnodes, 300);
+}
+
+TEST(LoadFormRules, CandidateSitesBeyondTheLimitAreDroppedWithTheFormsMessage) {
+  TempFolder folder;
+  LoadRequest r = Euclidean(folder.Write("d.euc", NodeLines(250)));
+  r.ExtraSitesFileName = folder.Write("s.euc", NodeLines(51));
+  const std::string sites = r.ExtraSitesFileName;
+  // Read as it stands, the load refuses the file rather than cut it.
+  ModelState m;
+  EXPECT_EQ(LoadDataSet(m, r), "Too Many Total Nodes ... Extra Sites Ignored.");
+  const LoadRulesOutcome outcome = ApplyLoadFormRules(r);
+  EXPECT_EQ(outcome.error, "");
+  EXPECT_EQ(outcome.notice, "Too Many Total Nodes ... Extra Sites Ignored.\n250 demand nodes of [" +
+                                r.DemandFileName + "] are used; the 51 lines of [" + sites + "] are not.");
+  EXPECT_EQ(r.ExtraSitesFileName, "");
+  ASSERT_EQ(LoadDataSet(m, r), "");
+  EXPECT_EQ(m.Numbnodes, 250);
+  EXPECT_EQ(m.ExtraSitesFileName, "");
+  // 250 + 50 fit.
+  r.ExtraSitesFileName = folder.Write("s50.euc", NodeLines(50));
+  EXPECT_EQ(ApplyLoadFormRules(r).notice, "");
+  EXPECT_EQ(r.ExtraSitesFileName, folder.Path("s50.euc"));
+}
+
+TEST(LoadFormRules, CirclePointsOnlyWhereTheFormOffersThem) {
+  TempFolder folder;
+  LoadRequest r = Euclidean(folder.Write("d13.euc", NodeLines(13)));
+  r.CircleSites = true;
+  const std::string tooMany =
+      "Circle points are offered only when every point fits in the node table: 13 demand nodes are too many "
+      "(at most 12)";
+  EXPECT_EQ(ApplyLoadFormRules(r).error, tooMany);
+  ModelState m;
+  EXPECT_EQ(LoadDataSet(m, r), tooMany);
+  r.DemandFileName = folder.Write("d4.grt", "1 0 0 1 1 0\n2 10 0 1 1 0\n3 0 10 1 1 0\n");
+  r.MetricCode = 'G';
+  EXPECT_EQ(ApplyLoadFormRules(r).error, "Circle points are offered for Euclidean data only");
+  EXPECT_EQ(LoadDataSet(m, r), "Circle points are offered for Euclidean data only");
+  r.MetricCode = 'E';
+  EXPECT_EQ(ApplyLoadFormRules(r).error, "");
+  ASSERT_EQ(LoadDataSet(m, r), "");
+  EXPECT_EQ(m.Numbnodes, 3 + 3 + 1);
+}
+
+TEST(LoadFormRules, DistanceFileMustFitTheAnnouncedNodesExactly) {
+  TempFolder folder;
+  LoadRequest r = Euclidean(folder.Write("d.net", NodeLines(2)));
+  r.MetricCode = 'N';
+  r.ExtraSitesFileName = folder.Write("s.net", "s 5 5 x x 0\n");
+  r.DistanceFileName = folder.Write("three.ned", "0\n1\n2\n1\n0\n3\n2\n3\n0\n");
+  EXPECT_EQ(ApplyLoadFormRules(r).error, "");
+  // The same matrix with the site file left out is for another node count.
+  LoadRequest withoutSites = r;
+  withoutSites.ExtraSitesFileName.clear();
+  const std::string mismatch = "Number of Distances Incompatible with Input Files\nFile [" + r.DistanceFileName +
+                               "] holds 9 lines; 2 nodes need 4.";
+  EXPECT_EQ(ApplyLoadFormRules(withoutSites).error, mismatch);
+  ModelState m;
+  EXPECT_EQ(LoadDataSet(m, withoutSites), mismatch);
+  // One line too many is refused when read, as when chosen.
+  r.DistanceFileName = folder.Write("ten.ned", "0\n1\n2\n1\n0\n3\n2\n3\n0\n4\n");
+  EXPECT_EQ(LoadDataSet(m, r), "Number of Distances Incompatible with Input Files\nFile [" + r.DistanceFileName +
+                                   "] holds 10 lines; 3 nodes need 9.");
+}
+
+TEST(LoadFormRules, LoneCarriageReturnsEndLines) {
+  TempFolder folder;
+  ModelState m;
+  ASSERT_EQ(LoadDataSet(m, Euclidean(folder.Write("cr.euc", "1 0 0 1 1 0\r2 3 0 1 1 0\r3 0 4 1 1 0\r"))), "");
+  EXPECT_EQ(m.Numbnodes, 3);
+  EXPECT_EQ(m.DistanceMatrix.at(2, 3), 5);
+}
+
+TEST(LoadFormRules, ValuesThatCannotStandAreRefusedWithFileAndLine) {
+  TempFolder folder;
+  LoadRequest r = Euclidean(folder.Write("globe.grt", "1 -122.4 37.8 1 1 0\n2 10 95 1 1 0\n"));
+  r.MetricCode = 'G';
+  ModelState m;
+  EXPECT_EQ(LoadDataSet(m, r), "File [" + r.DemandFileName +
+                                   "], line 2: field 3 (second coordinate) \"95\" is not a latitude; great-circle "
+                                   "data need -90 <= Y <= 90");
+  r = Euclidean(folder.Write("heavy.euc", "1 0 0 1e306 0 0\n2 1000 0 1 1 0\n"));
+  EXPECT_EQ(LoadDataSet(m, r),
+            "The demands are too large for the distances: the total demand times the largest distance must stay "
+            "below 1.79769e+308");
+  EXPECT_EQ(m.Numbnodes, 0);
+  r = Euclidean(folder.Write("subsidy.euc", "1 0 0 1 1 -500\n2 10 0 1 1 0\n"));
+  ASSERT_EQ(LoadDataSet(m, r), "");
+  EXPECT_EQ(m.Node(1).FixedCost, -500);
+}

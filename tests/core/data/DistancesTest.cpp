@@ -88,6 +88,14 @@ TEST(Distances, BadDistanceFilesStopWithTheCountMessage) {
       {"0\n4294967296\n1\n0\n",
        "Number of Distances Incompatible with Input Files\nFile [d.ned], line 2: the distance \"4294967296\" "
        "is out of range"},
+      // One line too many, or a matrix for another node count, is never read misaligned.
+      {"0\n1\n1\n0\n5\n",
+       "Number of Distances Incompatible with Input Files\nFile [d.ned] holds 5 lines; 2 nodes need 4."},
+      {"0\n1\n2\n1\n0\n3\n2\n3\n0\n",
+       "Number of Distances Incompatible with Input Files\nFile [d.ned] holds 9 lines; 2 nodes need 4."},
+      {"0\n-1\n1\n0\n", "File [d.ned], line 2: the distance \"-1\" is negative; distances cannot be below 0"},
+      // A file with lone CR line ends has four lines, not one.
+      {"0\r-7\r1\r0\r", "File [d.ned], line 2: the distance \"-7\" is negative; distances cannot be below 0"},
   };
   for (const Case& c : cases) {
     NodeMatrix matrix;

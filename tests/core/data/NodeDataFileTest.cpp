@@ -101,3 +101,36 @@ TEST(NodeDataFile, CarriageReturnNeverJoinsANumberOrName) {
   const NodeFileResult named = ReadDemand("1 0 0 1 1 12 Name\r\n", true);
   EXPECT_EQ(named.nodes[0].NodeName, "Name");
 }
+
+// Values that read as numbers but cannot stand in the data, field by field.
+TEST(NodeDataFile, RefusesNegativeDemandsAndPositionsOffTheGlobe) {
+  struct Case {
+    NodeFileKind kind;
+    char metric;
+    const char* text;
+    const char* error;  // empty: the line is accepted
+  };
+  const Case cases[] = {
+      {NodeFileKind::Demand, 'E', "1 -5 -7 0 0 -250\n", ""},  // negative coordinates and a subsidy
+      {NodeFileKind::Demand, 'E', "1 0 0 1 1 0\n2 0 0 -3 1 0\n",
+       "File [f], line 2: field 4 (demand 1) \"-3\" is negative; a demand cannot be below 0"},
+      {NodeFileKind::Demand, 'M', "1 0 0 1 -0.5 0\n",
+       "File [f], line 1: field 5 (demand 2) \"-0.5\" is negative; a demand cannot be below 0"},
+      {NodeFileKind::CandidateSites, 'E', "s 0 0 -1 -1 5\n", ""},  // placeholders are not demands
+      {NodeFileKind::Demand, 'E', "1 500 95 1 1 0\n", ""},       // plane coordinates are free
+      {NodeFileKind::Demand, 'G', "1 -180 90 1 1 0\n2 180 -90 1 1 0\n", ""},
+      {NodeFileKind::Demand, 'G', "1 -122.4 37.8 1 1 0\n2 37.8 122.4 1 1 0\n",
+       "File [f], line 2: field 3 (second coordinate) \"122.4\" is not a latitude; great-circle data need "
+       "-90 <= Y <= 90"},
+      {NodeFileKind::CandidateSites, 'G', "s 180.5 0 x x 0\n",
+       "File [f], line 1: field 2 (first coordinate) \"180.5\" is not a longitude; great-circle data need "
+       "-180 <= X <= 180"},
+  };
+  for (const Case& c : cases) {
+    NodeFileRequest request{c.kind, false, 1.0, MaxNodes};
+    request.metric = c.metric;
+    const NodeFileResult r = ReadNodeDataText(c.text, "f", request);
+    EXPECT_EQ(r.error, c.error) << c.text;
+    EXPECT_EQ(r.nodes.empty(), !r.ok()) << c.text;
+  }
+}

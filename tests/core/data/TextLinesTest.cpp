@@ -25,6 +25,10 @@ TEST(SplitLines, LineEndsFinalBlankLinesAndByteOrderMark) {
        {"first", "second"}},
       {"", {}},
       {"\r\n", {}},
+      // A lone CR ends a line too, alone or mixed with the other line ends.
+      {"a\rb\rc\r", {"a", "b", "c"}},
+      {"a\rb", {"a", "b"}},
+      {"a\r\rb\n\r\nc", {"a", "", "b", "", "c"}},
   };
   for (const SplitCase& c : cases) {
     std::vector<std::string> got;

@@ -15,6 +15,9 @@ SettingsRegistry SampleRegistry() {
   SettingDef ratio = MemberSetting("sample", "Ratio", SettingKind::Real, &ModelState::AddedConstant, 0);
   ratio.bounds = FixedBounds(0, 0.5L);
   r.Add(ratio);
+  SettingDef tiny = MemberSetting("sample", "Tiny", SettingKind::Real, &ModelState::BestValue, 0.25L);
+  tiny.bounds = FixedBounds(1e-8L, 0.5L);
+  r.Add(tiny);
   r.Add(MemberSetting("sample", "Flag", SettingKind::Flag, &ModelState::BranchAndBoundOn, 1));
   SettingDef letter = MemberSetting("sample", "Timing", SettingKind::Choice, &ModelState::MedianTiming, 'E');
   letter.choices = "EL";
@@ -45,6 +48,8 @@ TEST(SettingsRegistry, ConversionAndRangeRulesWithTheFormsMessages) {
       {"Ratio", "0.25", true, 0.25L, ""},
       {"Ratio", "0.75", false, 0, "Invalid Parameter Value.  Must have 0.00 <= X <= 0.50"},
       {"Ratio", "1.2.3", false, 0, "Conversion Error"},
+      // A bound that two decimals would show as 0.00 is shown in full.
+      {"Tiny", "0", false, 1e30L, "Invalid Parameter Value.  Must have 0.00000001 <= X <= 0.50"},
       {"Flag", "0", true, 0, ""},
       {"Flag", "2", false, 1, "Invalid Parameter Value.  Must have 0 <= X <= 1"},
       {"Timing", "l", true, 'L', ""},

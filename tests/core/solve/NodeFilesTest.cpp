@@ -106,18 +106,36 @@ TEST(NodeFiles, AnyBadLineRefusesTheWholeFile) {
   }
 }
 
-TEST(NodeFiles, WriteFailureShowsTheNotice) {
+// The file is replaced only once the new text is complete, so the notice names
+// the cause and does not advise deleting the (intact) old file.
+TEST(NodeFiles, WriteFailureShowsTheNoticeWithTheCause) {
   TempFolder folder;
   ModelState m = FourNodes();
   HeadlessRunHost host;
   const std::string name = folder.Path("missing/x.FOR");
   EXPECT_FALSE(WriteNodeFile(m, host, 'F', name));
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text,
-            "SERIOUS ERROR WRITING FILE [" + name +
-                "]\nSuggest you DELETE the file and NOT use it\nProbable causes are:\n"
-                " (1) insufficient room on the disk and/or\n (2) a write-protected disk");
+  EXPECT_EQ(host.messages[0].text, "SERIOUS ERROR WRITING FILE [" + name + "]\nNo such directory [" +
+                                       folder.Path("missing") + "]\nAny file of that name on the disk was left unchanged");
   EXPECT_EQ(host.beeps, 1);
+}
+
+TEST(NodeFiles, AMissingFileOrAFolderIsNamedAsSuchNotAsCorrupt) {
+  TempFolder folder;
+  const std::pair<std::string, std::string> cases[] = {
+      {folder.Path("none.FOR"), "File [" + folder.Path("none.FOR") + "] does not exist"},
+      {folder.Path(""), "File [" + folder.Path("") + "] is a folder"},
+  };
+  for (const auto& [name, message] : cases) {
+    ModelState m = FourNodes();
+    HeadlessRunHost host;
+    EXPECT_FALSE(ReadNodeFile(m, host, 'F', name));
+    ASSERT_EQ(host.messages.size(), 1u) << name;
+    EXPECT_EQ(host.messages[0].kind, 'W');
+    EXPECT_EQ(host.messages[0].text, message);
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(m.Node(3).SiteStatus, StatusExcluded);
+  }
 }
 
 TEST(NodeFiles, HoldNoticeWaitsOnAnInformationBox) {
