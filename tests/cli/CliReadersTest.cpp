@@ -1,63 +1,20 @@
 // The batch program applies the load form's rules and the readers' value checks:
 // what the desktop program refuses is refused with the same message and exit 2.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "CliTestSupport.h"
 
 namespace {
 
-// A folder of its own for each test, removed afterwards.
-class Folder {
- public:
-  Folder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "korvelan-cli-readers-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~Folder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::string Path(const std::string& name) const { return path_ + "/" + name; }
-  std::string Write(const std::string& name, const std::string& text) const {
-    std::ofstream(Path(name), std::ios::binary) << text;
-    return Path(name);
-  }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(Path(name), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+using clitest::CliResult;
+using clitest::TestFolder;
 
- private:
-  std::string path_;
-};
-
-struct Outcome {
-  int exit = -1;
-  std::string out;
-  std::string err;
-};
-
-Outcome Solve(const Folder& folder, const std::string& arguments) {
-  const std::string command = std::string(KORVELAN_CLI) + " solve " + arguments + " 2>" + folder.Path("stderr.txt");
-  Outcome outcome;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return outcome;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.out.append(buffer, n);
-  const int status = pclose(pipe);
-  outcome.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  outcome.err = folder.Read("stderr.txt");
-  return outcome;
+CliResult Solve(const TestFolder& folder, const std::string& arguments) {
+  return clitest::RunCli(folder, "solve " + arguments);
 }
+
+std::string Read(const TestFolder& folder, const std::string& name) { return clitest::ReadText(folder.Path(name)); }
 
 std::string NodeLines(int count) {
   std::string text;
@@ -70,7 +27,7 @@ const std::string kRun = " --coverage 10 --cost-per-mile 1 --problem max-coverin
 }  // namespace
 
 TEST(CliReaders, FilesTheLoadFormRefusesExitWithTwoAndItsMessage) {
-  Folder f;
+  TestFolder f;
   const std::string big = f.Write("big.euc", NodeLines(301));
   const std::string globe = f.Write("globe.grt", "1 0 0 1 1 0\n2 10 10 1 1 0\n");
   const std::string thirteen = f.Write("thirteen.euc", NodeLines(13));
@@ -107,7 +64,7 @@ TEST(CliReaders, FilesTheLoadFormRefusesExitWithTwoAndItsMessage) {
        "--cost-per-mile 1e308: Invalid Parameter Value.  Must have 0 <= X <= 5.99231e+305"},
   };
   for (const Case& c : cases) {
-    const Outcome r = Solve(f, c.arguments);
+    const CliResult r = Solve(f, c.arguments);
     EXPECT_EQ(r.exit, 2) << c.arguments;
     EXPECT_EQ(r.err, "korvelan-cli: " + c.message + "\n") << c.arguments;
     EXPECT_EQ(r.out, "") << c.arguments;
@@ -115,22 +72,22 @@ TEST(CliReaders, FilesTheLoadFormRefusesExitWithTwoAndItsMessage) {
 }
 
 TEST(CliReaders, CandidateSitesBeyondTheLimitAreIgnoredAsTheFormIgnoresThem) {
-  Folder f;
+  TestFolder f;
   const std::string demand = f.Write("d.euc", NodeLines(250));
   const std::string sites = f.Write("s.euc", NodeLines(51));
-  const Outcome r = Solve(f, "--demand " + demand + " --sites " + sites + kRun + " --json " + f.Path("run.json"));
+  const CliResult r = Solve(f, "--demand " + demand + " --sites " + sites + kRun + " --json " + f.Path("run.json"));
   EXPECT_EQ(r.exit, 0) << r.err;
   EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1),
             "korvelan-cli: warning: Too Many Total Nodes ... Extra Sites Ignored. 250 demand nodes of [" + demand +
                 "] are used; the 51 lines of [" + sites + "] are not.\n");
-  EXPECT_NE(f.Read("run.json").find("\"nodes\": 250,"), std::string::npos);
+  EXPECT_NE(Read(f, "run.json").find("\"nodes\": 250,"), std::string::npos);
   EXPECT_EQ(r.out.find(sites), std::string::npos);  // the report does not name the dropped file
 }
 
 TEST(CliReaders, LoneCarriageReturnsEndLines) {
-  Folder f;
+  TestFolder f;
   const std::string demand = f.Write("cr.euc", "1 0 0 1 1 0\r2 3 0 1 1 0\r3 0 4 1 1 0\r");
-  const Outcome r = Solve(f, "--demand " + demand + kRun + " --json " + f.Path("run.json"));
+  const CliResult r = Solve(f, "--demand " + demand + kRun + " --json " + f.Path("run.json"));
   EXPECT_EQ(r.exit, 0) << r.err;
-  EXPECT_NE(f.Read("run.json").find("\"nodes\": 3,"), std::string::npos);
+  EXPECT_NE(Read(f, "run.json").find("\"nodes\": 3,"), std::string::npos);
 }
