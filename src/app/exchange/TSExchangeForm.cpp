@@ -23,27 +23,6 @@ namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-// Runs `left` when the keyboard focus moves from the widget to another widget of
-// the program (not when a message box or another window takes it for a while).
-class LeaveWatcher : public QObject {
- public:
-  LeaveWatcher(QWidget* widget, std::function<void()> left) : QObject(widget), left_(std::move(left)) {
-    widget->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) {
-      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) left_();
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> left_;
-};
-
 void ShowButton(QPushButton* button, bool shown, bool enabled) {
   button->setVisible(shown);
   button->setEnabled(enabled);
@@ -66,7 +45,7 @@ TExchangeForm::TExchangeForm(ModelState& model, Dialogs& dialogs, RunHost& host,
   connect(TryAllButton, &QPushButton::clicked, this, &TExchangeForm::TryAllButtonClick);
   connect(LimitedButton, &QPushButton::clicked, this, &TExchangeForm::LimitedButtonClick);
   new KeyFilter(NoToExchange, [] { return Digits; });
-  new LeaveWatcher(NoToExchange, [this] { NoToExchangeExit(); });
+  OnFocusLeave(NoToExchange, [this] { NoToExchangeExit(); });
   // Enter in the limit box takes the focus on to the list, which leaves the box.
   connect(NoToExchange, &QLineEdit::returnPressed, this, [this] { FacilitiesList->setFocus(Qt::TabFocusReason); });
 }

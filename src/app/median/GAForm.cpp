@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -61,29 +60,6 @@ QString ShownValue(const ModelState& m, const QString& name) {
   return QString::fromStdString(SettingValueText(m, Def(name)));
 }
 
-// Runs `left` whenever the keyboard focus leaves the box for another control of
-// the program (switching to another application is not leaving it).
-class LeaveWatcher : public QObject {
- public:
-  LeaveWatcher(QWidget* box, std::function<void()> left) : QObject(box), left_(std::move(left)) {
-    box->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) {
-      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) left_();
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> left_;
-};
-
-void WhenLeft(QLineEdit* box, std::function<void()> left) { new LeaveWatcher(box, std::move(left)); }
-
 }  // namespace
 
 TGAForm::TGAForm(ModelState& model, Dialogs& dialogs, QWidget* parent)
@@ -139,7 +115,7 @@ void TGAForm::BuildEdits(QGridLayout* grid) {
     captions_[name] = caption;
     const QString keys = Digits + r.extraKeys;
     new KeyFilter(edit, [keys] { return keys; }, [this] { QuitButton->setEnabled(false); });
-    WhenLeft(edit, [this, edit] { FieldExit(edit); });
+    OnFocusLeave(edit, [this, edit] { FieldExit(edit); });
     ++row;
   }
 }

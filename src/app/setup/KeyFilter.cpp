@@ -1,6 +1,7 @@
 #include "setup/KeyFilter.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -54,7 +55,28 @@ class FocusInWatcher : public QObject {
   std::function<void()> entered_;
 };
 
+class LeaveWatcher : public QObject {
+ public:
+  LeaveWatcher(QWidget* widget, std::function<void()> left) : QObject(widget), left_(std::move(left)) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) {
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) left_();
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> left_;
+};
+
 }  // namespace
+
+void OnFocusLeave(QWidget* widget, std::function<void()> left) { new LeaveWatcher(widget, std::move(left)); }
 
 void OnFocusIn(QWidget* widget, std::function<void()> entered) { new FocusInWatcher(widget, std::move(entered)); }
 

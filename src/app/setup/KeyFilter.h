@@ -38,4 +38,8 @@ namespace korvelan::app {
 // Runs `entered` each time the widget receives the keyboard focus.
 void OnFocusIn(QWidget* widget, std::function<void()> entered);
 
+// Runs `left` when the keyboard focus moves from the widget to another widget of
+// the program (not when a message box or another window takes it for a while).
+void OnFocusLeave(QWidget* widget, std::function<void()> left);
+
 }  // namespace korvelan::app
