@@ -8,8 +8,6 @@
 #include <QtTest>
 
 #include "median/LagSettingsPanel.h"
-#include "median/LagSettingsReports.h"
-#include "reports/BasicResultsForm.h"
 #include "median/MedMenu.h"
 #include "shell/Dialogs.h"
 
@@ -190,28 +188,6 @@ class MedCovSettingTest : public QObject {
     report.QuitButton->click();
     QVERIFY(!report.isVisible());
     QCOMPARE(back.count(), 1);
-  }
-
-  // "La&Grangian Param" of the basic results report opens the family's settings
-  // report in its place; quitting the report brings the basic report back.
-  void basicResultsOpensTheSettingsReports() {
-    ModelState m;
-    LoadSmallModel(m);
-    ScriptedDialogs dialogs;
-    TBasicResultsForm basic(m, [] { return std::unique_ptr<PrintSink>(); });
-    LagSettingsReports reports(m, dialogs, basic);
-    for (const QString family : {"median", "fixed"}) {
-      basic.show();
-      emit basic.settingsReportRequested(family);
-      LagSettingsReport& report = family == "median" ? static_cast<LagSettingsReport&>(reports.median)
-                                                     : static_cast<LagSettingsReport&>(reports.fixed);
-      QVERIFY(report.isVisible());
-      QVERIFY(!basic.isVisible());
-      report.QuitButton->click();
-      QVERIFY(!report.isVisible());
-      QVERIFY(basic.isVisible());
-    }
-    QVERIFY(!reports.Open("covering"));
   }
 };
 

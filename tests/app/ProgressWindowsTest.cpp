@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -28,6 +29,8 @@ class ProgressWindowsTest : public QObject {
   void heuristicAbortRaisesTheFlag();
   void heuristicListKeepsTheNewestLineInView();
   void heuristicWindowClearsWhenShownForARun();
+  void heuristicAbortIsEnabledOnlyWhileARunUsesTheWindow();
+  void pauseOnEachLineIsOnUntilTheAnalystClearsIt();
   void lagAbortRaisesTheFlagOnceBranching();
   void lagRefreshShowsThePublishedValues();
   void lagTimerRunsWhileShown();
@@ -42,6 +45,7 @@ void ProgressWindowsTest::captions() {
   SolveWindows w(model, dialogs);
   QCOMPARE(w.heuristic.windowTitle(), QString("Heuristic Progress Form"));
   QCOMPARE(w.heuristic.AbortButton->text(), QString("&Abort"));
+  QCOMPARE(w.heuristic.PauseCheck->text(), QString("Pause on each line"));
   QCOMPARE(w.heuristic.ProgressBox->objectName(), QString("ProgressBox"));
   QCOMPARE(w.lagrangian.AbortButton->text(), QString("Click to &Abort Branching (And Lose Results)"));
   QCOMPARE(w.running.windowTitle(), QString("Korvelan is Running ... Hang on ..."));
@@ -53,7 +57,7 @@ void ProgressWindowsTest::captions() {
 void ProgressWindowsTest::heuristicAbortRaisesTheFlag() {
   ModelState model;
   THeuristicProgressForm form(model);
-  form.show();
+  form.ShowCleared();
   QTest::mouseClick(form.AbortButton, Qt::LeftButton);
   QCOMPARE(model.HeuristicAbort, uint8_t(1));
   QCOMPARE(model.AbortRequested, uint8_t(0));
@@ -83,6 +87,59 @@ void ProgressWindowsTest::heuristicWindowClearsWhenShownForARun() {
   form.AddLines({"NEW LINE"});
   form.ShowCleared();  // already shown: still a fresh list for the new run
   QCOMPARE(form.ProgressBox->count(), 0);
+}
+
+void ProgressWindowsTest::heuristicAbortIsEnabledOnlyWhileARunUsesTheWindow() {
+  ModelState model;
+  THeuristicProgressForm form(model);
+  form.show();
+  QVERIFY(!form.AbortButton->isEnabled());  // nothing runs yet
+  model.HeuristicAbort = 1;                  // left from an earlier run
+  form.ShowCleared();
+  QVERIFY(form.AbortButton->isEnabled());
+  QCOMPARE(model.HeuristicAbort, uint8_t(0));
+  form.RunEnded();
+  QVERIFY(form.isVisible());  // the lines stay to be read
+  QVERIFY(!form.AbortButton->isEnabled());
+  QTest::mouseClick(form.AbortButton, Qt::LeftButton);
+  QCOMPARE(model.HeuristicAbort, uint8_t(0));
+  form.ShowCleared();
+  form.HideAfterUse();
+  QVERIFY(!form.isVisible());
+  QVERIFY(!form.AbortButton->isEnabled());
+}
+
+// With the pause each line waits 100 ms (a 50 ms timer fires meanwhile); without it
+// the lines are added at once, the window still being repainted and served.
+void ProgressWindowsTest::pauseOnEachLineIsOnUntilTheAnalystClearsIt() {
+  ModelState model;
+  ScriptedDialogs dialogs;
+  SolveWindows w(model, dialogs);
+  QVERIFY(w.heuristic.PauseCheck->isChecked());
+  w.heuristic.ShowCleared();
+  bool fired = false;
+  QTimer::singleShot(50, &w.heuristic, [&] { fired = true; });
+  w.host.AddProgressLine("FIRST");
+  QVERIFY(fired);
+
+  QCheckBox* pause = w.heuristic.PauseCheck;
+  QTest::mouseClick(pause, Qt::LeftButton, {}, QPoint(8, pause->height() / 2));  // on its indicator
+  QVERIFY(!w.heuristic.PausesOnEachLine());
+  bool served = false;
+  fired = false;
+  QTimer::singleShot(0, &w.heuristic, [&] { served = true; });
+  QTimer::singleShot(5000, &w.heuristic, [&] { fired = true; });
+  for (int k = 1; k <= 300; ++k) w.host.AddProgressLine("LINE " + std::to_string(k));
+  QVERIFY(served);
+  QVERIFY(!fired);
+  QCOMPARE(w.heuristic.ProgressBox->count(), 301);
+  QCOMPARE(w.heuristic.ProgressBox->currentRow(), 300);
+
+  // The choice stays for the next run.
+  w.heuristic.RunEnded();
+  w.heuristic.hide();
+  w.heuristic.ShowCleared();
+  QVERIFY(!w.heuristic.PauseCheck->isChecked());
 }
 
 void ProgressWindowsTest::lagAbortRaisesTheFlagOnceBranching() {
@@ -208,7 +265,7 @@ void ProgressWindowsTest::pauseServesWindowEvents() {
   ModelState model;
   ScriptedDialogs dialogs;
   SolveWindows w(model, dialogs);
-  w.heuristic.show();
+  w.heuristic.ShowCleared();  // a run uses the window
   QTimer::singleShot(0, w.heuristic.AbortButton, &QPushButton::click);
   w.host.Delay(0, 20);
   QCOMPARE(model.HeuristicAbort, uint8_t(1));

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -279,6 +280,33 @@ class ResultsReports : public QObject {
     r.results.Navigator().Open(ReportPage::BasicResults);
     QCOMPARE(r.results.BasicResults()->NextButton->text(), QString("Next &Report"));
     QVERIFY(!r.results.BasicResults()->NextButton->font().bold());
+  }
+
+  // The note that the root forcing reset the lower bound is on the screen, in the
+  // row beneath the lower bound, as it is on the printout.
+  void resetInForcingShownBeneathTheLowerBound() {
+    Road r;
+    r.model.ReportProblemCode = 'M';
+    r.model.MedianAlgorithm = 'L';
+    r.model.SolutionClass = 2;
+    TBasicResultsForm* basic = r.results.BasicResults();
+    for (const bool reset : {true, false}) {
+      r.model.LowerBoundResetInForcing = reset;
+      basic->hide();
+      r.results.Navigator().Open(ReportPage::BasicResults);
+      auto* note = basic->findChild<QLabel*>("ResetInForcing");
+      QCOMPARE(note != nullptr, reset);
+      if (!note) continue;
+      QCoreApplication::processEvents();  // a box added to a shown window appears with the next events
+      QVERIFY(note->isVisible());
+      QCOMPARE(note->text(), QString("Reset in Forcing"));
+      auto* grid = qobject_cast<QGridLayout*>(note->parentWidget()->layout());
+      QVERIFY(grid);
+      int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+      grid->getItemPosition(grid->indexOf(note), &row, &column, &rowSpan, &columnSpan);
+      auto* above = qobject_cast<QLabel*>(grid->itemAtPosition(row - 1, 0)->widget());
+      QCOMPARE(above->text(), QString("Lower Bound"));
+    }
   }
 
   void quitReturnsToTheMenu() {

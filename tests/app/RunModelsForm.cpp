@@ -46,7 +46,8 @@ class RunModelsFormTest : public QObject {
     TRunModelsForm form;
     Fixture()
         : form(model, dialogs, host, menu.link,
-               RunFormLinks{[this](const QString& c) { lagCaptions << c; }, {}, [this] { ++heuristicWindows; },
+               RunFormLinks{[this](const QString& c) { lagCaptions << c; }, {},
+                            [this](bool used) { heuristicWindows += used; }, {},
                             [this](char family) { lagSettingsOpened << family; }, {}, {}}) {
       if (!LoadFixture(model, "ten.euc").empty()) qFatal("fixture did not load");
       model.CoverageDistance = 10 * FixedPointScale;

@@ -27,6 +27,14 @@ QLabel* ValueBox(const std::string& text, bool red) {
   return box;
 }
 
+// Beneath the lower bound when the root forcing reset it.
+QLabel* ResetInForcingLabel() {
+  auto* label = new QLabel("Reset in Forcing");
+  label->setObjectName("ResetInForcing");
+  SetRed(label, true);
+  return label;
+}
+
 void ClearLayout(QLayout* layout) {
   while (QLayoutItem* item = layout->takeAt(0)) {
     delete item->widget();
@@ -73,11 +81,14 @@ TBasicResultsForm::TBasicResultsForm(ModelState& model, PrintSinkFactory printer
 void TBasicResultsForm::FillGroup(QGroupBox* box, const std::vector<ResultRow>& rows) {
   auto* grid = static_cast<QGridLayout*>(box->layout());
   ClearLayout(grid);
-  for (size_t r = 0; r < rows.size(); ++r) {
-    const int row = static_cast<int>(r);
-    grid->addWidget(new QLabel(Text(rows[r].label)), row, 0);
-    grid->addWidget(ValueBox(rows[r].value, rows[r].red), row, 1);
-    if (!rows[r].extra.empty()) grid->addWidget(ValueBox(rows[r].extra, false), row, 2);
+  int row = 0;
+  for (const ResultRow& result : rows) {
+    grid->addWidget(new QLabel(Text(result.label)), row, 0);
+    grid->addWidget(ValueBox(result.value, result.red), row, 1);
+    if (!result.extra.empty()) grid->addWidget(ValueBox(result.extra, false), row, 2);
+    ++row;
+    if (result.label == "Lower Bound" && results_.lowerBoundReset)
+      grid->addWidget(ResetInForcingLabel(), row++, 1, 1, 2);
   }
   grid->setColumnStretch(1, 1);
   box->setVisible(!rows.empty());

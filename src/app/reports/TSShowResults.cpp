@@ -165,6 +165,7 @@ void TShowResultsForm::BuildCommands() {
     ++index;
   }
   QPushButton* inventory = AddCommand(reports, "Show Inventor&Y Inputs", "", [] {});
+  inventory->setParent(reportBox);  // out of every layout, but owned by the form
   inventory->hide();
   QPushButton* require = AddCommand(reports, "&Require Assignments", "", [this] { RunLink(links_.requireAssignments); });
   reportGrid->addWidget(require, index / 2, index % 2);

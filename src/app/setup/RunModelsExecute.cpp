@@ -40,8 +40,9 @@ void TRunModelsForm::ExecuteClick() {
     links_.showRunningNotice(true);
     host_.Delay(0, 100);
   }
-  if (model_.SolutionClass != 2 && links_.showHeuristicProgress) links_.showHeuristicProgress();
+  if (links_.prepareHeuristicProgress) links_.prepareHeuristicProgress(model_.SolutionClass != 2);
   const RunEnd end = ExecuteRun(model_, host_);
+  if (links_.heuristicRunEnded) links_.heuristicRunEnded();
   if (notice) links_.showRunningNotice(false);
   menu_.Report(EndEvent(end), model_.ProblemCode);
   menu_.showMenu();

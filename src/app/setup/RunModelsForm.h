@@ -29,7 +29,10 @@ class Dialogs;
 struct RunFormLinks {
   std::function<void(const QString& caption)> setLagCaption;  // Lagrangian progress window
   std::function<void(bool visible)> showRunningNotice;         // "Korvelan is Running ..."
-  std::function<void()> showHeuristicProgress;                 // cleared and shown
+  // The heuristic progress window before a run: shown empty when the run adds
+  // heuristic lines, hidden otherwise; and after the run, with nothing left to abort.
+  std::function<void(bool used)> prepareHeuristicProgress;
+  std::function<void()> heuristicRunEnded;
   // The Lagrangian settings of a family: 'C' covering, 'M' median, 'F' fixed
   // charge, 'V' inventory/location.
   std::function<void(char family)> openLagSettings;

@@ -45,7 +45,13 @@ RunFormLinks StepForms::RunLinks(SolveWindows& solve) {
   RunFormLinks links;
   links.setLagCaption = [&solve](const QString& caption) { solve.lagrangian.setWindowTitle(caption); };
   links.showRunningNotice = [&solve](bool visible) { solve.running.setVisible(visible); };
-  links.showHeuristicProgress = [&solve] { solve.heuristic.ShowCleared(); };
+  links.prepareHeuristicProgress = [&solve](bool used) {
+    if (used)
+      solve.heuristic.ShowCleared();
+    else
+      solve.heuristic.hide();  // no lines of an earlier run beside this one
+  };
+  links.heuristicRunEnded = [&solve] { solve.heuristic.RunEnded(); };
   links.openLagSettings = [this](char family) { OpenLagSettings(family); };
   links.openGeneticSettings = [this] {
     geneticSettings.show();

@@ -17,7 +17,17 @@ DesktopRunHost::DesktopRunHost(Windows windows, Dialogs& dialogs) : windows_(win
 
 void DesktopRunHost::AddProgressLines(const std::vector<std::string>& lines) {
   windows_.heuristic->AddLines(lines);
-  Delay(0, 100);
+  if (windows_.heuristic->PausesOnEachLine())
+    Delay(0, 100);
+  else
+    windows_.heuristic->RepaintWhenDue();
+}
+
+void DesktopRunHost::ShowHeuristicProgress(bool visible) {
+  if (visible)
+    windows_.heuristic->ShowCleared();
+  else
+    windows_.heuristic->HideAfterUse();
 }
 
 void DesktopRunHost::ShowLagProgress(bool visible) {

@@ -25,6 +25,7 @@ class DesktopRunHost : public RunHost {
   DesktopRunHost(Windows windows, Dialogs& dialogs);
 
   void AddProgressLines(const std::vector<std::string>& lines) override;
+  void ShowHeuristicProgress(bool visible) override;
   void ShowLagProgress(bool visible) override;
   void RefreshLagProgress() override;
   void AddMessageLine(const std::string& line) override;

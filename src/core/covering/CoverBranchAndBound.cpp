@@ -138,7 +138,6 @@ bool RunCoverBranchAndBound(ModelState& m, RunHost& host) {
   m.BranchPath.clear();
   CoverBranchAndBound(m, host, m.BranchLevel, m.NumberToLocate, bound, incumbent);
   RestoreSavedStatus(m);
-  CountStatuses(m);
   m.RunIterations = m.IterationTotal;
   m.RunUpperBound = bound;
   m.RunLowerBound = incumbent;

@@ -83,13 +83,16 @@ int ExcludedDemandNodes(const ModelState& m) {
 }
 
 // Greedy adding without substitution gives the first count and the covered demand
-// that the allowed sites can reach.
+// that the allowed sites can reach. Its lines go to the heuristic progress window,
+// shown empty for them and hidden again before the exact search.
 void GreedyStart(ModelState& m, RunHost& host, const std::array<uint8_t, NodeSlots>& statuses) {
   m.SolutionClass = 0;
   m.DoSubstitution = 0;
   LoadStatuses(m, statuses);
   ClearSolution(m);
+  host.ShowHeuristicProgress(true);
   GreedyCover(m, host, m.Numbnodes - ExcludedDemandNodes(m));
+  host.ShowHeuristicProgress(false);
 }
 
 // One attempt with k facilities from the statuses as the analyst set them.

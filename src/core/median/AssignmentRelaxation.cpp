@@ -315,10 +315,7 @@ void SaveRootStatuses(ModelState& m) {
   for (int j = 1; j <= m.Numbnodes; ++j) m.SavedStatus[j] = m.Node(j).SiteStatus;
 }
 
-void RestoreRootStatuses(ModelState& m) {
-  RestoreSavedStatus(m);
-  CountStatuses(m);
-}
+void RestoreRootStatuses(ModelState& m) { RestoreSavedStatus(m); }
 
 void PrepareLagrangianRun(ModelState& m) {
   m.RunBranchNodes = 0;

@@ -104,7 +104,8 @@ std::vector<ResultRow> FileRows(const ModelState& m) {
   return {
       {"Name of Main File", OrNA(m.DemandFileName), "", false},
       {"Name of Secondary File", OrNA(m.ExtraSitesFileName), "", false},
-      {"Distance File Name", OrNA(m.ComputeDistances ? "" : m.DistanceFileName), "", false},
+      // The file read, or the file the computed distances were saved to.
+      {"Distance File Name", OrNA(m.DistanceFileName), "", false},
       {"Number of Nodes", std::to_string(m.NumDemandNodes) + " / " + std::to_string(m.Numbnodes), "", false},
       {"Demand Fraction", FormatFixed(m.DemandWeight, 7, 4), "", false},
       {"Number of Facilities", NumberOfFacilities(m), "", false},

@@ -6,6 +6,7 @@ namespace korvelan {
 
 void HeadlessRunHost::AddProgressLines(const std::vector<std::string>& lines) {
   progressLines.insert(progressLines.end(), lines.begin(), lines.end());
+  if (!heuristicProgressVisible) linesWhileHeuristicHidden += static_cast<int>(lines.size());
   Delay(0, 100);
 }
 

@@ -17,6 +17,10 @@ class RunHost {
   // Heuristic progress window: append lines, keep the newest in view, pause 100 ms.
   virtual void AddProgressLines(const std::vector<std::string>& lines) = 0;
   void AddProgressLine(const std::string& line) { AddProgressLines({line}); }
+  // Shows the heuristic progress window with an empty list for a heuristic that
+  // runs inside another procedure (the greedy start of set covering), or hides it
+  // once that heuristic is done.
+  virtual void ShowHeuristicProgress(bool visible) = 0;
 
   // Lagrangian progress window: show or hide it around a run, and refresh it from
   // the values the solver published in the ModelState.
@@ -82,6 +86,10 @@ class HeadlessRunHost : public RunHost {
   int lagRefreshes = 0;
   int delays = 0;
   bool lagProgressVisible = false;
+  bool heuristicProgressVisible = false;
+  int heuristicProgressShows = 0;
+  // Progress lines added while the heuristic progress window was hidden.
+  int linesWhileHeuristicHidden = 0;
   // Answers given to confirmations in turn; when exhausted, defaultAnswer.
   std::vector<bool> scriptedAnswers;
   bool defaultAnswer = false;
@@ -91,6 +99,10 @@ class HeadlessRunHost : public RunHost {
   std::function<void(const Message&)> onMessage;
 
   void AddProgressLines(const std::vector<std::string>& lines) override;
+  void ShowHeuristicProgress(bool visible) override {
+    heuristicProgressVisible = visible;
+    heuristicProgressShows += visible;
+  }
   void ShowLagProgress(bool visible) override { lagProgressVisible = visible; }
   void RefreshLagProgress() override;
   void AddMessageLine(const std::string& line) override { messageLines.push_back(line); }

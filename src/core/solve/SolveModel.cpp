@@ -55,6 +55,8 @@ void ApplyBestSolution(ModelState& m, RunHost& host, bool countLocated) {
 
 void RestoreSavedStatus(ModelState& m) {
   for (int j = 1; j <= m.Numbnodes; ++j) m.Node(j).SiteStatus = m.SavedStatus[j];
+  // The counts follow the statuses: a search that fixed sites at its root counted them.
+  CountStatuses(m);
 }
 
 void RestoreCoverageDistance(ModelState& m) {

@@ -41,7 +41,8 @@ bool SolveInvLocLagrangian(ModelState& m, RunHost& host);  // invloc/SolveInvLoc
 // Located := BestLocated for every node, NTIMES rebuilt from the located sites in
 // ascending order; with countLocated, NumberToLocate counts them (from 0).
 void ApplyBestSolution(ModelState& m, RunHost& host, bool countLocated);
-// Every SiteStatus back from SavedStatus (taken by the drivers at the root).
+// Every SiteStatus back from SavedStatus (taken by the drivers at the root), and the
+// counts of required, excluded and initial sites recounted for them.
 void RestoreSavedStatus(ModelState& m);
 // After a driver that may change the coverage distance: put it back and rebuild
 // the coverage lists.

@@ -118,6 +118,24 @@ TEST(SetCover, TargetsOutOfReachAreRefusedWithTheirMessages) {
   }
 }
 
+// The greedy start reports its lines in the heuristic progress window, shown empty
+// for them and hidden before the exact search; no line goes to a hidden window.
+TEST(SetCover, GreedyStartShowsItsLinesInTheHeuristicWindowAndHidesIt) {
+  for (const bool partial : {false, true}) {
+    SCOPED_TRACE(partial ? "partial" : "full");
+    ModelState m;
+    FillRandomInstance(m, 3, {12, 12, 20, 25});
+    m.CoverTypeCode = 'F';
+    m.CoverFraction = 0.8;
+    HeadlessRunHost host;
+    EXPECT_TRUE(RunSetCover(m, host, partial));
+    EXPECT_FALSE(host.progressLines.empty());
+    EXPECT_EQ(host.heuristicProgressShows, 1);
+    EXPECT_EQ(host.linesWhileHeuristicHidden, 0);
+    EXPECT_FALSE(host.heuristicProgressVisible);
+  }
+}
+
 TEST(SetCover, OneGreedyFacilityIsTheAnswer) {
   ModelState m;
   FillRandomInstance(m, 13, {6, 6, 20, 200});

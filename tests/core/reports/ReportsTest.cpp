@@ -194,6 +194,22 @@ TEST(Reports, BasicResultsOfAGreedyCoveringRun) {
   EXPECT_EQ(BasicResultsPrintLines(BuildBasicResults(m)), expected);
 }
 
+// The distance file is named whether it was read or written after computing the distances.
+TEST(Reports, DistanceFileNameOfReadAndSavedDistances) {
+  const struct {
+    bool computed;
+    const char* name;
+    const char* shown;
+  } cases[] = {{false, "line.eud", "line.eud"}, {true, "saved.eud", "saved.eud"}, {true, "", "N/A"}};
+  for (const auto& c : cases) {
+    ModelState m = LineModel();
+    m.ComputeDistances = c.computed;
+    m.DistanceFileName = c.name;
+    EXPECT_EQ(BuildBasicResults(m).files[2].label, "Distance File Name");
+    EXPECT_EQ(BuildBasicResults(m).files[2].value, c.shown) << c.name;
+  }
+}
+
 namespace {
 
 struct ApproachCase {
