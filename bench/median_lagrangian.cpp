@@ -6,22 +6,6 @@
 #include "median_lagrangian_data.h"
 #include "solve/SolveModel.h"
 
-namespace {
-
-struct Instance {
-  const char* name;
-  int p;
-  long optimum;
-};
-
-const Instance kInstances[] = {
-    {"pmed1", 5, 5819},   {"pmed2", 10, 4093},  {"pmed3", 10, 4250},  {"pmed4", 20, 3034},  {"pmed5", 33, 1355},
-    {"pmed6", 5, 7824},   {"pmed7", 10, 5631},  {"pmed8", 20, 4445},  {"pmed9", 40, 2734},  {"pmed10", 67, 1255},
-    {"pmed11", 5, 7696},  {"pmed12", 10, 6634}, {"pmed13", 30, 4374}, {"pmed14", 60, 2968}, {"pmed15", 100, 1729},
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
   using namespace korvelan;
   if (!bench::BenchmarksPresent()) return 0;
@@ -29,7 +13,7 @@ int main(int argc, char** argv) {
   std::printf("%-7s %4s %4s %10s %12s %10s %7s %7s %9s %10s %s\n", "inst", "n", "p", "objective", "lower bound",
               "gap %", "nodes", "iters", "median s", "published", "proven");
   double total = 0;
-  for (const Instance& inst : kInstances) {
+  for (const bench::PMedianInstance& inst : bench::PMedianInstances) {
     ModelState loaded;
     if (!bench::LoadBenchmark(loaded, inst.name)) continue;
     loaded.ProblemCode = 'M';

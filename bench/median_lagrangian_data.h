@@ -1,6 +1,6 @@
 #pragma once
 // Loading the benchmark instances of ../shared/benchmarks (network metric,
-// distance file read) and timing a solver run, for the Lagrangian benchmarks.
+// distance file read) and timing a solver run, for the p-median benchmarks.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,6 +17,18 @@
 namespace korvelan::bench {
 
 inline std::string DataPath(const std::string& file) { return std::string(KORVELAN_BENCHMARKS) + "/data/" + file; }
+
+// pmed1..pmed15 with their p and published optimum.
+struct PMedianInstance {
+  const char* name;
+  int p;
+  long optimum;
+};
+inline const PMedianInstance PMedianInstances[] = {
+    {"pmed1", 5, 5819},   {"pmed2", 10, 4093},  {"pmed3", 10, 4250},  {"pmed4", 20, 3034},  {"pmed5", 33, 1355},
+    {"pmed6", 5, 7824},   {"pmed7", 10, 5631},  {"pmed8", 20, 4445},  {"pmed9", 40, 2734},  {"pmed10", 67, 1255},
+    {"pmed11", 5, 7696},  {"pmed12", 10, 6634}, {"pmed13", 30, 4374}, {"pmed14", 60, 2968}, {"pmed15", 100, 1729},
+};
 
 inline bool BenchmarksPresent() {
   if (std::filesystem::exists(DataPath("pmed1.net"))) return true;

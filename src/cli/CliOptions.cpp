@@ -64,6 +64,8 @@ std::vector<CliOption> BuildTable() {
       {"--set", "NAME=VALUE", [](SolveArgs& a, const std::string& v) { a.settings.push_back(v); },
        "Change a solver setting by the name of its settings table (e.g. PctDiff, NoIter, DepthVar; family.Name picks "
        "a family). Checked against the same ranges as the settings forms. May be repeated."},
+      {"--seed", "N", [](SolveArgs& a, const std::string& v) { a.settings.push_back("genetic.RandomNoSeed=" + v); },
+       "p-median genetic algorithm: the random number seed (as --set RandomNoSeed=N); the same seed repeats a run."},
       // --- output ---
       {"--report", "FILE|-", Into(&SolveArgs::report), "Write the results report to FILE (a device such as /dev/null is written straight through); - or absent: standard output."},
       {"--solution", "FILE.SOL", Into(&SolveArgs::solutionFile), "Write the solution file."},

@@ -93,7 +93,7 @@ const ProblemEntry kProblems[] = {
      nullptr, MaxCovering},
     {"p-median", 'M', true,
      {{"myopic", 'M', true}, {"exchange", 'E', true}, {"neighborhood", 'N', true}, {"lagrangian", 'L', true},
-      {"genetic", 'T', false}},
+      {"genetic", 'T', true}},
      nullptr, PMedian},
     {"fixed-charge", 'F', true,
      {{"add", 'A', true}, {"drop", 'D', true}, {"exchange", 'E', true}, {"neighborhood", 'N', true},

@@ -250,3 +250,29 @@ TEST(Cli, LagrangianSettingsAreCheckedByTheirTables) {
   ASSERT_EQ(ok.exit, 0) << ok.err;
   EXPECT_EQ(std::stod(JsonField(ok.out, "weighted_distance")), BestWeightedDistance(3));
 }
+
+TEST(Cli, GeneticAlgorithmRepeatsARunFromItsSeedAndChecksItsSettings) {
+  TestFolder folder;
+  const std::string settings = kBase + "--problem p-median --algorithm genetic --locate 2 --set Generations=4 "
+                                       "--progress --json - ";
+  const std::string genetic = settings + "--set PopSize=20 ";
+  const CliResult first = RunCli(folder, genetic + "--seed 77"), again = RunCli(folder, genetic + "--seed=77");
+  ASSERT_EQ(first.exit, 0) << first.err;
+  EXPECT_EQ(first.err.rfind("RandSeed: 77\n", 0), 0u) << first.err;
+  EXPECT_EQ(first.err, again.err);
+  EXPECT_EQ(JsonField(first.out, "located"), JsonField(again.out, "located"));
+  EXPECT_EQ(std::stod(JsonField(first.out, "weighted_distance")), BestWeightedDistance(2));
+  EXPECT_NE(first.out.find("\nSolution Approach   MEDIAN - GENETIC"), std::string::npos);
+  const CliResult other = RunCli(folder, genetic + "--seed -5");
+  ASSERT_EQ(other.exit, 0) << other.err;
+  EXPECT_EQ(other.err.rfind("RandSeed: -5\n", 0), 0u) << other.err;
+
+  const CliResult small = RunCli(folder, settings + "--set PopSize=10");
+  EXPECT_EQ(small.exit, 2);
+  EXPECT_EQ(small.err, "korvelan-cli: --set PopSize=10: Invalid Parameter Value.  Must have 20 <= X <= 250\n");
+  const CliResult badSeed = RunCli(folder, genetic + "--seed x");
+  EXPECT_EQ(badSeed.exit, 2);
+  EXPECT_EQ(badSeed.err,
+            "korvelan-cli: --set genetic.RandomNoSeed=x: Specified value did not convert correctly... Warning "
+            "Default value used and shown\n");
+}

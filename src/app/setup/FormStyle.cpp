@@ -25,6 +25,14 @@ void FillList(QListWidget* list, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) list->addItem(QString::fromStdString(line));
 }
 
+void AppendLines(QListWidget* list, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) list->addItem(QString::fromStdString(line));
+  const int newest = list->count() - 1;
+  if (newest < 0) return;
+  list->setCurrentRow(newest);
+  list->scrollToItem(list->item(newest));
+}
+
 void SetRed(QLabel* label, bool red) { label->setStyleSheet(red ? "color: red;" : ""); }
 
 }  // namespace korvelan::app

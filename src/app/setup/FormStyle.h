@@ -16,6 +16,8 @@ QPushButton* MakeButton(const QString& caption, const QString& hint);
 QFont FixedPitchFont();
 // Replace the list's lines with the given texts.
 void FillList(QListWidget* list, const std::vector<std::string>& lines);
+// Append the lines and select the newest, keeping it in view (progress lists).
+void AppendLines(QListWidget* list, const std::vector<std::string>& lines);
 // A red or normal label text colour.
 void SetRed(QLabel* label, bool red);
 

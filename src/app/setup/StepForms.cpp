@@ -35,6 +35,8 @@ StepForms::StepForms(ModelState& model, Dialogs& dialogs, TKorvelanMain& menu, S
       coveringSettingsReport(model, dialogs),
       medianSettingsReport(model, dialogs),
       fixedSettingsReport(model, dialogs),
+      geneticSettings(model, dialogs),
+      geneticReport(model, PrinterOf(dialogs)),
       dialogs_(dialogs) {
   LinkForms();
 }
@@ -51,6 +53,11 @@ RunFormLinks StepForms::RunLinks(SolveWindows& solve) {
   };
   links.heuristicRunEnded = [&solve] { solve.heuristic.RunEnded(); };
   links.openLagSettings = [this](char family) { OpenLagSettings(family); };
+  links.openGeneticSettings = [this] {
+    geneticSettings.show();
+    geneticSettings.raise();
+    geneticSettings.activateWindow();
+  };
   return links;
 }
 
@@ -85,6 +92,11 @@ void StepForms::LinkForms() {
                    &TInitialSolutionForm::Open);
   QObject::connect(&initialSolution, &TInitialSolutionForm::closed, &parameters, &QWidget::show);
   results.Navigator().Add(ReportPage::ForcedNodes, &forcedNodes);
+  results.Navigator().Add(ReportPage::GeneticParameters, &geneticReport);
+  QObject::connect(&geneticSettings, &TGAForm::closed, &run, [this] {
+    run.show();
+    run.raise();
+  });
   settingsReports_ = {{"covering", &coveringSettingsReport},
                       {"median", &medianSettingsReport},
                       {"fixed", &fixedSettingsReport}};

@@ -4,8 +4,10 @@
 
 #include "covering/LagMenu.h"
 #include "fixed/FixMenu.h"
+#include "median/GAForm.h"
 #include "median/MedMenu.h"
 #include "reports/TSShowResults.h"
+#include "reports/TShowGAInputs.h"
 #include "setup/MenuLink.h"
 #include "setup/RunModelsForm.h"
 #include "setup/SetParameters.h"
@@ -41,6 +43,9 @@ class StepForms {
   TShowLagCovSettings coveringSettingsReport;
   TShowMedLagSettings medianSettingsReport;
   TShowFixLagSettings fixedSettingsReport;
+  // The genetic algorithm's settings form (from the run form) and its parameters report.
+  TGAForm geneticSettings;
+  TShowGAInputs geneticReport;
 
  private:
   RunFormLinks RunLinks(SolveWindows& solve);

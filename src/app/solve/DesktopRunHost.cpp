@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QProgressBar>
 
+#include "median/GAProgForm.h"
 #include "shell/Dialogs.h"
 #include "shell/LineListWindow.h"
 #include "solve/Clock.h"
@@ -64,6 +65,16 @@ void DesktopRunHost::SetCandidateInGauge(int percent) { windows_.lagrangian->Can
 
 void DesktopRunHost::SetExchangeLabels(const std::string& decrease, const std::string& total) {
   windows_.lagrangian->SetExchangeLabels(QString::fromStdString(decrease), QString::fromStdString(total));
+}
+
+void DesktopRunHost::ShowGeneticProgress() { windows_.genetic->ShowCleared(); }
+
+void DesktopRunHost::AddGeneticProgressLines(const std::vector<std::string>& lines) {
+  windows_.genetic->AddLines(lines);
+}
+
+void DesktopRunHost::SetGeneticProgress(int percent, const std::string& best) {
+  windows_.genetic->SetProgress(percent, QString::fromStdString(best));
 }
 
 double DesktopRunHost::ClockSeconds() { return WallClockSeconds(); }

@@ -5,6 +5,7 @@ namespace korvelan::app {
 
 class Dialogs;
 class TErrorForm;
+class TGAProgForm;
 class THeuristicProgressForm;
 class TLagProgForm;
 class TMessageForm;
@@ -19,6 +20,7 @@ class DesktopRunHost : public RunHost {
     TLagProgForm* lagrangian;
     TMessageForm* messages;
     TErrorForm* errors;
+    TGAProgForm* genetic;
   };
   DesktopRunHost(Windows windows, Dialogs& dialogs);
 
@@ -38,6 +40,9 @@ class DesktopRunHost : public RunHost {
   void SetCandidateOutGauge(int percent) override;
   void SetCandidateInGauge(int percent) override;
   void SetExchangeLabels(const std::string& decrease, const std::string& total) override;
+  void ShowGeneticProgress() override;
+  void AddGeneticProgressLines(const std::vector<std::string>& lines) override;
+  void SetGeneticProgress(int percent, const std::string& best) override;
   double ClockSeconds() override;
 
  private:

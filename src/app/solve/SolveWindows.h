@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "median/GAProgForm.h"
 #include "model/ModelState.h"
 #include "shell/LineListWindow.h"
 #include "shell/TsRunning.h"
@@ -17,13 +18,14 @@ class Dialogs;
 // them; the solvers reach them through `host`.
 struct SolveWindows {
   SolveWindows(ModelState& model, Dialogs& dialogs)
-      : heuristic(model), lagrangian(model), host({&heuristic, &lagrangian, &messages, &errors}, dialogs) {}
+      : heuristic(model), lagrangian(model), host({&heuristic, &lagrangian, &messages, &errors, &genetic}, dialogs) {}
 
   THeuristicProgressForm heuristic;
   TLagProgForm lagrangian;
   TRunning running;
   TMessageForm messages;
   TErrorForm errors;
+  TGAProgForm genetic;
   DesktopRunHost host;
 };
 

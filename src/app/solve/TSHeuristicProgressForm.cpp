@@ -9,6 +9,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "setup/FormStyle.h"
+
 namespace korvelan::app {
 
 namespace {
@@ -59,11 +61,7 @@ void THeuristicProgressForm::HideAfterUse() {
 }
 
 void THeuristicProgressForm::AddLines(const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) ProgressBox->addItem(QString::fromStdString(line));
-  const int newest = ProgressBox->count() - 1;
-  if (newest < 0) return;
-  ProgressBox->setCurrentRow(newest);
-  ProgressBox->scrollToItem(ProgressBox->item(newest));
+  AppendLines(ProgressBox, lines);
 }
 
 bool THeuristicProgressForm::PausesOnEachLine() const { return PauseCheck->isChecked(); }

@@ -1,8 +1,9 @@
 // The p-median genetic algorithm branch.
+#include "median/MedianGA.h"
 #include "solve/SolveModel.h"
 
 namespace korvelan {
 
-bool SolveMedianGenetic(ModelState&, RunHost& host) { return ReportNotAvailable(host, "P-median by the genetic algorithm"); }
+bool SolveMedianGenetic(ModelState& m, RunHost& host) { return RunMedianGA(m, host, m.NumberToLocate); }
 
 }  // namespace korvelan

@@ -40,6 +40,11 @@ void ResetModel(ModelState& m) {
   m.BranchAndBoundOn = 1;
   m.Covering = CoveringSettings{};
   m.Median = MedianSettings{};
+  // The genetic algorithm's target value and its switch survive a new load.
+  const MedianGASettings keptTarget = m.Genetic;
+  m.Genetic = MedianGASettings{};
+  m.Genetic.GAUseTarget = keptTarget.GAUseTarget;
+  m.Genetic.TargetEdit = keptTarget.TargetEdit;
   m.Fixed = FixedSettings{};
   m.InvLoc = InvLocSettings{};
   m.Tradeoff = TradeoffSettings{};

@@ -7,6 +7,7 @@
 #include "covering/CoveringSettings.h"
 #include "fixed/FixedSettings.h"
 #include "invloc/InvLocSettings.h"
+#include "median/GeneticSettings.h"
 #include "median/MedianSettings.h"
 #include "model/NodeRecord.h"
 #include "model/Types.h"
@@ -167,6 +168,8 @@ struct ModelState {
   // --- settings of the solver families ---
   CoveringSettings Covering;
   MedianSettings Median;
+  MedianGASettings Genetic;
+  MedianGARunRecord GeneticRun;  // left by the last genetic-algorithm run
   FixedSettings Fixed;
   InvLocSettings InvLoc;
   TradeoffSettings Tradeoff;

@@ -128,6 +128,7 @@ const SettingsRegistry& Settings() {
     SettingsRegistry r;
     RegisterCoveringSettings(r);
     RegisterMedianSettings(r);
+    RegisterGeneticSettings(r);
     RegisterFixedSettings(r);
     RegisterInvLocSettings(r);
     return r;

@@ -63,6 +63,7 @@ const SettingsRegistry& Settings();
 // Each family registers its table here (one function per family, in the family's folder).
 void RegisterCoveringSettings(SettingsRegistry& registry);
 void RegisterMedianSettings(SettingsRegistry& registry);
+void RegisterGeneticSettings(SettingsRegistry& registry);
 void RegisterFixedSettings(SettingsRegistry& registry);
 void RegisterInvLocSettings(SettingsRegistry& registry);
 

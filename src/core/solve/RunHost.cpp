@@ -26,6 +26,20 @@ bool HeadlessRunHost::Confirm(const std::string& text) {
   return defaultAnswer;
 }
 
+void HeadlessRunHost::ShowGeneticProgress() {
+  ++geneticShown;
+  geneticLines.clear();
+}
+
+void HeadlessRunHost::AddGeneticProgressLines(const std::vector<std::string>& lines) {
+  geneticLines.insert(geneticLines.end(), lines.begin(), lines.end());
+}
+
+void HeadlessRunHost::SetGeneticProgress(int percent, const std::string& best) {
+  geneticPercent = percent;
+  geneticBest = best;
+}
+
 double HeadlessRunHost::ClockSeconds() { return WallClockSeconds(); }
 
 void HeadlessRunHost::Record(char kind, const std::string& text) {

@@ -53,6 +53,14 @@ class RunHost {
   virtual void SetCandidateInGauge(int /*percent*/) {}
   virtual void SetExchangeLabels(const std::string& /*decrease*/, const std::string& /*total*/) {}
 
+  // The genetic algorithm's progress window: shown with an empty list when a run
+  // starts, the lines of every bred generation, and after each generation the
+  // "Percent Done" gauge (0..100) and the best value's text. A host without such a
+  // window ignores them.
+  virtual void ShowGeneticProgress() {}
+  virtual void AddGeneticProgressLines(const std::vector<std::string>& /*lines*/) {}
+  virtual void SetGeneticProgress(int /*percent*/, const std::string& /*best*/) {}
+
   // Time of day in seconds with milliseconds.
   virtual double ClockSeconds() = 0;
 };
@@ -69,6 +77,11 @@ class HeadlessRunHost : public RunHost {
   std::vector<std::string> messageLines;
   std::vector<std::string> errorLines;
   std::vector<Message> messages;
+  // The genetic algorithm's window: its list, the last gauge value and best text.
+  std::vector<std::string> geneticLines;
+  int geneticShown = 0;
+  int geneticPercent = 0;
+  std::string geneticBest;
   int beeps = 0;
   int lagRefreshes = 0;
   int delays = 0;
@@ -100,6 +113,9 @@ class HeadlessRunHost : public RunHost {
   void Error(const std::string& text) override { Record('E', text); }
   bool Confirm(const std::string& text) override;
   void Beep() override { ++beeps; }
+  void ShowGeneticProgress() override;
+  void AddGeneticProgressLines(const std::vector<std::string>& lines) override;
+  void SetGeneticProgress(int percent, const std::string& best) override;
   double ClockSeconds() override;
 
  private:

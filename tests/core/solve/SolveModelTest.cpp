@@ -35,7 +35,6 @@ TEST(SolveModel, MaxCoveringHeuristicInstallsAnAssignedSolution) {
 TEST(SolveModel, ModelWithoutASolverEndsWithFatalErrorAndSaysSo) {
   struct Case { char problem; char medianAlgorithm; char fixedAlgorithm; const char* message; };
   const Case cases[] = {
-      {'M', 'T', 'A', "P-median by the genetic algorithm is not available in this version."},
       {'V', 'M', 'L', "The integrated inventory/location model is not available in this version."},
   };
   for (const Case& c : cases) {
