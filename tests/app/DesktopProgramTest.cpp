@@ -181,6 +181,32 @@ class DesktopProgramTest : public QObject {
     QVERIFY(!window.isVisible());
     QVERIFY(!window.AbortButton->isEnabled());
   }
+  // Choosing the genetic algorithm opens its settings window over the run form;
+  // the number to locate, given the focus meanwhile, is not left by that window
+  // taking the focus: the analyst still types the number after closing it.
+  void numberStaysOpenWhileTheGeneticSettingsHaveTheFocus() {
+    auto program = std::make_unique<Program>();
+    Program& p = *program;
+    p.SetParameters("10");
+    p.Step(MenuButton::RunModels);
+    TRunModelsForm& run = p.forms().run;
+    QApplication::setActiveWindow(&run);
+    ClickIndicator(run.ProblemItems[PMedian]);
+    ClickIndicator(run.AlgorithmItems[4]);
+    QCOMPARE(p.model.MedianAlgorithm, 'T');
+    TGAForm& settings = p.forms().geneticSettings;
+    QVERIFY(settings.isVisible());
+    QApplication::setActiveWindow(&settings);
+    QTest::mouseClick(settings.QuitButton, Qt::LeftButton);
+    QApplication::setActiveWindow(&run);
+    QVERIFY(run.NumbInput->isEnabled());
+    run.NumbInput->setFocus(Qt::MouseFocusReason);
+    run.NumbInput->selectAll();
+    QTest::keyClicks(run.NumbInput, "3");
+    QTest::keyClick(run.NumbInput, Qt::Key_Tab);
+    QCOMPARE(p.model.NumberToLocate, decltype(p.model.NumberToLocate){3});
+    QVERIFY(run.Execute->isEnabled());
+  }
 };
 
 QTEST_MAIN(DesktopProgramTest)
