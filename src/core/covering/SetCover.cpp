@@ -30,6 +30,7 @@ bool TargetReached(ModelState& m) {
 struct FeasibilitySearch {
   int k;
   Extended target;
+  bool wholeCover;  // the target is all the demand
   SiteCountBound sites;
 };
 
@@ -38,6 +39,58 @@ constexpr int RootCountIterations = 300;
 constexpr int NodeCountIterations = 60;
 
 bool SearchNode(ModelState& m, RunHost& host, FeasibilitySearch& search, int level);
+
+// Statuses the site-count bound settled at a node, free again when the node is left.
+class SettledSites {
+ public:
+  explicit SettledSites(ModelState& m) : m_(m) {}
+  SettledSites(const SettledSites&) = delete;
+  SettledSites& operator=(const SettledSites&) = delete;
+  ~SettledSites() {
+    for (int j : changed_) m_.Node(j).SiteStatus = StatusAllowed;
+    if (!changed_.empty()) CountStatuses(m_);
+  }
+  void Apply(const SiteFixing& fixing) {
+    for (int j : fixing.closed) Set(j, StatusExcluded);
+    for (int j : fixing.open) Set(j, StatusRequired);
+    CountStatuses(m_);
+  }
+
+ private:
+  void Set(int site, uint8_t status) {
+    m_.Node(site).SiteStatus = status;
+    changed_.push_back(site);
+  }
+  ModelState& m_;
+  std::vector<int> changed_;
+};
+
+// With the whole demand as the target, the local search brings the priced greedy cover
+// down to k (longer at the first node, and only there the cheapest facilities close when
+// it fails); with a partial target the cheapest close at every node.
+CountReduction Reduction(const FeasibilitySearch& search, bool firstNode) {
+  constexpr int FirstNodePlateauMoves = 100;
+  constexpr int NodePlateauMoves = 10;
+  if (!search.wholeCover) return {0, true};
+  return firstNode ? CountReduction{FirstNodePlateauMoves, true} : CountReduction{NodePlateauMoves, false};
+}
+
+// Rounds of the site-count bound at a node: each settles sites, and the next bound,
+// over the smaller problem, may settle more or prove the node short of the target.
+constexpr int SettleRounds = 4;
+
+bool ProvenTooFew(ModelState& m, FeasibilitySearch& search, int iterations, SettledSites& settled) {
+  for (int round = 0; round < SettleRounds; ++round) {
+    SiteFixing fixing;
+    const int limit = round == 0 ? iterations : NodeCountIterations;
+    if (search.sites.ProvesTooFew(m, search.target, search.k, limit, &fixing)) return true;
+    if (fixing.Empty()) return false;
+    settled.Apply(fixing);
+    if (m.ForcedCount > search.k) return true;
+    if (m.ForcedCount == search.k) return false;
+  }
+  return false;
+}
 
 bool SolveFeasibilityNode(ModelState& m, RunHost& host, int k, Extended target, int level) {
   if (m.ForcedCount >= k) {
@@ -62,7 +115,8 @@ bool MayBranchTowardTarget(const ModelState& m, int level, Extended target) {
 // The two children of a node that fell short of the target but may still reach it.
 bool BranchTowardTarget(ModelState& m, RunHost& host, FeasibilitySearch& search, int level) {
   const int k = search.k;
-  const int site = ChooseBranchingSite(m);
+  int site = search.wholeCover ? search.sites.BranchingSite(m) : 0;
+  if (site == 0) site = ChooseBranchingSite(m);
   if (site == 0) return false;
   NodeRecord& branching = m.Node(site);
   BranchMark mark(m.BranchPath, level);
@@ -116,6 +170,15 @@ void GreedyStart(ModelState& m, RunHost& host, const std::array<uint8_t, NodeSlo
   host.ShowHeuristicProgress(false);
 }
 
+// The greedy count made smaller before the attempts: the local search from the greedy
+// solution and from a cover priced by the site-count bound, whose value (a lower bound)
+// stops it early.
+void ShrinkGreedyCount(ModelState& m, RunHost& host, Extended target) {
+  SiteCountBound sites;
+  const int needed = sites.SitesNeeded(m, target, RootCountIterations);
+  if (needed < m.NumLocated) ImproveCover(m, host, sites, target, needed);
+}
+
 // One attempt with k facilities from the statuses as the analyst set them.
 bool AttemptCount(ModelState& m, RunHost& host, int k, Extended target,
                   const std::array<uint8_t, NodeSlots>& statuses) {
@@ -158,8 +221,10 @@ bool SearchNode(ModelState& m, RunHost& host, FeasibilitySearch& search, int lev
   // The last solution first: at the long distances a p-center run starts from it
   // succeeds at once, where the bound would sum very long coverage lists for nothing.
   if (first && ReachTargetFromLastSolution(m, host, search.k, search.target)) return TargetReached(m);
-  if (m.ForcedCount < search.k && search.sites.ProvesTooFew(m, search.target, search.k, iterations)) return false;
-  if (m.ForcedCount < search.k && ReachTargetByPricedGreedy(m, host, search.sites, search.k, search.target))
+  SettledSites settled(m);
+  if (m.ForcedCount < search.k && ProvenTooFew(m, search, iterations, settled)) return false;
+  if (m.ForcedCount < search.k &&
+      ReachTargetByPricedGreedy(m, host, search.sites, search.k, search.target, Reduction(search, first)))
     return TargetReached(m);
   if (SolveFeasibilityNode(m, host, search.k, search.target, level)) return TargetReached(m);
   if (m.AbortRequested || m.ForcedCount >= search.k) return false;
@@ -170,7 +235,7 @@ bool SearchNode(ModelState& m, RunHost& host, FeasibilitySearch& search, int lev
 }  // namespace
 
 bool SetCoverFeasible(ModelState& m, RunHost& host, int k, Extended target, int level) {
-  FeasibilitySearch search{k, target, {}};
+  FeasibilitySearch search{k, target, target >= DemandNodeTotal(m), {}};
   return SearchNode(m, host, search, level);
 }
 
@@ -199,6 +264,7 @@ SetCoverOutcome SetCover(ModelState& m, RunHost& host, bool partial) {
 
   CountStatuses(m);
   const int required = m.ForcedCount;
+  if (!partial) ShrinkGreedyCount(m, host, target);
   int k = m.NumLocated;
   bool aborted = false;
   bool succeeded = true;

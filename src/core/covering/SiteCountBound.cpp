@@ -148,13 +148,29 @@ Extended SiteCountBound::Ascend(const ModelState& m, Problem& p, int goal, int i
   return bestValue;
 }
 
-bool SiteCountBound::ProvesTooFew(const ModelState& m, Extended target, int sites, int iterations) {
+bool SiteCountBound::ProvesTooFew(const ModelState& m, Extended target, int sites, int iterations,
+                                  SiteFixing* fixing) {
   Problem p;
   if (!PrepareProblem(m, target, p)) return true;
   if (p.required > sites) return true;
   if (p.nodes.empty() || p.remainingTarget <= 0) return false;
   if (!started_) StartMultipliers(m, p);
-  return WholeSitesAtLeast(Ascend(m, p, sites, iterations)) > sites;
+  const Extended bound = Ascend(m, p, sites, iterations);
+  if (WholeSitesAtLeast(bound) > sites) return true;
+  if (fixing) Settle(m, p, bound, sites, *fixing);
+  return false;
+}
+
+void SiteCountBound::Settle(const ModelState& m, const Problem& p, Extended bound, int sites,
+                            SiteFixing& fixing) const {
+  for (int j : p.freeSites) {
+    Extended covered = 0;
+    for (uint16_t i : m.Node(j).CoversList)
+      if (p.open[i]) covered += multiplier_[i];
+    const Extended reduced = 1 - covered;
+    if (WholeSitesAtLeast(bound + std::fabs(reduced)) <= sites) continue;
+    (reduced > 0 ? fixing.closed : fixing.open).push_back(j);
+  }
 }
 
 int SiteCountBound::SitesNeeded(const ModelState& m, Extended target, int iterations) {
@@ -163,6 +179,39 @@ int SiteCountBound::SitesNeeded(const ModelState& m, Extended target, int iterat
   if (p.nodes.empty() || p.remainingTarget <= 0) return p.required;
   if (!started_) StartMultipliers(m, p);
   return std::max(p.required, WholeSitesAtLeast(Ascend(m, p, -1, iterations)));
+}
+
+int SiteCountBound::BranchingSite(const ModelState& m) const {
+  std::array<uint8_t, NodeSlots> covered{};
+  for (int j = 1; j <= m.Numbnodes; ++j)
+    if (m.Node(j).SiteStatus == StatusRequired)
+      for (uint16_t i : m.Node(j).CoversList) covered[i] = 1;
+  int node = 0;
+  size_t fewest = 0;
+  for (int i = 1; i <= m.NumDemandNodes; ++i) {
+    if (covered[i] || m.Node(i).Demand <= 0) continue;
+    const auto& by = m.Node(i).CoveredByList;
+    const size_t free = static_cast<size_t>(
+        std::count_if(by.begin(), by.end(), [&m](uint16_t j) { return m.Node(j).SiteStatus == StatusAllowed; }));
+    if (free > 0 && (node == 0 || free < fewest)) {
+      node = i;
+      fewest = free;
+    }
+  }
+  if (node == 0) return 0;
+  int best = 0;
+  Extended bestSum = -1;
+  for (uint16_t j : m.Node(node).CoveredByList) {
+    if (m.Node(j).SiteStatus != StatusAllowed) continue;
+    Extended sum = 0;
+    for (uint16_t i : m.Node(j).CoversList)
+      if (!covered[i]) sum += multiplier_[i];
+    if (sum > bestSum) {
+      bestSum = sum;
+      best = j;
+    }
+  }
+  return best;
 }
 
 }  // namespace korvelan

@@ -1,0 +1,183 @@
+// The local search for small covers, the sites the site-count bound settles, and the
+// feasibility search that uses both, against exhaustive answers on small instances.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "CoverInstances.h"
+#include "covering/CoverLocalSearch.h"
+#include "covering/CoverTarget.h"
+#include "covering/SetCover.h"
+#include "covering/SiteCountBound.h"
+#include "solve/SolveModel.h"
+
+namespace korvelan {
+namespace {
+
+using covertest::CoveredWithin;
+using covertest::FewestSites;
+using covertest::FillRandomInstance;
+using covertest::ForEachSiteSet;
+
+// A few required and a few excluded sites on some seeds, none on the others.
+void MarkSomeSites(ModelState& m, unsigned seed) {
+  for (int j = 1; j <= m.Numbnodes; ++j) {
+    const unsigned r = (seed * 5 + static_cast<unsigned>(j) * 7) % 13;
+    m.Node(j).SiteStatus = seed % 3 != 0 ? StatusAllowed : r == 0 ? StatusRequired : r == 1 ? StatusExcluded : StatusAllowed;
+  }
+  CountStatuses(m);
+}
+
+// Random points (equal demands on every other seed, so that covers tie).
+ModelState Instance(unsigned seed) {
+  ModelState m;
+  FillRandomInstance(m, seed, {13, 12, seed % 2 ? 1 : 9, 22 + static_cast<int>(seed % 4) * 4});
+  MarkSomeSites(m, seed);
+  return m;
+}
+
+unsigned Mask(const std::vector<int>& sites) {
+  unsigned mask = 0;
+  for (int j : sites) mask |= 1u << (j - 1);
+  return mask;
+}
+
+int64_t Radius(const ModelState& m) { return m.CoverageDistance / FixedPointScale; }
+
+bool Reaches(const ModelState& m, unsigned mask, Extended target) { return CoveredWithin(m, mask, Radius(m)) >= target; }
+
+std::vector<int> AllOpenable(const ModelState& m) {
+  std::vector<int> sites;
+  for (int j = 1; j <= m.Numbnodes; ++j)
+    if (m.Node(j).SiteStatus != StatusExcluded) sites.push_back(j);
+  return sites;
+}
+
+// No open site can close, and (for the whole demand) no two can give way to one.
+void ExpectLocallyMinimal(const ModelState& m, const std::vector<int>& cover, Extended target, bool whole) {
+  const unsigned mask = Mask(cover);
+  std::vector<int> closable;
+  for (int j : cover)
+    if (m.Node(j).SiteStatus != StatusRequired) closable.push_back(j);
+  for (int a : closable) EXPECT_FALSE(Reaches(m, mask & ~(1u << (a - 1)), target)) << "site " << a << " is redundant";
+  if (!whole) return;
+  for (size_t x = 0; x < closable.size(); ++x)
+    for (size_t y = x + 1; y < closable.size(); ++y)
+      for (int c = 1; c <= m.Numbnodes; ++c) {
+        if ((mask & (1u << (c - 1))) || m.Node(c).SiteStatus == StatusExcluded) continue;
+        const unsigned swapped = (mask & ~(1u << (closable[x] - 1)) & ~(1u << (closable[y] - 1))) | (1u << (c - 1));
+        EXPECT_FALSE(Reaches(m, swapped, target)) << closable[x] << " and " << closable[y] << " give way to " << c;
+      }
+}
+
+// From every openable site, the search returns a cover that reaches the target,
+// keeps the statuses, is never below the exhaustive fewest and is locally minimal.
+TEST(CoverLocalSearch, ShrinksToALocallyMinimalCoverThatKeepsTheStatuses) {
+  int optimal = 0;
+  int cases = 0;
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    for (double fraction : {1.0, 0.8}) {
+      const ModelState m = Instance(seed);
+      const Extended target = FractionTarget(DemandNodeTotal(m), fraction);
+      const int fewest = FewestSites(m, target, Radius(m));
+      SCOPED_TRACE(::testing::Message() << "seed " << seed << " fraction " << fraction << " fewest " << fewest);
+      const std::vector<int> cover = ShrinkCover(m, AllOpenable(m), target, {});
+      if (fewest < 0) {
+        EXPECT_TRUE(cover.empty());
+        continue;
+      }
+      ASSERT_FALSE(cover.empty());
+      EXPECT_TRUE(Reaches(m, Mask(cover), target));
+      for (int j = 1; j <= m.Numbnodes; ++j) {
+        const bool open = Mask(cover) & (1u << (j - 1));
+        if (m.Node(j).SiteStatus == StatusRequired) {
+          EXPECT_TRUE(open) << "required site " << j;
+        }
+        if (m.Node(j).SiteStatus == StatusExcluded) {
+          EXPECT_FALSE(open) << "excluded site " << j;
+        }
+      }
+      EXPECT_GE(static_cast<int>(cover.size()), fewest);
+      ExpectLocallyMinimal(m, cover, target, fraction == 1.0);
+      ++cases;
+      optimal += static_cast<int>(cover.size()) == fewest;
+    }
+  }
+  EXPECT_GT(optimal, cases * 3 / 4);  // a search worth running finds most optima
+}
+
+// With `enough` the search stops at the first cover that small.
+TEST(CoverLocalSearch, StopsAtACoverSmallEnough) {
+  const ModelState m = Instance(4);
+  const Extended target = DemandNodeTotal(m);
+  const std::vector<int> start = AllOpenable(m);
+  const std::vector<int> cover = ShrinkCover(m, start, target, {200, m.Numbnodes});
+  EXPECT_TRUE(Reaches(m, Mask(cover), target));
+  EXPECT_LE(cover.size(), start.size());
+  EXPECT_GE(static_cast<int>(cover.size()), FewestSites(m, target, Radius(m)));
+}
+
+// Every site the bound settles for k sites is settled the same way in every
+// solution of at most k sites that reaches the target.
+TEST(SiteCountBound, SettlesOnlySitesThatEverySmallSolutionAgreesWith) {
+  int settled = 0;
+  for (unsigned seed = 1; seed <= 24; ++seed) {
+    for (double fraction : {1.0, 0.7}) {
+      const ModelState m = Instance(seed);
+      const Extended target = FractionTarget(DemandNodeTotal(m), fraction);
+      const int fewest = FewestSites(m, target, Radius(m));
+      if (fewest < 0) continue;
+      for (int k : {fewest, fewest + 1}) {
+        SCOPED_TRACE(::testing::Message() << "seed " << seed << " fraction " << fraction << " k " << k);
+        SiteCountBound bound;
+        SiteFixing fixing;
+        ASSERT_FALSE(bound.ProvesTooFew(m, target, k, 400, &fixing));
+        settled += static_cast<int>(fixing.closed.size() + fixing.open.size());
+        for (int size = 1; size <= k; ++size)
+          ForEachSiteSet(m, size, [&](unsigned mask) {
+            if (!Reaches(m, mask, target)) return;
+            for (int j : fixing.closed) EXPECT_FALSE(mask & (1u << (j - 1))) << "site " << j << " settled closed";
+            for (int j : fixing.open) EXPECT_TRUE(mask & (1u << (j - 1))) << "site " << j << " settled open";
+          });
+      }
+    }
+  }
+  EXPECT_GT(settled, 50);  // the test would be empty if the bound settled nothing
+}
+
+// The feasibility search succeeds with the fewest sites (with a solution that reaches
+// the target) and fails with one fewer, whatever the statuses.
+TEST(SetCoverFeasible, SucceedsExactlyFromTheFewestSites) {
+  for (unsigned seed = 1; seed <= 24; ++seed) {
+    for (double fraction : {1.0, 0.85}) {
+      ModelState m = Instance(seed);
+      const Extended target = FractionTarget(DemandNodeTotal(m), fraction);
+      const int fewest = FewestSites(m, target, Radius(m));
+      if (fewest < 0) continue;
+      for (int k : {fewest - 1, fewest}) {
+        if (k <= 0) continue;
+        SCOPED_TRACE(::testing::Message() << "seed " << seed << " fraction " << fraction << " k " << k);
+        const auto statuses = covertest::Statuses(m);
+        m.ProblemCode = 'P';
+        m.SolutionClass = 2;
+        m.AtRootNode = 1;
+        m.DoSubstitution = 1;
+        m.CoverStateChanged = 1;
+        HeadlessRunHost host;
+        const bool found = SetCoverFeasible(m, host, k, target, 0);
+        RestoreSavedStatus(m);
+        EXPECT_EQ(found, k == fewest);
+        EXPECT_EQ(covertest::Statuses(m), statuses);
+        if (!found) continue;
+        std::vector<int> best;
+        for (int j = 1; j <= m.Numbnodes; ++j)
+          if (m.BestLocated[j]) best.push_back(j);
+        EXPECT_EQ(static_cast<int>(best.size()), k);
+        EXPECT_TRUE(Reaches(m, Mask(best), target));
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace korvelan
