@@ -242,10 +242,10 @@ std::vector<int> ShrinkCover(const ModelState& m, const std::vector<int>& start,
   Shuffler random;
   MoveScratch move;
   std::array<int, NodeSlots> tabuUntil{};
-  for (int step = 0, sinceBest = 0; sinceBest < settings.plateauMoves; ++step) {
+  for (int step = 0, sinceBest = 0;; ++step) {
     if (static_cast<int>(best.size()) <= settings.enough) break;
     if (!DropTwoAddOne(s, move)) {
-      if (!PlateauSwap(s, move, random, tabuUntil, step)) break;
+      if (sinceBest >= settings.plateauMoves || !PlateauSwap(s, move, random, tabuUntil, step)) break;
       ++sinceBest;
     }
     CloseRedundant(s);

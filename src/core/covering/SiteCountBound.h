@@ -57,10 +57,11 @@ class SiteCountBound {
   Extended Ascend(const ModelState& m, Problem& p, int goal, int iterations);
   Extended Value(const ModelState& m, Problem& p);
   bool PrepareProblem(const ModelState& m, Extended target, Problem& p);
-  void StartMultipliers(const ModelState& m, const Problem& p);
-  void Settle(const ModelState& m, const Problem& p, Extended bound, int sites, SiteFixing& fixing) const;
+  void StartMultipliers(const Problem& p);
+  void Settle(const Problem& p, Extended bound, int sites, SiteFixing& fixing) const;
 
-  std::array<Extended, NodeSlots> multiplier_{};
+  // Kept in double precision for speed; the bound's allowance covers the rounding.
+  std::array<double, NodeSlots> multiplier_{};
   bool started_ = false;
   long iterations_ = 0;
 };
