@@ -9,6 +9,8 @@ namespace {
 
 // Recently closed sites stay closed for this many moves.
 constexpr int TabuTenure = 7;
+// Steps of the weighted search for a whole cover per plateau move of the settings.
+constexpr int WeightedStepsPerMove = 20;
 
 // Small deterministic generator, so that runs repeat exactly.
 class Shuffler {
@@ -29,10 +31,15 @@ class CoverState {
  public:
   // The sums of demands are kept as they change, so the target gets a small allowance
   // for their rounding (callers check the cover they take with the exact sum).
+  // The demands are copied next to each other in double precision: the node records
+  // are large, and the moves only need to rank.
   CoverState(const ModelState& m, Extended target) : m_(m) {
-    for (int i = 1; i <= m.NumDemandNodes; ++i) total_ += m.Node(i).Demand;
-    allowance_ = 1e-9L * std::max<Extended>(1, total_);
-    target_ = target - allowance_;
+    for (int i = 1; i <= m.NumDemandNodes; ++i) {
+      demand_[i] = static_cast<double>(m.Node(i).Demand);
+      total_ += demand_[i];
+    }
+    allowance_ = 1e-9 * std::max(1.0, total_);
+    target_ = static_cast<double>(target) - allowance_;
   }
 
   void Open(int site) {
@@ -51,15 +58,18 @@ class CoverState {
   bool Openable(int site) const { return !open_[site] && m_.Node(site).SiteStatus == StatusAllowed; }
   bool Reaches() const { return covered_ >= target_; }
   int Count(int node) const { return count_[node]; }
-  Extended Covered() const { return covered_; }
-  Extended Allowance() const { return allowance_; }
+  double Covered() const { return covered_; }
+  double Allowance() const { return allowance_; }
   // True when nothing outside the nodes about to be lost is uncovered.
   bool AllCovered() const { return total_ - covered_ <= allowance_; }
-  Extended Target() const { return target_; }
-  Extended Demand(int node) const { return m_.Node(node).Demand; }
+  // True when the target is all the demand.
+  bool WholeTarget() const { return target_ + 2 * allowance_ >= total_; }
+  double Target() const { return target_; }
+  double Demand(int node) const { return demand_[node]; }
   const std::vector<uint16_t>& Covers(int site) const { return m_.Node(site).CoversList; }
   const std::vector<uint16_t>& CoveredBy(int node) const { return m_.Node(node).CoveredByList; }
   int Sites() const { return m_.Numbnodes; }
+  int DemandNodes() const { return m_.NumDemandNodes; }
 
   std::vector<int> Closables() const {
     std::vector<int> sites;
@@ -76,17 +86,18 @@ class CoverState {
 
  private:
   const ModelState& m_;
-  Extended total_ = 0;
-  Extended allowance_ = 0;
-  Extended target_ = 0;
+  std::array<double, NodeSlots> demand_{};
+  double total_ = 0;
+  double allowance_ = 0;
+  double target_ = 0;
   std::array<int, NodeSlots> count_{};
   std::array<uint8_t, NodeSlots> open_{};
-  Extended covered_ = 0;
+  double covered_ = 0;
 };
 
 // Demand only `site` covers.
-Extended SoleLoss(const CoverState& s, int site) {
-  Extended loss = 0;
+double SoleLoss(const CoverState& s, int site) {
+  double loss = 0;
   for (uint16_t i : s.Covers(site))
     if (s.Count(i) == 1) loss += s.Demand(i);
   return loss;
@@ -110,7 +121,7 @@ bool CloseRedundant(CoverState& s) {
 // may cover them again; kept from move to move to save allocations.
 struct MoveScratch {
   std::vector<int> lost;
-  Extended lostDemand = 0;
+  double lostDemand = 0;
   std::array<uint8_t, NodeSlots> mark{};
   std::vector<int> candidates;
   std::array<uint8_t, NodeSlots> seen{};
@@ -140,8 +151,8 @@ void Lose(const CoverState& s, int a, int b, MoveScratch& move) {
 }
 
 // Demand `site` would cover among the lost and the uncovered nodes.
-Extended Gain(const CoverState& s, int site, const MoveScratch& move) {
-  Extended gain = 0;
+double Gain(const CoverState& s, int site, const MoveScratch& move) {
+  double gain = 0;
   for (uint16_t i : s.Covers(site))
     if (move.mark[i] || s.Count(i) == 0) gain += s.Demand(i);
   return gain;
@@ -149,7 +160,7 @@ Extended Gain(const CoverState& s, int site, const MoveScratch& move) {
 
 // move.candidates := the openable sites reaching a lost node. When nothing else is
 // uncovered and every lost node must be covered again, the sites reaching the first.
-void FindCandidates(const CoverState& s, Extended need, MoveScratch& move) {
+void FindCandidates(const CoverState& s, double need, MoveScratch& move) {
   move.candidates.clear();
   const bool whole = s.AllCovered() && need >= move.lostDemand - s.Allowance();
   const size_t from = whole ? std::min<size_t>(1, move.lost.size()) : move.lost.size();
@@ -163,7 +174,7 @@ void FindCandidates(const CoverState& s, Extended need, MoveScratch& move) {
 }
 
 // Demand still needed for the target once the lost nodes are uncovered.
-Extended Need(const CoverState& s, const MoveScratch& move) {
+double Need(const CoverState& s, const MoveScratch& move) {
   return s.Target() - (s.Covered() - move.lostDemand);
 }
 
@@ -173,7 +184,7 @@ bool DropTwoAddOne(CoverState& s, MoveScratch& move) {
   for (size_t x = 0; x < open.size(); ++x) {
     for (size_t y = x + 1; y < open.size(); ++y) {
       Lose(s, open[x], open[y], move);
-      const Extended need = Need(s, move);
+      const double need = Need(s, move);
       int chosen = 0;
       if (need > 0) {
         FindCandidates(s, need, move);
@@ -206,7 +217,7 @@ bool PlateauSwap(CoverState& s, MoveScratch& move, Shuffler& random, std::array<
     const int out = open[pick];
     open[pick] = open[left - 1];
     Lose(s, out, 0, move);
-    const Extended need = Need(s, move);
+    const double need = Need(s, move);
     FindCandidates(s, need, move);
     fitting.clear();
     for (int c : move.candidates)
@@ -219,6 +230,114 @@ bool PlateauSwap(CoverState& s, MoveScratch& move, Shuffler& random, std::array<
     return true;
   }
   return false;
+}
+
+// Search with node weights for a whole cover with fewer sites: while the sites cover
+// everything, the one whose closing uncovers the least weight closes; otherwise one
+// site closes (the least weight lost, not the one just opened) and, for a random
+// uncovered node, the site covering the most uncovered weight opens (not the one just
+// closed); every node left uncovered then weighs one more. Ties go to the site changed
+// longest ago. The weights steer the search away from nodes that are hard to cover.
+class WeightedCoverSearch {
+ public:
+  explicit WeightedCoverSearch(CoverState& s) : s_(s) {
+    for (int i = 1; i < NodeSlots; ++i) weight_[i] = 1;
+  }
+
+  // Runs `steps` steps; returns the smallest whole cover met (at least `best`), stopping
+  // once one has at most `enough` sites.
+  std::vector<int> Run(std::vector<int> best, int steps, int enough, Shuffler& random) {
+    int lastOpened = 0;
+    for (int step = 1; step <= steps; ++step) {
+      while (s_.Reaches()) {
+        if (OpenCount() < best.size()) best = s_.OpenSites();
+        if (static_cast<int>(best.size()) <= enough) return best;
+        const int site = LeastLoss(0);
+        if (site == 0) return best;
+        Change(site, step);
+      }
+      const int closed = LeastLoss(lastOpened);
+      if (closed) Change(closed, step);
+      const int opened = MostGain(RandomUncovered(random), closed);
+      if (opened) Change(opened, step);
+      lastOpened = opened;
+      for (int i : uncovered_) ++weight_[i];
+    }
+    return best;
+  }
+
+ private:
+  size_t OpenCount() const { return s_.OpenSites().size(); }
+
+  void Change(int site, int step) {
+    if (s_.IsOpen(site)) s_.Close(site);
+    else s_.Open(site);
+    changed_[site] = step;
+  }
+
+  bool Row(int node) const { return s_.Demand(node) > 0; }
+
+  bool Earlier(int a, int b) const { return changed_[a] < changed_[b]; }
+
+  // The closable site (not `keep`) whose closing uncovers the least weight.
+  int LeastLoss(int keep) const {
+    int best = 0;
+    long bestLoss = 0;
+    for (int j : s_.Closables()) {
+      if (j == keep) continue;
+      long loss = 0;
+      for (uint16_t i : s_.Covers(j))
+        if (s_.Count(i) == 1 && Row(i)) loss += weight_[i];
+      if (best == 0 || loss < bestLoss || (loss == bestLoss && Earlier(j, best))) {
+        best = j;
+        bestLoss = loss;
+      }
+    }
+    return best;
+  }
+
+  int RandomUncovered(Shuffler& random) {
+    uncovered_.clear();
+    for (int i = 1; i <= s_.DemandNodes(); ++i)
+      if (s_.Count(i) == 0 && Row(i)) uncovered_.push_back(i);
+    if (uncovered_.empty()) return 0;
+    return uncovered_[static_cast<size_t>(random.Below(static_cast<int>(uncovered_.size())))];
+  }
+
+  // The openable site covering `node` (not `skip`) that covers the most uncovered weight.
+  int MostGain(int node, int skip) const {
+    if (node == 0) return 0;
+    int best = 0;
+    long bestGain = 0;
+    for (uint16_t c : s_.CoveredBy(node)) {
+      if (c == skip || !s_.Openable(c)) continue;
+      long gain = 0;
+      for (uint16_t i : s_.Covers(c))
+        if (s_.Count(i) == 0 && Row(i)) gain += weight_[i];
+      if (best == 0 || gain > bestGain || (gain == bestGain && Earlier(c, best))) {
+        best = c;
+        bestGain = gain;
+      }
+    }
+    return best != 0 ? best : (s_.Openable(skip) ? skip : 0);
+  }
+
+  CoverState& s_;
+  std::array<long, NodeSlots> weight_{};
+  std::array<int, NodeSlots> changed_{};
+  std::vector<int> uncovered_;
+};
+
+// Drop two / add one and redundant closings while they apply.
+void Descend(CoverState& s, MoveScratch& move) {
+  while (DropTwoAddOne(s, move)) CloseRedundant(s);
+}
+
+// The open sites := `sites` (the required ones stay open).
+void Load(CoverState& s, const std::vector<int>& sites) {
+  for (int j : s.Closables()) s.Close(j);
+  for (int j : sites)
+    if (!s.IsOpen(j)) s.Open(j);
 }
 
 int OpenCount(const CoverState& s) {
@@ -238,9 +357,18 @@ std::vector<int> ShrinkCover(const ModelState& m, const std::vector<int>& start,
     if (!s.IsOpen(j) && m.Node(j).SiteStatus != StatusExcluded) s.Open(j);
   if (!s.Reaches()) return {};
   CloseRedundant(s);
-  std::vector<int> best = s.OpenSites();
   Shuffler random;
   MoveScratch move;
+  if (s.WholeTarget()) {
+    Descend(s, move);
+    std::vector<int> best = s.OpenSites();
+    if (static_cast<int>(best.size()) <= settings.enough || settings.plateauMoves <= 0) return best;
+    best = WeightedCoverSearch(s).Run(best, settings.plateauMoves * WeightedStepsPerMove, settings.enough, random);
+    Load(s, best);
+    Descend(s, move);
+    return s.OpenSites();
+  }
+  std::vector<int> best = s.OpenSites();
   std::array<int, NodeSlots> tabuUntil{};
   for (int step = 0, sinceBest = 0;; ++step) {
     if (static_cast<int>(best.size()) <= settings.enough) break;

@@ -193,7 +193,7 @@ void InstallSites(ModelState& m, RunHost& host, const std::vector<int>& sites) {
 }
 
 // Plateau moves of the local search for the first cover of set covering.
-constexpr int FirstCoverPlateauMoves = 100;
+constexpr int FirstCoverPlateauMoves = 300;
 
 }  // namespace
 

@@ -35,7 +35,9 @@ struct FeasibilitySearch {
 };
 
 // Iterations of the site-count bound at the first node of a search and below it.
-constexpr int RootCountIterations = 300;
+constexpr int RootCountIterations = 1000;
+// Iterations of the site-count bound that stops the search for a smaller first cover.
+constexpr int FirstCoverCountIterations = 1000;
 constexpr int NodeCountIterations = 300;
 
 bool SearchNode(ModelState& m, RunHost& host, FeasibilitySearch& search, int level);
@@ -206,7 +208,7 @@ void GreedyStart(ModelState& m, RunHost& host, const std::array<uint8_t, NodeSlo
 // stops it early.
 void ShrinkGreedyCount(ModelState& m, RunHost& host, Extended target) {
   SiteCountBound sites;
-  const int needed = sites.SitesNeeded(m, target, RootCountIterations);
+  const int needed = sites.SitesNeeded(m, target, FirstCoverCountIterations);
   m.IterationTotal += static_cast<int32_t>(sites.Iterations());
   if (needed < m.NumLocated) ImproveCover(m, host, sites, target, needed);
 }

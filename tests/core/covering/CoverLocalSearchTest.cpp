@@ -75,6 +75,7 @@ void ExpectLocallyMinimal(const ModelState& m, const std::vector<int>& cover, Ex
 TEST(CoverLocalSearch, ShrinksToALocallyMinimalCoverThatKeepsTheStatuses) {
   int optimal = 0;
   int cases = 0;
+  int wholeMissed = 0;
   for (unsigned seed = 1; seed <= 20; ++seed) {
     for (double fraction : {1.0, 0.8}) {
       const ModelState m = Instance(seed);
@@ -101,9 +102,11 @@ TEST(CoverLocalSearch, ShrinksToALocallyMinimalCoverThatKeepsTheStatuses) {
       ExpectLocallyMinimal(m, cover, target, fraction == 1.0);
       ++cases;
       optimal += static_cast<int>(cover.size()) == fewest;
+      wholeMissed += fraction == 1.0 && static_cast<int>(cover.size()) != fewest;
     }
   }
   EXPECT_GT(optimal, cases * 3 / 4);  // a search worth running finds most optima
+  EXPECT_EQ(wholeMissed, 0);          // the weighted search finds every whole-cover optimum here
 }
 
 // With `enough` the search stops at the first cover that small.
