@@ -2,9 +2,11 @@
 // feasibility search that uses both, against exhaustive answers on small instances.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "CoverInstances.h"
+#include "model/CoverageLists.h"
 #include "covering/CoverLocalSearch.h"
 #include "covering/CoverTarget.h"
 #include "covering/SetCover.h"
@@ -180,6 +182,127 @@ TEST(SetCoverFeasible, SucceedsExactlyFromTheFewestSites) {
       }
     }
   }
+}
+
+// Exhaustive answer for larger instances: can k sites (statuses kept) cover every demand
+// node? Depth-first over the sites covering the uncovered node with the fewest of them.
+// Uncovered nodes beyond what k sites of the largest reach could cover end a branch.
+bool CoverableWith(const ModelState& m, std::vector<int>& count, int k) {
+  int node = 0;
+  size_t fewest = 0;
+  size_t uncovered = 0;
+  size_t reach = 0;
+  for (int j = 1; j <= m.Numbnodes; ++j) reach = std::max(reach, m.Node(j).CoversList.size());
+  for (int i = 1; i <= m.NumDemandNodes; ++i) uncovered += count[i] == 0 && m.Node(i).Demand > 0;
+  if (uncovered > static_cast<size_t>(k) * reach) return false;
+  for (int i = 1; i <= m.NumDemandNodes; ++i) {
+    if (count[i] > 0 || m.Node(i).Demand <= 0) continue;
+    size_t free = 0;
+    for (uint16_t j : m.Node(i).CoveredByList) free += m.Node(j).SiteStatus == StatusAllowed;
+    if (node == 0 || free < fewest) {
+      node = i;
+      fewest = free;
+    }
+  }
+  if (node == 0) return true;
+  if (k == 0) return false;
+  for (uint16_t j : m.Node(node).CoveredByList) {
+    if (m.Node(j).SiteStatus != StatusAllowed) continue;
+    for (uint16_t i : m.Node(j).CoversList) ++count[i];
+    const bool found = CoverableWith(m, count, k - 1);
+    for (uint16_t i : m.Node(j).CoversList) --count[i];
+    if (found) return true;
+  }
+  return false;
+}
+
+int FewestWholeCover(const ModelState& m) {
+  std::vector<int> count(NodeSlots, 0);
+  int required = 0;
+  for (int j = 1; j <= m.Numbnodes; ++j)
+    if (m.Node(j).SiteStatus == StatusRequired) {
+      ++required;
+      for (uint16_t i : m.Node(j).CoversList) ++count[i];
+    }
+  for (int k = 0; k <= m.Numbnodes; ++k)
+    if (CoverableWith(m, count, k)) return required + k;
+  return -1;
+}
+
+// A covering instance from a set system: demand node i (weight 1) is covered by site j
+// exactly when j is in set i; nodes beyond the sites cover nothing.
+void LoadSetSystem(ModelState& m, const std::vector<std::vector<int>>& sets, int sites) {
+  const int n = std::max(static_cast<int>(sets.size()), sites);
+  m.Numbnodes = static_cast<uint16_t>(n);
+  m.NumDemandNodes = static_cast<uint16_t>(sets.size());
+  m.TotalDemand = 0;
+  for (int i = 1; i <= n; ++i) {
+    const bool demand = i <= static_cast<int>(sets.size());
+    m.Node(i).Demand = m.Node(i).LoadedDemand = demand ? 1 : 0;
+    m.TotalDemand += m.Node(i).Demand;
+    for (int j = 1; j <= n; ++j) m.DistanceMatrix.at(i, j) = 100;
+    if (demand)
+      for (int j : sets[static_cast<size_t>(i - 1)]) m.DistanceMatrix.at(i, j) = 0;
+  }
+  m.CoverageDistance = 0;
+  BuildCoverageLists(m);
+  CountStatuses(m);
+}
+
+// The lines of the projective space over two elements with 2^bits - 1 points: every
+// triple {a, b, a xor b}. Covering every line with points is a classic set-covering
+// instance whose linear relaxation falls far short of the fewest points.
+std::vector<std::vector<int>> ProjectiveLines(int bits) {
+  std::vector<std::vector<int>> lines;
+  const int points = (1 << bits) - 1;
+  for (int a = 1; a <= points; ++a)
+    for (int b = a + 1; b <= points; ++b)
+      if ((a ^ b) > b) lines.push_back({a, b, a ^ b});
+  return lines;
+}
+
+// Whole covers whose linear relaxation leaves a gap of two sites, so that the search
+// must branch below its first node: it succeeds exactly from the fewest sites, with
+// and without required and excluded sites.
+TEST(SetCoverFeasible, WholeCoversThatNeedATreeAreDecidedExactly) {
+  int branched = 0;
+  for (int bits : {3, 4}) {
+    for (unsigned marks : {1u, 3u}) {
+      ModelState m;
+      LoadSetSystem(m, ProjectiveLines(bits), (1 << bits) - 1);
+      MarkSomeSites(m, marks);
+      const Extended target = DemandNodeTotal(m);
+      const int fewest = FewestWholeCover(m);
+      ASSERT_GE(fewest, 2);
+      for (int k : {fewest - 1, fewest}) {
+        SCOPED_TRACE(::testing::Message() << "points " << (1 << bits) - 1 << " marks " << marks << " k " << k
+                                          << " fewest " << fewest);
+        m.ProblemCode = 'P';
+        m.SolutionClass = 2;
+        m.AtRootNode = 1;
+        m.DoSubstitution = 1;
+        m.CoverStateChanged = 1;
+        m.RunBranchNodes = 0;
+        m.FullCoverage = 0;
+        HeadlessRunHost host;
+        const bool found = SetCoverFeasible(m, host, k, target, 0);
+        RestoreSavedStatus(m);
+        EXPECT_EQ(found, k == fewest);
+        branched += m.RunBranchNodes > 2;
+        if (!found) continue;
+        std::vector<int> count(NodeSlots, 0);
+        int open = 0;
+        for (int j = 1; j <= m.Numbnodes; ++j) {
+          if (!m.BestLocated[j]) continue;
+          ++open;
+          for (uint16_t i : m.Node(j).CoversList) ++count[i];
+        }
+        EXPECT_EQ(open, k);
+        for (int i = 1; i <= m.NumDemandNodes; ++i) EXPECT_GT(count[i], 0) << "node " << i << " uncovered";
+      }
+    }
+  }
+  EXPECT_GT(branched, 0);  // the trees below the first node are really searched
 }
 
 }  // namespace
