@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "solve/Shuffler.h"
+
 namespace korvelan {
 namespace {
 
@@ -11,20 +13,6 @@ namespace {
 constexpr int TabuTenure = 7;
 // Steps of the weighted search for a whole cover per plateau move of the settings.
 constexpr int WeightedStepsPerMove = 20;
-
-// Small deterministic generator, so that runs repeat exactly.
-class Shuffler {
- public:
-  int Below(int n) {
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 7;
-    state_ ^= state_ << 17;
-    return static_cast<int>(state_ % static_cast<uint64_t>(n));
-  }
-
- private:
-  uint64_t state_ = 0x9E3779B97F4A7C15ULL;
-};
 
 // Open sites, the number of open sites covering each demand node and the covered demand.
 class CoverState {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "solve/Shuffler.h"
+
 namespace korvelan {
 namespace {
 
@@ -10,19 +12,6 @@ namespace {
 constexpr int NearSites = 8;
 // The search stops after this many kicks in a row without a cheaper solution.
 constexpr int KicksWithoutGain = 500;
-
-class Shuffler {
- public:
-  int Below(int n) {
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 7;
-    state_ ^= state_ << 17;
-    return static_cast<int>(state_ % static_cast<uint64_t>(n));
-  }
-
- private:
-  uint64_t state_ = 0x2545F4914F6CDD1DULL;
-};
 
 // Open sites and, per demand node, the cheapest and second cheapest open cost (double
 // precision: the moves only rank; the result's cost is summed exactly).
@@ -202,7 +191,7 @@ FixedLocalSearchResult ImproveFixedCharge(const ModelState& m, const AssignmentR
   Descend(f, tolerance);
   std::array<uint8_t, NodeSlots> best = f.Open();
   double bestTotal = f.Total();
-  Shuffler random;
+  Shuffler random(0x2545F4914F6CDD1DULL);
   for (int kick = 0, sinceBest = 0; kick < kicks && sinceBest < KicksWithoutGain; ++kick, ++sinceBest) {
     const std::array<uint8_t, NodeSlots> before = f.Open();
     const double beforeTotal = f.Total();

@@ -150,6 +150,25 @@ TEST(SiteCountBound, SettlesOnlySitesThatEverySmallSolutionAgreesWith) {
   EXPECT_GT(settled, 50);  // the test would be empty if the bound settled nothing
 }
 
+// One feasibility search for k sites as the p-center models start it, with the statuses
+// put back afterwards; the search's solution (when it succeeds) in `best`.
+bool SearchFeasible(ModelState& m, int k, Extended target, std::vector<int>& best) {
+  m.ProblemCode = 'P';
+  m.SolutionClass = 2;
+  m.AtRootNode = 1;
+  m.DoSubstitution = 1;
+  m.CoverStateChanged = 1;
+  m.RunBranchNodes = 0;
+  m.FullCoverage = 0;
+  HeadlessRunHost host;
+  const bool found = SetCoverFeasible(m, host, k, target, 0);
+  RestoreSavedStatus(m);
+  best.clear();
+  for (int j = 1; j <= m.Numbnodes; ++j)
+    if (found && m.BestLocated[j]) best.push_back(j);
+  return found;
+}
+
 // The feasibility search succeeds with the fewest sites (with a solution that reaches
 // the target) and fails with one fewer, whatever the statuses.
 TEST(SetCoverFeasible, SucceedsExactlyFromTheFewestSites) {
@@ -163,20 +182,11 @@ TEST(SetCoverFeasible, SucceedsExactlyFromTheFewestSites) {
         if (k <= 0) continue;
         SCOPED_TRACE(::testing::Message() << "seed " << seed << " fraction " << fraction << " k " << k);
         const auto statuses = covertest::Statuses(m);
-        m.ProblemCode = 'P';
-        m.SolutionClass = 2;
-        m.AtRootNode = 1;
-        m.DoSubstitution = 1;
-        m.CoverStateChanged = 1;
-        HeadlessRunHost host;
-        const bool found = SetCoverFeasible(m, host, k, target, 0);
-        RestoreSavedStatus(m);
+        std::vector<int> best;
+        const bool found = SearchFeasible(m, k, target, best);
         EXPECT_EQ(found, k == fewest);
         EXPECT_EQ(covertest::Statuses(m), statuses);
         if (!found) continue;
-        std::vector<int> best;
-        for (int j = 1; j <= m.Numbnodes; ++j)
-          if (m.BestLocated[j]) best.push_back(j);
         EXPECT_EQ(static_cast<int>(best.size()), k);
         EXPECT_TRUE(Reaches(m, Mask(best), target));
       }
@@ -277,27 +287,15 @@ TEST(SetCoverFeasible, WholeCoversThatNeedATreeAreDecidedExactly) {
       for (int k : {fewest - 1, fewest}) {
         SCOPED_TRACE(::testing::Message() << "points " << (1 << bits) - 1 << " marks " << marks << " k " << k
                                           << " fewest " << fewest);
-        m.ProblemCode = 'P';
-        m.SolutionClass = 2;
-        m.AtRootNode = 1;
-        m.DoSubstitution = 1;
-        m.CoverStateChanged = 1;
-        m.RunBranchNodes = 0;
-        m.FullCoverage = 0;
-        HeadlessRunHost host;
-        const bool found = SetCoverFeasible(m, host, k, target, 0);
-        RestoreSavedStatus(m);
+        std::vector<int> best;
+        const bool found = SearchFeasible(m, k, target, best);
         EXPECT_EQ(found, k == fewest);
         branched += m.RunBranchNodes > 2;
         if (!found) continue;
+        EXPECT_EQ(static_cast<int>(best.size()), k);
         std::vector<int> count(NodeSlots, 0);
-        int open = 0;
-        for (int j = 1; j <= m.Numbnodes; ++j) {
-          if (!m.BestLocated[j]) continue;
-          ++open;
+        for (int j : best)
           for (uint16_t i : m.Node(j).CoversList) ++count[i];
-        }
-        EXPECT_EQ(open, k);
         for (int i = 1; i <= m.NumDemandNodes; ++i) EXPECT_GT(count[i], 0) << "node " << i << " uncovered";
       }
     }
