@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "setup/NumberText.h"
 #include "solve/TextFormat.h"
 
 namespace korvelan {
@@ -99,6 +100,24 @@ const std::vector<TolvanParameterDef>& TolvanParameterTable() {
 void RestoreTolvanParameterDefaults(ModelState& m) {
   m.InvLoc.Parameters = TolvanParameters{};
   m.InvLoc.PlantCity.fill(0);
+}
+
+std::string SelectPlantCities(ModelState& m, const std::string& list) {
+  std::array<uint8_t, NodeSlots> marks{};
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = list.find(',', start);
+    const std::string item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    const std::optional<long long> node = ParseWholeNumber(item);
+    if (!node) return "\"" + item + "\" is not a node number";
+    if (*node < 1 || *node > m.NumDemandNodes)
+      return "node " + item + " is not a demand node (1 to " + std::to_string(m.NumDemandNodes) + ")";
+    marks[*node] = 1;
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  m.InvLoc.PlantCity = marks;
+  return {};
 }
 
 int PlantCityCount(const ModelState& m) {

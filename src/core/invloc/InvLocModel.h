@@ -47,6 +47,10 @@ const std::vector<TolvanParameterDef>& TolvanParameterTable();
 // "&Restore Default Values" of the parameter form: every parameter to its default and
 // every plant city cleared.
 void RestoreTolvanParameterDefaults(ModelState& m);
+// Marks the plant cities named in a list of demand-node numbers separated by commas
+// ("3,17,40") and clears the others. Returns an error (and changes nothing) for a
+// text that is not such a list or names a node that is not a demand node.
+std::string SelectPlantCities(ModelState& m, const std::string& list);
 // Number of demand nodes marked as plant cities.
 int PlantCityCount(const ModelState& m);
 
