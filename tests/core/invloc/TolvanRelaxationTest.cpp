@@ -133,3 +133,53 @@ TEST(TolvanSolve, TinyDailyDemandsKeepEveryNodeServed) {
 
 }  // namespace
 }  // namespace korvelan
+
+namespace korvelan {
+namespace {
+
+TEST(TolvanDiagnostics, ListsMultipliersBenefitsAndTheWalkOfEveryOpenSite) {
+  Fixture f;
+  f.search.relax.open[1] = f.search.relax.open[3] = 1;
+  const std::vector<std::string> lines = TolvanDiagnosticListing(f.m, f.search, 5, 10);
+  const std::vector<std::string> expected = {
+      "==================================================",
+      "UI Values below",
+      "Node 1 UI Value = 10.0000",
+      "Node 2 UI Value = 4.0000",
+      "Node 3 UI Value = 2.0000",
+      "TOTAL OF ALL UI TERMS = 16.0000",
+      "UI Sort Values Below",
+      "Node 1 UI_sort = 1.0000 FC = 7.0000",
+      "Node 3 UI_sort = 22.0000 FC = 30.0000",
+      "TOTAL OF ALL UI SORT FOR INCLUDED NODE = 23.0000",
+      "TOTAL OF UI and UI SORT TERMS = 39.0000",
+      "Node 2 UI_sort = 18.0000 FC = 20.0000",
+      "Node 4 UI_sort = 40.0000 FC = 40.0000",
+      "Results for node 1",
+      "BI TERM FACTOR = 4.000000",
+      "Node  Dem.  ---DEMANDS---  --TOT. DEM.--  ---NODE BI---  ---TOT. BI---  ---OBJ FCN--- BEST",
+      "   1     1        1.0000         1.0000       -10.0000       -10.0000        -6.0000 <===",
+      "   2     3        3.0000         4.0000        -4.0000       -14.0000        -6.0000 <===",
+      "Best Objective Function = -6.0000",
+      "Adding Fixed Cost  = 1.0000",
+      "UI Sort            = 1.0000",
+      "Best Index = 2",
+      "Corrected Sum = 0.0000",
+      "Results for node 3",
+      "BI TERM FACTOR = 0.000000",
+      "Node  Dem.  ---DEMANDS---  --TOT. DEM.--  ---NODE BI---  ---TOT. BI---  ---OBJ FCN--- BEST",
+      "   1     1        1.0000         1.0000        -6.0000        -6.0000        -6.0000 <===",
+      "   3     0        0.0000         1.0000        -2.0000        -8.0000        -8.0000 <===",
+      "Best Objective Function = -8.0000",
+      "Adding Fixed Cost  = 22.0000",
+      "UI Sort            = 22.0000",
+      "Best Index = 2",
+      "Corrected Sum = 0.0000",
+      "Lower Bound   = 5.0000",
+      "Upper Bound   = 10.0000",
+  };
+  EXPECT_EQ(lines, expected);
+}
+
+}  // namespace
+}  // namespace korvelan

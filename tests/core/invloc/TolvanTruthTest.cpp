@@ -35,6 +35,12 @@ void ExpectServedByLocatedSites(const ModelState& m) {
   }
 }
 
+std::vector<uint8_t> Statuses(const ModelState& m) {
+  std::vector<uint8_t> s;
+  for (int j = 1; j <= m.Numbnodes; ++j) s.push_back(m.Node(j).SiteStatus);
+  return s;
+}
+
 int LocatedCount(const ModelState& m) {
   int count = 0;
   for (int j = 1; j <= m.Numbnodes; ++j) count += m.Node(j).Located;
@@ -46,6 +52,7 @@ struct TruthCase {
   double holding;  // h (0 makes every site's cost linear)
   double rate;     // R
   int iterations;  // iteration limit at every tree node (0: the defaults), no root fixing
+  bool statuses;   // one required and one excluded site
   int target;
 };
 
@@ -61,8 +68,9 @@ std::vector<TruthCase> TruthCases() {
     const InvLocRecipe recipe{seed, nodes, demandNodes, fixed, plants, zero};
     const double rate = seed % 3 == 0 ? 0.3 : seed % 3 == 1 ? 1.0 : 4.0;
     const int iterations = seed % 2 == 1 ? 10 : 0;  // short nodes make the tree branch
-    cases.push_back({recipe, holding, rate, iterations, -1});
-    cases.push_back({recipe, holding, rate, iterations, 1 + static_cast<int>(seed % 3)});
+    const bool statuses = seed % 4 == 2;
+    cases.push_back({recipe, holding, rate, iterations, statuses, -1});
+    cases.push_back({recipe, holding, rate, iterations, statuses, 1 + static_cast<int>(seed % 3) + statuses});
   }
   return cases;
 }
@@ -83,6 +91,12 @@ TEST(TolvanTruth, BoundsEncloseTheExhaustiveOptimum) {
       m.InvLoc.TolvanRootNodeValue = m.InvLoc.TolvanNoIter = c.iterations;
       m.Fixed.RootNodeBox = 0;
     }
+    if (c.statuses) {
+      m.Node(2).SiteStatus = StatusRequired;
+      m.Node(3).SiteStatus = StatusExcluded;
+      CountStatuses(m);
+    }
+    const std::vector<uint8_t> statusesBefore = Statuses(m);
     ComputeTolvanDerivedData(m);
     const Extended optimum = ExhaustiveInvLocOptimum(m, c.target);
     HeadlessRunHost host;
@@ -96,6 +110,11 @@ TEST(TolvanTruth, BoundsEncloseTheExhaustiveOptimum) {
                   m.RunLowerBound, optimum, m.RunUpperBound);
     }
     ExpectServedByLocatedSites(m);
+    EXPECT_EQ(Statuses(m), statusesBefore);
+    if (c.statuses) {
+      EXPECT_EQ(m.Node(2).Located, 1);
+      EXPECT_EQ(m.Node(3).Located, 0);
+    }
     if (c.target > 0) {
       EXPECT_EQ(LocatedCount(m), c.target);
     }
