@@ -62,11 +62,9 @@ class ObjectWriter {
 };
 
 // The inventory/location model's objective and its cost summary, one field per row.
-// The run left the loaded demands in place; the costs are in daily demand.
+// The costs are in daily demand (the run leaves the loaded demands in place).
 std::string InventoryObject(const ModelState& m) {
-  ModelState daily = m;
-  UseDailyDemands(daily);
-  const TolvanCosts c = TolvanTotalCost(daily, "korvelan-cli");
+  const TolvanCosts c = TolvanTotalCost(m, "korvelan-cli");
   ObjectWriter w(1);
   w.Field("z", Real(m.RunUpperBound));
   w.Field("fixed_cost", Real(c.fixed));
