@@ -1,0 +1,73 @@
+#include "invloc/TolvanMenu.h"
+
+#include <QCheckBox>
+
+#include "median/LagSettingsPanel.h"
+#include "median/LagrangianSettingsRules.h"
+#include "setup/SettingsRegistry.h"
+
+namespace korvelan::app {
+
+namespace {
+
+void HideUpperBoundingBox(LagSettingsPanel* panel) { panel->Check("DoBoundingBox")->hide(); }
+
+}  // namespace
+
+LagSettingsPanel* NewTolvanPanel(ModelState& model, Dialogs& dialogs, bool readOnly) {
+  const std::vector<LagEditRow> edits = {
+      {"PctDiff", "Critical &Percentage Difference", "0.0000000"},
+      {"NoIter", "Number of &Iterations", "400"},
+      {"RootNodeValue", "Number of Iterations at Roo&T Node", "1200"},
+      {"MinAlpha", "Minimum A&Lpha Value Allowed", "0.0000000"},
+      {"Failures", "Number of &Failures Before Changing Alpha", "12"},
+      {"RootFail", "&@ No Failures Before Changing Alpha at Root Node", "36"},
+      {"DampingTerm", "Crowder &Damping Term", "0.3000000"},
+      {"Constant", "&Constant", "0.000000"},
+      {"Slope", "Sl&Ope", "0.000000"},
+      {"Average", "Avera&Ge", "10.000000"},
+      {"Demand", "De&Mand", "0.000000"},
+      {"Fixed", "Fix&Ed", "10.000000"},
+      {"CovDistWeight", "&Weight for Dist > Coverage Distance", "0.000000"},
+      {"DepthVar", "&# Depth of Branch and Bound Tree (-1 is infinite)", "-1"},
+  };
+  const std::vector<LagCheckRow> checks = {
+      {"BranchAndBound", "&Branch and Bound"},
+      {"FailureCount", "&Restart Failure Count on Improved Solution"},
+      {"ExchangeSearch", "Assignment &Search on Improved Solution"},
+      {"ShowProgress", "Displa&Y Lagrangian Progress"},
+      {"RootNodeForcing", "&> Root Node Forcing"},
+      {"ShowExchangeProgress", "&< Show Exchange Progress"},
+      {"DoBoundingBox", "Do Lagrangian &Upper Bounding?"},
+  };
+  return new LagSettingsPanel(
+      model, dialogs, "invloc", edits, checks,
+      "U(i) = CONSTANT + SLOPE*[Dem(i)*Dist(i,[2])*$/mile] + AVG*Avg Demand + DEMAND*Dem(i) + FIXED*Avg Fixed Cost",
+      readOnly);
+}
+
+void ActivateTolvanLagSettings(ModelState& m) {
+  if (m.BranchAndBoundOn && m.InvLoc.TolvanRootNodeValue < 10) m.InvLoc.TolvanRootNodeValue = 10;
+  m.Fixed.TerminalSubstitution = m.Fixed.LastTerminalChoice;
+  m.Fixed.Average = 10;
+  m.Fixed.Fixed = 10;
+}
+
+void RestoreTolvanLagDefaults(ModelState& m) { Settings().RestoreDefaults(m, "invloc"); }
+
+TTolvanCovSetting::TTolvanCovSetting(ModelState& model, Dialogs& dialogs, QWidget* parent)
+    : LagSettingsForm(model, NewTolvanPanel(model, dialogs, false),
+                      {ActivateTolvanLagSettings, ApplyFixedWeightRule, RestoreTolvanLagDefaults, FixedQuitRule},
+                      parent) {
+  setWindowTitle("Tolvan Loc/Inv Model Lagrangian Parameter Setting Menu");
+}
+
+void TTolvanCovSetting::AfterFill() { HideUpperBoundingBox(Panel); }
+
+TShowTolvanLagSettings::TShowTolvanLagSettings(ModelState& model, Dialogs& dialogs, QWidget* parent)
+    : LagSettingsReport(model, dialogs, NewTolvanPanel(model, dialogs, true), "ShowTolvanLagSettings",
+                        "Tolvan LAGRANGIAN Settings CANNOT be CHANGED from this Form", parent) {}
+
+void TShowTolvanLagSettings::AfterFill() { HideUpperBoundingBox(Panel); }
+
+}  // namespace korvelan::app
