@@ -166,7 +166,7 @@ TEST(InvLocAssignments, ClosestAssignmentIsKeptOnYesAndUndoneOnNo) {
     EXPECT_EQ(host.messages[0].text.substr(0, host.messages[0].text.find("Percent")),
               "Current TOTAL Cost = " + FormatNumber(moved, 15, 2) +
                   "\nClosest TOTAL Cost = 7,694.00\n\nCost Difference    = " + difference + "\n\n");
-    EXPECT_EQ(Served(m), yes ? std::vector<int>{1, 1, 3, 3} : before);
+    EXPECT_EQ(Served(m), yes ? (std::vector<int>{1, 1, 3, 3}) : before);
     EXPECT_EQ(m.SolutionClass, yes ? 1 : 2);
     EXPECT_EQ(m.Node(2).AssignedDistance, yes ? 10 : 20);
   }
