@@ -145,7 +145,7 @@ TEST(InvLocOrderFrequency, UsesDailyDemandsAndShowsNotApplicableWithoutOrders) {
   RestoreDemands(m);
   const ListReport none = TolvanOrderFrequency(m);
   EXPECT_EQ(none.sections[0].lines[0], "   1   Ashford                                  0.00                8");
-  EXPECT_EQ(none.sections[1].lines[0], "   1   Ashford                          " "   " "        N/A " "   " "           800");
+  EXPECT_EQ(none.sections[1].lines[0], "   1   Ashford" + std::string(23, ' ') + "   " + "        N/A " + "   " + "           800");
 }
 
 TEST(InvLocParameterReport, ListsTheParametersAndThePlantCities) {
