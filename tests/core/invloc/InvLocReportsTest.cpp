@@ -2,16 +2,20 @@
 // a line (x = 0, 10, 30, 35), centres at towns 1 and 3, daily demands 2, 6, 4, 4.
 #include <gtest/gtest.h>
 
+#include "InvLocTestModels.h"
 #include "InvLocTestSolution.h"
 #include "invloc/InvLocAssignments.h"
 #include "invloc/InvLocModel.h"
 #include "invloc/InvLocReports.h"
 #include "reports/BasicResults.h"
 #include "reports/MappingFile.h"
+#include "setup/RunModels.h"
 #include "solve/RunHost.h"
 
 using namespace korvelan;
 using korvelan::testing::SmallSolution;
+using korvelan::testing::InvLocRecipe;
+using korvelan::testing::LoadRandomInstance;
 
 namespace {
 
@@ -178,4 +182,32 @@ TEST(InvLocMapping, PlantLayerJoinsEveryCentreToItsNearestPlant) {
   EXPECT_EQ(PlantToDcMappingText(m),
             "   1,  2,      0.0000000,      0.0000000,    -10.0000000,      0.0000000\n"
             "   2,  2,    -30.0000000,      0.0000000,    -35.0000000,      0.0000000\n");
+}
+
+// After real runs the cost summary's components add up, in both panels, to the
+// objective the solver reports, and no difference line is shown.
+TEST(InvLocCostSummary, ComponentsAddUpToTheRunsObjective) {
+  for (unsigned seed = 1; seed <= 6; ++seed)
+    for (const int count : {-1, 3}) {
+      SCOPED_TRACE("seed " + std::to_string(seed) + " count " + std::to_string(count));
+      ModelState m;
+      InvLocRecipe recipe;
+      recipe.seed = seed;
+      recipe.nodes = recipe.demandNodes = 8;
+      recipe.plants = static_cast<int>(seed % 3);
+      LoadRandomInstance(m, recipe);
+      OpenRunModels(m);
+      ChooseProblem(m, 'V');
+      m.FixedNumberToLocate = count;
+      HeadlessRunHost host;
+      ASSERT_EQ(ExecuteRun(m, host), RunEnd::Completed);
+      ASSERT_EQ(m.SolutionClass, 2);
+      const TolvanCostSummary s = BuildTolvanCostSummary(m);
+      EXPECT_LE(std::fabs(s.costs.total - m.RunUpperBound), 1e-4L * m.RunUpperBound);
+      EXPECT_LE(std::fabs(s.costs.termTotal - m.RunUpperBound), 1e-4L * m.RunUpperBound);
+      EXPECT_EQ(s.byCategory.back().label, "Total Cost from Algorithm");
+      EXPECT_EQ(s.byTerm.back().label, "Total Cost from Algorithm");
+      EXPECT_EQ(s.demandWarning, "");
+      for (int i = 1; i <= m.NumDemandNodes; ++i) EXPECT_EQ(m.Node(i).Demand, m.Node(i).LoadedDemand);
+    }
 }
