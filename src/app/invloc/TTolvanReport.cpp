@@ -84,6 +84,7 @@ void TTolvanReport::FillPanel(QGridLayout* grid, const std::vector<CostSummaryLi
     ++row;
   }
   grid->setColumnStretch(1, 1);
+  grid->setRowStretch(row, 1);  // the lines stay together at the top
 }
 
 void TTolvanReport::Refresh() {

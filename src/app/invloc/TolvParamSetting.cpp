@@ -39,11 +39,13 @@ TTolvParamForm::TTolvParamForm(ModelState& model, Dialogs& dialogs, QWidget* par
   setWindowTitle("Parameter Setting Form for Brask Inventory Location Model");
   Pages = new QTabWidget;
   const size_t count = TolvanParameterTable().size();
-  Pages->addTab(BuildParameterPage(0, BasicInputCount, {}), "&Basic Inputs");
+  Pages->addTab(BuildParameterPage(0, BasicInputCount, {}, {}), "&Basic Inputs");
+  // The first two shipping rows are the fixed cost of a shipment, the last two its cost per unit.
   Pages->addTab(BuildParameterPage(BasicInputCount, count,
-                                   {"Input the coefficients for the FIXED shipping cost to a DC",
-                                    "Input the coefficients for the shipping cost to a DC PER UNIT DEMAND",
-                                    "Cost per shipment from a plant to a DC = (Constant + Mileage Term*Distance) + "
+                                   {{BasicInputCount, "Input the coefficients for the FIXED shipping cost to a DC"},
+                                    {BasicInputCount + 2,
+                                     "Input the coefficients for the shipping cost to a DC PER UNIT DEMAND"}},
+                                   {"Cost per shipment from a plant to a DC = (Constant + Mileage Term*Distance) + "
                                     "[Demand * (Constant + Mileage Term*Distance)]",
                                     "Distance is measured from the plant that is nearest to the DC"}),
                 "&Shipping Costs to DC");
@@ -62,12 +64,19 @@ TTolvParamForm::TTolvParamForm(ModelState& model, Dialogs& dialogs, QWidget* par
   connect(QuitButton, &QPushButton::clicked, this, &TTolvParamForm::QuitClick);
 }
 
-QWidget* TTolvParamForm::BuildParameterPage(size_t first, size_t last, const QStringList& notes) {
+QWidget* TTolvParamForm::BuildParameterPage(size_t first, size_t last, const std::map<size_t, QString>& headings,
+                                            const QStringList& footer) {
   auto* page = new QWidget;
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel("Default value"), 0, 2);
   const QString allowed = Digits + ".";
+  int line = 1;
   for (size_t k = first; k < last; ++k) {
+    if (headings.count(k)) {
+      auto* heading = new QLabel(headings.at(k));
+      heading->setStyleSheet("font-weight: bold;");
+      grid->addWidget(heading, line++, 0, 1, 3);
+    }
     const TolvanParameterDef& row = TolvanParameterTable()[k];
     const QString name = row.editName;
     auto* edit = new QLineEdit;
@@ -76,23 +85,22 @@ QWidget* TTolvParamForm::BuildParameterPage(size_t first, size_t last, const QSt
     auto* caption = new QLabel(row.caption);
     caption->setBuddy(edit);
     auto* byDefault = new QLabel(ParameterText(row.defaultValue));
-    const int line = static_cast<int>(k - first) + 1;
     grid->addWidget(caption, line, 0);
     grid->addWidget(edit, line, 1);
     grid->addWidget(byDefault, line, 2);
+    ++line;
     edits_[name] = edit;
     defaults_[name] = byDefault;
     new KeyFilter(edit, [allowed] { return allowed; }, [this] { QuitButton->setEnabled(false); });
     WatchField(edit, [this, name] { FieldExit(name); });
   }
   auto* layout = new QVBoxLayout(page);
-  for (int k = 0; k < notes.size(); ++k) {
-    auto* note = new QLabel(notes[k]);
+  layout->addLayout(grid);
+  for (const QString& text : footer) {
+    auto* note = new QLabel(text);
     note->setWordWrap(true);
-    if (k == 2) layout->addLayout(grid);  // the cost formula and its note stand below the boxes
     layout->addWidget(note);
   }
-  if (notes.size() < 3) layout->addLayout(grid);
   layout->addStretch(1);
   return page;
 }
@@ -109,6 +117,11 @@ QWidget* TTolvParamForm::BuildCityPage() {
   }
   SelectedNote = new QLabel;
   SelectedNote->setWordWrap(true);
+  SelectedNote->setMinimumWidth(330);
+  // The list of selected cities keeps its room while there is none to show.
+  QSizePolicy keep = SelectedList->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  SelectedList->setSizePolicy(keep);
   SelectCity = MakeButton("Select &City", "Make the highlighted cities plant cities");
   DeselectCity = MakeButton("&Deselect City", "The highlighted cities are no plant cities");
   SelectAll = MakeButton("Select A&LL Cities", "Every city a plant city");

@@ -1,4 +1,5 @@
 #pragma once
+#include <QStringList>
 #include <QWidget>
 #include <map>
 
@@ -58,7 +59,10 @@ class TTolvParamForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QWidget* BuildParameterPage(size_t first, size_t last, const QStringList& notes);
+  // The boxes of rows first..last-1 of the parameter table, a heading before the rows
+  // named in `headings`, and notes below.
+  QWidget* BuildParameterPage(size_t first, size_t last, const std::map<size_t, QString>& headings,
+                              const QStringList& footer);
   QWidget* BuildCityPage();
   void ShowValues();
   void ShowCities();

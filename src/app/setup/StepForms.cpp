@@ -132,6 +132,8 @@ void StepForms::LinkInvLocForms() {
   results.Navigator().Add(ReportPage::InvLocCostSummary, &invLocCostReport);
   results.Navigator().Add(ReportPage::InvLocParameters, &invLocParameterReport);
   results.Navigator().Add(ReportPage::InvLocOrderFrequency, &invLocOrderFrequency);
+  invLocOrderFrequency.StackSections();
+  invLocParameterReport.resize(1100, 520);
   settingsReports_["invloc"] = &invLocSettingsReport;
   QObject::connect(&invLocSettingsReport, &LagSettingsReport::returnToBasic, results.BasicResults(), &QWidget::show);
   QObject::connect(&forceAssignments, &TForceAssignments::closed, &results, &TShowResultsForm::Open);

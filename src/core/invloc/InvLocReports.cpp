@@ -96,9 +96,10 @@ const ParameterLine ParameterLines[] = {
     {"Days Per Year                           = ", &TolvanParameters::DaysPerYear, 4, false},
 };
 
-// A site's name column of the order-frequency lists.
-std::string SiteColumns(const ModelState& m, int site) {
-  return IntRight(site, 4) + "   " + PadRight(ReportName(m, site), 30) + "   ";
+// A site's number and name, the name padded so that the numbers after it end under
+// their heading.
+std::string SiteColumns(const ModelState& m, int site, int nameWidth) {
+  return IntRight(site, 4) + "   " + PadRight(ReportName(m, site), nameWidth) + "   ";
 }
 
 }  // namespace
@@ -191,10 +192,10 @@ ListReport TolvanOrderFrequency(const ModelState& m) {
   const Extended year = Inputs(m).DaysPerYear;
   for (const TolvanSiteCosts& site : DailyTolvanCosts(m).sites) {
     const Extended demand = site.assignedDemand, orders = site.ordersPerYear;
-    frequency.lines.push_back(SiteColumns(m, site.site) + PadLeft(Number(orders, 12, 2), 12) + "   " +
+    frequency.lines.push_back(SiteColumns(m, site.site, 33) + PadLeft(Number(orders, 12, 2), 12) + "   " +
                               PadLeft(Number(demand, 13, 0), 14));
     const std::string orderSize = orders == 0 ? "        N/A " : PadLeft(Number(demand * year / orders, 12, 0), 12);
-    size.lines.push_back(SiteColumns(m, site.site) + orderSize + "   " + PadLeft(Number(demand * year, 13, 0), 14));
+    size.lines.push_back(SiteColumns(m, site.site, 30) + orderSize + "   " + PadLeft(Number(demand * year, 13, 0), 14));
   }
   r.sections = {frequency, size};
   return r;

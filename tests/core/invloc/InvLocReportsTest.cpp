@@ -139,8 +139,8 @@ TEST(InvLocOrderFrequency, UsesDailyDemandsAndShowsNotApplicableWithoutOrders) {
   ASSERT_EQ(r.sections.size(), 2u);
   EXPECT_EQ(r.sections[0].heading, "DC #   Distribution Center Name         Order Frequency   Assigned Demand");
   EXPECT_EQ(r.sections[0].lines,
-            (std::vector<std::string>{"   1   Ashford                                 10.00                8",
-                                      "   3   Carden                                  10.00                8"}));
+            (std::vector<std::string>{"   1   Ashford" + std::string(26, ' ') + "   " + "       10.00" + "   " + std::string(13, ' ') + "8",
+                                      "   3   Carden" + std::string(27, ' ') + "   " + "       10.00" + "   " + std::string(13, ' ') + "8"}));
   EXPECT_EQ(r.sections[1].lines[0], "   1   Ashford                                    80              800");
   // No cost per order (F = 0 and no fixed shipment cost): no orders, no order size.
   m.InvLoc.Parameters.OrderCost = 0;
@@ -148,7 +148,7 @@ TEST(InvLocOrderFrequency, UsesDailyDemandsAndShowsNotApplicableWithoutOrders) {
   ComputeTolvanDerivedData(m);
   RestoreDemands(m);
   const ListReport none = TolvanOrderFrequency(m);
-  EXPECT_EQ(none.sections[0].lines[0], "   1   Ashford                                  0.00                8");
+  EXPECT_EQ(none.sections[0].lines[0], "   1   Ashford" + std::string(26, ' ') + "   " + "        0.00" + "   " + std::string(13, ' ') + "8");
   EXPECT_EQ(none.sections[1].lines[0], "   1   Ashford" + std::string(23, ' ') + "   " + "        N/A " + "   " + "           800");
 }
 
