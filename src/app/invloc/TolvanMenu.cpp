@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 
+#include "fixed/FixMenu.h"
 #include "median/LagSettingsPanel.h"
 #include "median/LagrangianSettingsRules.h"
 #include "setup/SettingsRegistry.h"
@@ -15,22 +16,12 @@ void HideUpperBoundingBox(LagSettingsPanel* panel) { panel->Check("DoBoundingBox
 }  // namespace
 
 LagSettingsPanel* NewTolvanPanel(ModelState& model, Dialogs& dialogs, bool readOnly) {
-  const std::vector<LagEditRow> edits = {
-      {"PctDiff", "Critical &Percentage Difference", "0.0000000"},
-      {"NoIter", "Number of &Iterations", "400"},
-      {"RootNodeValue", "Number of Iterations at Roo&T Node", "1200"},
-      {"MinAlpha", "Minimum A&Lpha Value Allowed", "0.0000000"},
-      {"Failures", "Number of &Failures Before Changing Alpha", "12"},
-      {"RootFail", "&@ No Failures Before Changing Alpha at Root Node", "36"},
-      {"DampingTerm", "Crowder &Damping Term", "0.3000000"},
-      {"Constant", "&Constant", "0.000000"},
-      {"Slope", "Sl&Ope", "0.000000"},
-      {"Average", "Avera&Ge", "10.000000"},
-      {"Demand", "De&Mand", "0.000000"},
-      {"Fixed", "Fix&Ed", "10.000000"},
-      {"CovDistWeight", "&Weight for Dist > Coverage Distance", "0.000000"},
-      {"DepthVar", "&# Depth of Branch and Bound Tree (-1 is infinite)", "-1"},
-  };
+  // The fixed-charge rows, with this model's own root defaults.
+  std::vector<LagEditRow> edits = FixedChargeEditRows();
+  for (LagEditRow& row : edits) {
+    if (std::string(row.name) == "RootNodeValue") row.defaultText = "1200";
+    if (std::string(row.name) == "RootFail") row.defaultText = "36";
+  }
   const std::vector<LagCheckRow> checks = {
       {"BranchAndBound", "&Branch and Bound"},
       {"FailureCount", "&Restart Failure Count on Improved Solution"},
