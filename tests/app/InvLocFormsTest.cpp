@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -213,6 +214,26 @@ class InvLocFormsTest : public QObject {
     QVERIFY(p.forms().invLocSettingsReport.isVisible());
     QCOMPARE(p.forms().invLocSettingsReport.Notice->text(),
              QString("Tolvan LAGRANGIAN Settings CANNOT be CHANGED from this Form"));
+  }
+
+  // The swap search's window follows what the search reports through the run host; a
+  // negative share or an empty status leaves what the window shows.
+  void swapProgressWindowFollowsTheSearch() {
+    auto program = std::make_unique<Program>();
+    TTolvanSwapProgress& window = program->program.solve.swap;
+    RunHost& host = program->program.solve.host;
+    host.ShowSwapProgress(true);
+    QVERIFY(window.isVisible());
+    host.SetSwapProgress(50, 100, "FOUND SWAP");
+    host.SetSwapProgress(-1, 30, "");
+    QCOMPARE(window.SitesGauge->value(), 50);
+    QCOMPARE(window.CandidatesGauge->value(), 30);
+    QCOMPARE(window.Status->text(), QString("FOUND SWAP"));
+    host.SetSwapProgress(75, -1, "DID NOT FIND SWAP");
+    QCOMPARE(window.CandidatesGauge->value(), 30);
+    QCOMPARE(window.Status->text(), QString("DID NOT FIND SWAP"));
+    host.ShowSwapProgress(false);
+    QVERIFY(!window.isVisible());
   }
 };
 
