@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "setup/NumberText.h"
 #include "solve/TextFormat.h"
 
 namespace korvelan {
@@ -66,11 +67,10 @@ void AddTotals(TolvanCosts& c) {
   c.termTotal = c.fixed + c.linearInAssignments + c.proportionalToMean + c.proportionalToStdDev;
 }
 
-std::string DemandWarning(const ModelState& m, const std::string& caption, Extended assigned) {
-  const Extended total = m.TotalDemand;
+std::string DemandWarning(const std::string& caption, Extended assigned, Extended total) {
   const Extended scale = std::max(std::fabs(total), std::fabs(assigned));
   if (std::fabs(assigned - total) <= 1e-4L * scale) return {};
-  return "In TSService " + caption + "\nTemp_total = " + FormatNumber(assigned, 10, 2) +
+  return caption + "\nTemp_total = " + FormatNumber(assigned, 10, 2) +
          "\nTotal Assigned Demand = " + FormatNumber(total, 10, 2);
 }
 
@@ -101,18 +101,39 @@ void RestoreTolvanParameterDefaults(ModelState& m) {
   m.InvLoc.PlantCity.fill(0);
 }
 
+std::string SelectPlantCities(ModelState& m, const std::string& list) {
+  std::array<uint8_t, NodeSlots> marks{};
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = list.find(',', start);
+    const std::string item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    const std::optional<long long> node = ParseWholeNumber(item);
+    if (!node) return "\"" + item + "\" is not a node number";
+    if (*node < 1 || *node > m.NumDemandNodes)
+      return "node " + item + " is not a demand node (1 to " + std::to_string(m.NumDemandNodes) + ")";
+    marks[*node] = 1;
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  m.InvLoc.PlantCity = marks;
+  return {};
+}
+
 int PlantCityCount(const ModelState& m) {
   int count = 0;
   for (int i = 1; i <= m.NumDemandNodes; ++i) count += m.InvLoc.PlantCity[i] != 0;
   return count;
 }
 
+Extended TolvanDailyDemand(const ModelState& m, int i) {
+  return m.Node(i).LoadedDemand * m.InvLoc.Parameters.DemandPerPopulation;
+}
+
 void UseDailyDemands(ModelState& m) {
-  const Extended perPopulation = m.InvLoc.Parameters.DemandPerPopulation;
   Extended total = 0;
   for (int i = 1; i <= m.NumDemandNodes; ++i) {
     NodeRecord& node = m.Node(i);
-    node.Demand = node.LoadedDemand * perPopulation;
+    node.Demand = TolvanDailyDemand(m, i);
     total += node.Demand;
   }
   m.TotalDemand = total;
@@ -150,7 +171,7 @@ Extended TolvanTransportEntry(const ModelState& m, int i, int j) {
   const TolvanParameters& p = m.InvLoc.Parameters;
   const int32_t dist = m.DistanceMatrix.at(i, j);
   const Extended w = WithinCoverage(m.CoverageDistance, dist) ? 0 : m.AddedConstant;
-  return m.Node(i).Demand * p.TransportWeight * p.DaysPerYear *
+  return TolvanDailyDemand(m, i) * p.TransportWeight * p.DaysPerYear *
          (p.DeliveryRate * (Extended(dist) + w) + m.InvLoc.Derived.ShipUnitCost[j]);
 }
 
@@ -158,18 +179,19 @@ TolvanCosts TolvanTotalCost(const ModelState& m, const std::string& caption) {
   const TolvanParameters& p = m.InvLoc.Parameters;
   std::array<Extended, NodeSlots> demand{};
   std::array<Extended, NodeSlots> local{};
+  TolvanCosts costs;
   for (int i = 1; i <= m.NumDemandNodes; ++i) {
+    const Extended mu = TolvanDailyDemand(m, i);
+    costs.dailyTotal += mu;
     const int j = m.Node(i).AssignedFacility;
     if (j < 1 || j > m.Numbnodes || !m.Node(j).Located) continue;
-    const Extended mu = m.Node(i).Demand;
     demand[j] += mu;
     local[j] += mu * p.TransportWeight * p.DaysPerYear * Distance(m, i, j) * p.DeliveryRate;
   }
-  TolvanCosts costs;
   for (int j = 1; j <= m.Numbnodes; ++j)
     if (m.Node(j).Located) AddSite(costs, SiteCosts(m, j, demand[j], local[j]), m.InvLoc.Derived.CycleStockFactor[j]);
   AddTotals(costs);
-  costs.demandWarning = DemandWarning(m, caption, costs.assignedDemand);
+  costs.demandWarning = DemandWarning("In TSService " + caption, costs.assignedDemand, costs.dailyTotal);
   return costs;
 }
 
@@ -180,7 +202,7 @@ Extended TolvanObjective(const ModelState& m) {
   for (int i = 1; i <= m.NumDemandNodes; ++i) {
     const int j = m.Node(i).AssignedFacility;
     if (j < 1 || j > m.Numbnodes) continue;
-    demand[j] += m.Node(i).Demand;
+    demand[j] += TolvanDailyDemand(m, i);
     z += TolvanTransportEntry(m, i, j);
   }
   for (int j = 1; j <= m.Numbnodes; ++j)
@@ -193,10 +215,9 @@ Extended TolvanWeightedDistance(const ModelState& m) {
   Extended sum = 0;
   for (int i = 1; i <= m.NumDemandNodes; ++i) {
     const int j = m.Node(i).AssignedFacility;
-    if (j >= 1 && j <= m.Numbnodes) sum += Distance(m, i, j) * m.Node(i).Demand;
+    if (j >= 1 && j <= m.Numbnodes) sum += Distance(m, i, j) * m.Node(i).LoadedDemand;
   }
-  const Extended perPopulation = m.InvLoc.Parameters.DemandPerPopulation;
-  return perPopulation > 0 ? sum / perPopulation : sum;
+  return sum;
 }
 
 }  // namespace korvelan

@@ -47,9 +47,15 @@ const std::vector<TolvanParameterDef>& TolvanParameterTable();
 // "&Restore Default Values" of the parameter form: every parameter to its default and
 // every plant city cleared.
 void RestoreTolvanParameterDefaults(ModelState& m);
+// Marks the plant cities named in a list of demand-node numbers separated by commas
+// ("3,17,40") and clears the others. Returns an error (and changes nothing) for a
+// text that is not such a list or names a node that is not a demand node.
+std::string SelectPlantCities(ModelState& m, const std::string& list);
 // Number of demand nodes marked as plant cities.
 int PlantCityCount(const ModelState& m);
 
+// mu(i) = LoadedDemand(i) x demand per population, whatever units Demand is in.
+Extended TolvanDailyDemand(const ModelState& m, int i);
 // Demand(i) := LoadedDemand(i) x demand per population for every demand node and
 // TotalDemand := their sum. Repeating it changes nothing.
 void UseDailyDemands(ModelState& m);
@@ -64,7 +70,7 @@ Extended TolvanTheta(const ModelState& m);
 // and 0 when the cost of an order (ShipFixedCost(j) theta + F) is 0.
 Extended TolvanOrdersPerYear(const ModelState& m, int site, Extended dailyDemand);
 
-// d(i, j) as defined above, from Demand(i) as mu(i).
+// d(i, j) as defined above.
 Extended TolvanTransportEntry(const ModelState& m, int i, int j);
 
 // The cost of one located site and its assigned daily demand.
@@ -102,23 +108,28 @@ struct TolvanCosts {
   Extended termTotal = 0;             // fixed + the three terms
   // --- totals ---
   Extended assignedDemand = 0;        // sum of D(j) over the located sites
+  Extended dailyTotal = 0;            // sum of mu(i) over every demand node
   std::vector<TolvanSiteCosts> sites; // one per located site, ascending
-  // "In TSService " caption "\nTemp_total = " ... when the assigned demand differs
-  // from TotalDemand by more than 1e-4 relatively; empty otherwise.
+  // "In TSService " caption "\nTemp_total = " assigned "\nTotal Assigned Demand = "
+  // total (number 10/2) when the assigned demand differs from the total daily demand
+  // by more than 1e-4 relatively; empty otherwise.
   std::string demandWarning;
 };
 
 // The costs of the current solution: the Located sites and every demand node's
-// AssignedFacility, with Demand as daily demand. The caption names the caller in the
-// demand warning.
+// AssignedFacility, in daily demand mu(i) whatever units Demand is in (so the reports
+// may call it after the run, when the loaded demands are back). A node whose
+// AssignedFacility is not located counts in no site. The caption names the caller in
+// the demand warning.
 TolvanCosts TolvanTotalCost(const ModelState& m, const std::string& caption);
 
-// Z of the current solution (Located sites, AssignedFacility of the demand nodes, Demand
-// as daily demand), with the weight for distances beyond the coverage distance.
+// Z of the current solution (Located sites, AssignedFacility of the demand nodes, in
+// daily demand whatever units Demand is in), with the weight for distances beyond the coverage distance.
 Extended TolvanObjective(const ModelState& m);
 
 // The model's weighted distance: sum over demand nodes of dist(i, AssignedFacility(i))
-// x mu(i), divided by the demand per population (in loaded-demand units).
+// x mu(i) / demand per population, i.e. x LoadedDemand(i) (in loaded-demand units;
+// no division, so a demand per population of 0 is harmless).
 Extended TolvanWeightedDistance(const ModelState& m);
 
 }  // namespace korvelan

@@ -105,6 +105,10 @@ TEST(InvLocTotalCost, SplitsTheCostByCategoryAndByTerm) {
   EXPECT_EQ(c.sites[0].assignedDemand, 15);
   EXPECT_NEAR(c.sites[1].ordersPerYear, 20, Tol);
   EXPECT_EQ(c.demandWarning, "");
+  // With the loaded demands back (as after a run) the costs are the same daily costs.
+  RestoreDemands(m);
+  EXPECT_NEAR(TolvanTotalCost(m, "test").total, z, 1e-8L);
+  EXPECT_NEAR(TolvanObjective(m), z, 1e-8L);
   // A node served by a closed site leaves its demand out, and the warning says so.
   m.Node(3).AssignedFacility = 2;
   EXPECT_EQ(TolvanTotalCost(m, "Here").demandWarning,

@@ -82,7 +82,8 @@ inline void LoadRandomInstance(ModelState& m, const InvLocRecipe& r) {
 }
 
 // Z of a set of open sites (mask over sites 1..n) and an assignment, from the model's
-// daily demands and derived data (without the distance weight).
+// daily demands and derived data (with the weight for distances beyond the coverage
+// distance, as the transport costs charge it).
 inline Extended ObjectiveOf(const ModelState& m, uint32_t openMask, const std::vector<int>& assignment) {
   const Extended theta = TolvanTheta(m);
   std::vector<Extended> load(m.Numbnodes + 1, 0);
@@ -100,26 +101,33 @@ inline Extended ObjectiveOf(const ModelState& m, uint32_t openMask, const std::v
 }
 
 // The exact optimum over every assignment of the demand nodes to sites; the open set
-// is the sites used, completed (for a fixed count) by the cheapest unused sites. With
-// count < 0 any number. Site statuses are all free in these instances.
+// is the sites used and the required sites, completed (for a fixed count) by the
+// cheapest other sites that are not excluded. With count < 0 any number.
 inline Extended ExhaustiveInvLocOptimum(const ModelState& m, int count) {
   const int n = m.Numbnodes;
   const int demandNodes = m.NumDemandNodes;
+  uint32_t required = 0, excluded = 0;
+  for (int j = 1; j <= n; ++j) {
+    if (m.Node(j).SiteStatus == StatusRequired) required |= 1u << (j - 1);
+    if (m.Node(j).SiteStatus == StatusExcluded) excluded |= 1u << (j - 1);
+  }
   std::vector<int> assignment(demandNodes + 1, 1);
   Extended best = 1e30L;
   for (;;) {
-    uint32_t used = 0;
-    for (int i = 1; i <= demandNodes; ++i) used |= 1u << (assignment[i] - 1);
-    const int usedCount = __builtin_popcount(used);
-    if (count < 0 || usedCount <= count) {
-      uint32_t open = used;
+    uint32_t open = required;
+    for (int i = 1; i <= demandNodes; ++i) open |= 1u << (assignment[i] - 1);
+    const int openCount = __builtin_popcount(open);
+    if (!(open & excluded) && (count < 0 || openCount <= count)) {
       std::vector<int> spare;
       for (int j = 1; j <= n; ++j)
-        if (!((used >> (j - 1)) & 1u)) spare.push_back(j);
+        if (!((open >> (j - 1)) & 1u) && !((excluded >> (j - 1)) & 1u)) spare.push_back(j);
       std::sort(spare.begin(), spare.end(),
                 [&m](int a, int b) { return m.Node(a).FixedCost < m.Node(b).FixedCost; });
-      for (int k = 0; count >= 0 && k < count - usedCount; ++k) open |= 1u << (spare[k] - 1);
-      best = std::min(best, ObjectiveOf(m, open, assignment));
+      const int missing = count < 0 ? 0 : count - openCount;
+      if (missing <= static_cast<int>(spare.size())) {
+        for (int k = 0; k < missing; ++k) open |= 1u << (spare[k] - 1);
+        best = std::min(best, ObjectiveOf(m, open, assignment));
+      }
     }
     int i = 1;
     while (i <= demandNodes && assignment[i] == n) assignment[i++] = 1;
