@@ -245,14 +245,14 @@ std::string ClosestAssignmentQuestion(Extended current, Extended closest) {
 }
 
 bool ForceClosestAssignments(ModelState& m, RunHost& host) {
-  const TolvanCosts current = DailyTolvanCosts(m);
+  const TolvanCosts current = TolvanTotalCost(m, "TolvForceAssignments");
   const std::string warning =
-      DemandMismatchWarning("TolvForceAssignments", current.assignedDemand, DailyTotalDemand(m), 1e-4L);
+      DemandMismatchWarning("TolvForceAssignments", current.assignedDemand, current.dailyTotal, 1e-4L);
   if (!warning.empty()) host.Warning(warning);
   std::vector<std::pair<uint16_t, int32_t>> kept;
   for (int i = 1; i <= m.NumDemandNodes; ++i) kept.emplace_back(m.Node(i).AssignedFacility, m.Node(i).AssignedDistance);
   const int moved = AssignToClosestFacilities(m);
-  const TolvanCosts closest = DailyTolvanCosts(m);
+  const TolvanCosts closest = TolvanTotalCost(m, "TolvForceAssignments");
   if (host.Confirm(ClosestAssignmentQuestion(current.total, closest.total))) {
     if (moved > 0) m.SolutionClass = 1;
     return moved > 0;

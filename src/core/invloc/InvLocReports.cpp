@@ -17,7 +17,7 @@ Extended UncoveredDemandCost(const ModelState& m) {
   Extended beyond = 0;
   for (int i = 1; i <= m.NumDemandNodes; ++i)
     if (static_cast<int64_t>(m.Node(i).AssignedDistance) * FixedPointScale > m.CoverageDistance)
-      beyond += m.Node(i).LoadedDemand * p.DemandPerPopulation;
+      beyond += TolvanDailyDemand(m, i);
   return beyond * p.TransportWeight * p.DaysPerYear * m.AddedConstant * p.DeliveryRate;
 }
 
@@ -104,18 +104,6 @@ std::string SiteColumns(const ModelState& m, int site, int nameWidth) {
 
 }  // namespace
 
-TolvanCosts DailyTolvanCosts(const ModelState& m) {
-  ModelState daily = m;
-  UseDailyDemands(daily);
-  return TolvanTotalCost(daily, "TolvCostReport");
-}
-
-Extended DailyTotalDemand(const ModelState& m) {
-  Extended total = 0;
-  for (int i = 1; i <= m.NumDemandNodes; ++i) total += m.Node(i).LoadedDemand * Inputs(m).DemandPerPopulation;
-  return total;
-}
-
 std::string DemandMismatchWarning(const std::string& caption, Extended assigned, Extended total, Extended tolerance) {
   if (std::fabs(assigned - total) <= tolerance * std::fabs(total)) return {};
   return "In " + caption + "\nTemp_total = " + Number(assigned, 10, 2) + "\nTotal Assigned Demand = " +
@@ -126,8 +114,8 @@ std::string CostSummaryLine::ValueText() const { return FormatCurrency(value, 15
 
 TolvanCostSummary BuildTolvanCostSummary(const ModelState& m) {
   TolvanCostSummary s;
-  s.costs = DailyTolvanCosts(m);
-  s.totalDemand = DailyTotalDemand(m);
+  s.costs = TolvanTotalCost(m, "TolvCostReport");
+  s.totalDemand = s.costs.dailyTotal;
   s.byCategory = CategoryPanel(m, s.costs);
   s.byTerm = TermPanel(m, s.costs);
   s.demandWarning = DemandMismatchWarning("TolvCostReport", s.costs.assignedDemand, s.totalDemand, 1e-9L);
@@ -190,7 +178,7 @@ ListReport TolvanOrderFrequency(const ModelState& m) {
   ReportSection frequency{"DC #   Distribution Center Name         Order Frequency   Assigned Demand", {}};
   ReportSection size{"DC #   Distribution Center Name           Order Size   Assigned Demand/Yr", {}};
   const Extended year = Inputs(m).DaysPerYear;
-  for (const TolvanSiteCosts& site : DailyTolvanCosts(m).sites) {
+  for (const TolvanSiteCosts& site : TolvanTotalCost(m, "TolvOrderFrequency").sites) {
     const Extended demand = site.assignedDemand, orders = site.ordersPerYear;
     frequency.lines.push_back(SiteColumns(m, site.site, 33) + PadLeft(Number(orders, 12, 2), 12) + "   " +
                               PadLeft(Number(demand, 13, 0), 14));

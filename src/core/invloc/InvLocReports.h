@@ -4,8 +4,8 @@
 // report and the order-frequency report.
 //
 // They are opened after a run, when every Demand is back in loaded units; they value
-// the solution with daily demands (LoadedDemand x demand per population), as the run
-// did, and leave the model's demands as they are.
+// the solution with daily demands (LoadedDemand x demand per population, as
+// TolvanTotalCost does), as the run did, and leave the model's demands as they are.
 #include <string>
 #include <vector>
 
@@ -15,11 +15,6 @@
 #include "solve/PrintSink.h"
 
 namespace korvelan {
-
-// The costs of the current solution with daily demands, whatever units Demand holds.
-TolvanCosts DailyTolvanCosts(const ModelState& m);
-// The sum of the daily demands of the demand nodes.
-Extended DailyTotalDemand(const ModelState& m);
 
 // "In " caption "\nTemp_total = " assigned "\nTotal Assigned Demand = " total (number
 // style 10/2) when the assigned demand differs from the total by more than
