@@ -3,6 +3,7 @@
 // contiguous United States, populations as loaded demand, three plant cities):
 // objective Z, bounds, gap, tree nodes, iterations and median time, for the number
 // of centres optimised (-1) and for fixed numbers.
+// Usage: bench_invloc_lagrangian [repeats (5)] [local delivery rate R (0.05)]
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -17,7 +18,7 @@ namespace {
 
 using namespace korvelan;
 
-void Generate(ModelState& m, int n, unsigned seed) {
+void Generate(ModelState& m, int n, unsigned seed, double deliveryRate) {
   std::mt19937 rng(seed);
   std::uniform_real_distribution<double> lon(-122.0, -70.0), lat(26.0, 48.0), share(0.0, 1.0);
   std::uniform_int_distribution<int> fixed(15000, 40000);
@@ -48,7 +49,7 @@ void Generate(ModelState& m, int n, unsigned seed) {
   m.InvLoc.PlantCity[1] = m.InvLoc.PlantCity[2] = m.InvLoc.PlantCity[3] = 1;
   m.InvLoc.Parameters.ShipMileage = 0.5;
   m.InvLoc.Parameters.UnitMileage = 0.002;
-  m.InvLoc.Parameters.DeliveryRate = 0.05;
+  m.InvLoc.Parameters.DeliveryRate = deliveryRate;
   m.ProblemCode = 'V';
   m.FixedAlgorithm = 'L';
   m.SolutionClass = 2;
@@ -59,12 +60,14 @@ void Generate(ModelState& m, int n, unsigned seed) {
 
 int main(int argc, char** argv) {
   const int repeats = argc > 1 ? std::atoi(argv[1]) : 5;
+  // Dollars per demand-mile of local delivery: larger rates call for more centres.
+  const double rate = argc > 2 ? std::atof(argv[2]) : 0.05;
   std::printf("%-5s %6s %5s %15s %15s %12s %6s %7s %10s %s\n", "seed", "target", "open", "Z", "lower bound",
               "gap %", "nodes", "iters", "median ms", "proven");
   for (unsigned seed : {1u, 2u, 3u}) {
     for (int target : {-1, 5, 12}) {
       ModelState loaded;
-      Generate(loaded, 150, seed);
+      Generate(loaded, 150, seed, rate);
       loaded.FixedNumberToLocate = target;
       ModelState m;
       const double seconds = bench::MedianSeconds(loaded, m, repeats, [](ModelState& model) {

@@ -28,11 +28,12 @@ void SiteBenefit(ModelState& m, TolvanSearch& search, int j) {
   Extended best = 0;
   const int bestLength = TolvanPrefixWalk(m, search, j, best, nullptr);
   std::vector<int>& chosen = search.sorted[j];
+  // Only the nodes of the previous prefix carry a mark in column j.
+  for (int i : chosen) m.Node(i).AssignVector[j] = 0;
   chosen.assign(search.walkOrder.begin(), search.walkOrder.begin() + bestLength);
   search.prefix[j] = bestLength;
   search.relax.siteValue[j] = best + m.Node(j).FixedCost;
   m.Node(j).LagBenefit = search.relax.siteValue[j];
-  for (int i = 1; i <= search.relax.demandNodes; ++i) m.Node(i).AssignVector[j] = 0;
   for (int i : chosen) m.Node(i).AssignVector[j] = 1;
 }
 
@@ -82,12 +83,13 @@ int TolvanPrefixWalk(const ModelState& m, const TolvanSearch& search, int j, Ext
                      const std::function<void(const TolvanPrefixStep&)>& step) {
   const AssignmentRelaxation& r = search.relax;
   const Extended factor = search.concave[j];
+  const Extended* column = search.SiteColumn(j);
   std::vector<int>& candidates = search.candidates;
   std::vector<Extended>& keys = search.keys;
   candidates.assign(1, 0);
   keys.assign(1, 0);
   for (int i = 1; i <= r.demandNodes; ++i) {
-    const Extended c = r.Row(i)[j] - r.multiplier[i];
+    const Extended c = column[i] - r.multiplier[i];
     if (c > 0) continue;
     candidates.push_back(i);
     keys.push_back(SortKey(c, m.Node(i).Demand, factor));
@@ -104,7 +106,7 @@ int TolvanPrefixWalk(const ModelState& m, const TolvanSearch& search, int j, Ext
     at.node = candidates[index[k]];
     search.walkOrder.push_back(at.node);
     at.demand = m.Node(at.node).Demand;
-    at.reduced = r.Row(at.node)[j] - r.multiplier[at.node];
+    at.reduced = column[at.node] - r.multiplier[at.node];
     at.totalDemand += at.demand;
     at.totalReduced += at.reduced;
     at.value = Root(at.totalDemand) * factor + at.totalReduced;
@@ -118,9 +120,17 @@ int TolvanPrefixWalk(const ModelState& m, const TolvanSearch& search, int j, Ext
   return bestLength;
 }
 
+void TolvanIndexBySite(TolvanSearch& search) {
+  const AssignmentRelaxation& r = search.relax;
+  search.bySite.assign(static_cast<size_t>(r.nodes + 1) * (r.demandNodes + 1), 0);
+  for (int i = 1; i <= r.demandNodes; ++i)
+    for (int j = 1; j <= r.nodes; ++j) search.bySite[static_cast<size_t>(j) * (r.demandNodes + 1) + i] = r.Row(i)[j];
+}
+
 void BuildTolvanTransport(ModelState& m, RunHost& host, TolvanSearch& search) {
   BuildCostMatrix(m, host, search, true, [&m](int i, int j) { return TolvanTransportEntry(m, i, j); });
   search.relax.grain = 0;
+  TolvanIndexBySite(search);
   search.theta = TolvanTheta(m);
   for (int j = 1; j <= m.Numbnodes; ++j) search.concave[j] = m.InvLoc.Derived.CycleStockFactor[j] + search.theta;
   search.sorted.assign(NodeSlots, {});
@@ -137,10 +147,6 @@ void TolvanCountAssignments(ModelState& m, TolvanSearch& search) {
     if (r.open[j])
       for (int i : search.sorted[j]) ++r.cheapOpen[i];
   for (int i = 1; i <= r.demandNodes; ++i) m.Node(i).LagCount = r.cheapOpen[i];
-}
-
-Extended TolvanIncrement(const ModelState& m, const TolvanSearch& search, int i, int j, Extended load) {
-  return ConcaveChange(search, j, load, m.Node(i).Demand) + search.relax.Row(i)[j];
 }
 
 Extended TolvanEvaluate(const ModelState& m, const TolvanSearch& search, TolvanSolution& s) {
@@ -165,13 +171,17 @@ void TolvanAssignGreedily(const ModelState& m, const TolvanSearch& search, Tolva
     s.load[j] = 0;
     s.members[j] = 0;
   }
+  // sqrt(D(j)) of every open site, kept as D(j) grows.
+  std::array<Extended, NodeSlots> root{};
   for (int i = 1; i <= search.relax.demandNodes; ++i) {
+    const Extended mu = m.Node(i).Demand;
+    const Extended* costs = search.relax.Row(i);
     int chosen = 0;
     for (int pass = useMarks ? 0 : 1; pass < 2 && chosen == 0; ++pass) {
       Extended best = LagInfinity;
       for (int j : s.open) {
         if (pass == 0 && !m.Node(i).AssignVector[j]) continue;
-        const Extended increment = TolvanIncrement(m, search, i, j, s.load[j]);
+        const Extended increment = (Root(s.load[j] + mu) - root[j]) * search.concave[j] + costs[j];
         if (increment < best) {
           best = increment;
           chosen = j;
@@ -180,7 +190,8 @@ void TolvanAssignGreedily(const ModelState& m, const TolvanSearch& search, Tolva
     }
     if (chosen == 0) chosen = s.open.front();
     s.assign[i] = static_cast<uint16_t>(chosen);
-    s.load[chosen] += m.Node(i).Demand;
+    s.load[chosen] += mu;
+    root[chosen] = Root(s.load[chosen]);
     ++s.members[chosen];
   }
 }

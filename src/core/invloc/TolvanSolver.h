@@ -42,6 +42,9 @@ struct TolvanSolution {
 // Working data of one run.
 struct TolvanSearch : FixedSearch {
   Extended theta = 0;                          // Theta of the run
+  // d(i, j) by site: column j of the transport matrix in one run of memory.
+  std::vector<Extended> bySite;
+  const Extended* SiteColumn(int j) const { return &bySite[static_cast<size_t>(j) * (relax.demandNodes + 1)]; }
   std::array<Extended, NodeSlots> concave{};   // K(j) + Theta
   // The relaxed assignment of each site: the first prefix[j] nodes of sorted[j].
   std::vector<std::vector<int>> sorted;
@@ -61,6 +64,8 @@ struct TolvanSearch : FixedSearch {
 
 // Transport matrix d(i, j) and the per-site factors K(j) + Theta of the run.
 void BuildTolvanTransport(ModelState& m, RunHost& host, TolvanSearch& search);
+// The by-site copy of the transport matrix (bySite), after its entries changed.
+void TolvanIndexBySite(TolvanSearch& search);
 // TolvanBenefits: LagBenefit B(j) of every site and its relaxed assignment
 // (AssignVector of the demand nodes, column j).
 void TolvanBenefits(ModelState& m, TolvanSearch& search);
@@ -83,12 +88,11 @@ int TolvanPrefixWalk(const ModelState& m, const TolvanSearch& search, int j, Ext
 // LagCount(i): relaxed-open sites that the relaxation assigns node i to.
 void TolvanCountAssignments(ModelState& m, TolvanSearch& search);
 
-// The increment of serving node i at site j with D(j) already there:
-//   (sqrt(D + mu(i)) - sqrt(D)) (K(j) + Theta) + d(i, j).
-Extended TolvanIncrement(const ModelState& m, const TolvanSearch& search, int i, int j, Extended load);
 // Z of a solution from its open sites and assignment (fills load and members).
 Extended TolvanEvaluate(const ModelState& m, const TolvanSearch& search, TolvanSolution& s);
-// Every demand node in ascending order to the open site of smallest increment; with
+// Every demand node in ascending order to the open site of smallest increment
+//   (sqrt(D(j) + mu(i)) - sqrt(D(j))) (K(j) + Theta) + d(i, j)
+// (strictly smaller replaces); with
 // useMarks, among the open sites its relaxed assignment names when there are any.
 void TolvanAssignGreedily(const ModelState& m, const TolvanSearch& search, TolvanSolution& s, bool useMarks);
 // With the number free (target < 0): open free sites that serve no node are closed,

@@ -30,6 +30,7 @@ struct Fixture {
       search.relax.multiplier[i] = u[i - 1];
       for (int j = 1; j <= 4; ++j) search.relax.Row(i)[j] = cost[i - 1][j - 1];
     }
+    TolvanIndexBySite(search);
     TolvanBenefits(m, search);
   }
 

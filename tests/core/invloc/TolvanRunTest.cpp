@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "InvLocTestModels.h"
+#include "invloc/InvLocSettingsRules.h"
 #include "reports/BasicResults.h"
 #include "setup/RunModels.h"
 #include "solve/SolveModel.h"
@@ -141,6 +142,58 @@ TEST(TolvanRun, DistanceWeightIsPartOfTheObjective) {
       penalty += m.Node(i).Demand * p.TransportWeight * p.DaysPerYear * m.AddedConstant * p.DeliveryRate;
   EXPECT_NEAR(TolvanTotalCost(m, "w").total + penalty, m.RunUpperBound, 1e-9L * m.RunUpperBound);
   EXPECT_NEAR(m.RunUpperBound, testing::ExhaustiveInvLocOptimum(m, 2), 1e-9L * m.RunUpperBound);
+}
+
+}  // namespace
+}  // namespace korvelan
+
+namespace korvelan {
+namespace {
+
+TEST(TolvanSettingsRules, ActivationAndQuit) {
+  ModelState m;
+  m.InvLoc.TolvanRootNodeValue = 3;
+  m.Fixed.TerminalSubstitution = TerminalChoice::None;
+  m.Fixed.LastTerminalChoice = TerminalChoice::Neighborhood;
+  m.Fixed.Average = m.Fixed.Fixed = 2;
+  ActivateTolvanLagSettings(m);
+  EXPECT_EQ(m.InvLoc.TolvanRootNodeValue, 10);
+  EXPECT_EQ(m.Fixed.TerminalSubstitution, TerminalChoice::Neighborhood);
+  EXPECT_EQ(m.Fixed.Average, 10);
+  EXPECT_EQ(m.Fixed.Fixed, 10);
+  TolvanQuitRule(m);
+  EXPECT_EQ(m.Fixed.ExchangeSearch, 1);
+  m.AddedConstant = 5;
+  TolvanQuitRule(m);
+  EXPECT_EQ(m.Fixed.TerminalSubstitution, TerminalChoice::None);
+  EXPECT_EQ(m.Fixed.ExchangeSearch, 0);
+}
+
+// Choosing the model on the run form starts a fresh incumbent with upper bounding on
+// and the multiplier terms of the model.
+TEST(TolvanSettingsRules, ChoosingTheModelPreparesItsRun) {
+  ModelState m;
+  m.InvLoc.DoBoundingBox = 0;
+  m.Fixed.Average = 1;
+  ChooseProblem(m, 'V');
+  EXPECT_EQ(m.InvLoc.DoBoundingBox, 1);
+  EXPECT_EQ(m.FreshIncumbent, 1);
+  EXPECT_EQ(m.Fixed.Average, 10);
+  EXPECT_EQ(m.FixedAlgorithm, 'L');
+}
+
+// A stop request ends the search with the best solution found so far.
+TEST(TolvanRun, StopRequestKeepsTheBestSolution) {
+  ModelState m;
+  LoadGapInstance(m);
+  m.SolutionClass = 2;
+  HeadlessRunHost host;
+  host.onPause = [&m] { m.AbortRequested = 1; };
+  ASSERT_EQ(ExecuteRun(m, host), RunEnd::Stopped);
+  EXPECT_EQ(host.messages.back().text, "Program Stopped at User Request");
+  EXPECT_EQ(m.NumLocated, 2);
+  for (int i = 1; i <= m.NumDemandNodes; ++i) EXPECT_EQ(m.Node(m.Node(i).AssignedFacility).Located, 1);
+  EXPECT_EQ(m.RunBranchNodes, 1);
 }
 
 }  // namespace
