@@ -3,6 +3,7 @@
 #include <QCheckBox>
 
 #include "fixed/FixMenu.h"
+#include "invloc/InvLocSettingsRules.h"
 #include "median/LagSettingsPanel.h"
 #include "median/LagrangianSettingsRules.h"
 #include "setup/SettingsRegistry.h"
@@ -37,18 +38,11 @@ LagSettingsPanel* NewTolvanPanel(ModelState& model, Dialogs& dialogs, bool readO
       readOnly);
 }
 
-void ActivateTolvanLagSettings(ModelState& m) {
-  if (m.BranchAndBoundOn && m.InvLoc.TolvanRootNodeValue < 10) m.InvLoc.TolvanRootNodeValue = 10;
-  m.Fixed.TerminalSubstitution = m.Fixed.LastTerminalChoice;
-  m.Fixed.Average = 10;
-  m.Fixed.Fixed = 10;
-}
-
 void RestoreTolvanLagDefaults(ModelState& m) { Settings().RestoreDefaults(m, "invloc"); }
 
 TTolvanCovSetting::TTolvanCovSetting(ModelState& model, Dialogs& dialogs, QWidget* parent)
     : LagSettingsForm(model, NewTolvanPanel(model, dialogs, false),
-                      {ActivateTolvanLagSettings, ApplyFixedWeightRule, RestoreTolvanLagDefaults, FixedQuitRule},
+                      {ActivateTolvanLagSettings, ApplyFixedWeightRule, RestoreTolvanLagDefaults, TolvanQuitRule},
                       parent) {
   setWindowTitle("Tolvan Loc/Inv Model Lagrangian Parameter Setting Menu");
 }

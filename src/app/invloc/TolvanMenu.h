@@ -29,11 +29,8 @@ class TShowTolvanLagSettings : public LagSettingsReport {
 
 LagSettingsPanel* NewTolvanPanel(ModelState& model, Dialogs& dialogs, bool readOnly);
 
-// The rules of the settings form: on activation the root iteration limit is at least
-// 10 under branch and bound, the terminal substitution is on again with its last
-// choice and both the Average and Fixed multiplier terms are 10; the restore button
-// puts every setting of the form back to its default.
-void ActivateTolvanLagSettings(ModelState& m);
+// The restore button of the settings form: every setting of the form back to its
+// default (the other rules are in core, invloc/InvLocSettingsRules.h).
 void RestoreTolvanLagDefaults(ModelState& m);
 
 }  // namespace korvelan::app
