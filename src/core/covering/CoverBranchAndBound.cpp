@@ -1,6 +1,7 @@
 #include "covering/CoverBranchAndBound.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "covering/BranchPath.h"
 #include "covering/CoverLagrangian.h"
@@ -41,6 +42,28 @@ CoverNodeResult SolveNode(ModelState& m, RunHost& host, int level, int P, Extend
   const CoverNodeResult result = CoverLagrangianNode(m, host, P, incumbent, level);
   m.IterationTotal += result.iterations;
   return result;
+}
+
+// The node's multipliers, kept so that the second child starts from them as the first
+// child does, and not from wherever the first child's subtree left them.
+struct SavedMultipliers {
+  std::vector<Extended> multiplier, direction;
+};
+
+SavedMultipliers SaveMultipliers(const ModelState& m) {
+  SavedMultipliers saved;
+  for (int i = 1; i <= m.NumDemandNodes; ++i) {
+    saved.multiplier.push_back(m.Node(i).LagMultiplier);
+    saved.direction.push_back(m.Node(i).LagDirection);
+  }
+  return saved;
+}
+
+void RestoreMultipliers(ModelState& m, const SavedMultipliers& saved) {
+  for (int i = 1; i <= m.NumDemandNodes; ++i) {
+    m.Node(i).LagMultiplier = saved.multiplier[i - 1];
+    m.Node(i).LagDirection = saved.direction[i - 1];
+  }
 }
 
 }  // namespace
@@ -103,6 +126,7 @@ void CoverBranchAndBound(ModelState& m, RunHost& host, int level, int P, Extende
   }
   NodeRecord& branching = m.Node(site);
   BranchMark mark(m.BranchPath, level);
+  const SavedMultipliers nodeMultipliers = SaveMultipliers(m);
 
   branching.SiteStatus = StatusExcluded;
   m.AtRootNode = 0;
@@ -119,6 +143,7 @@ void CoverBranchAndBound(ModelState& m, RunHost& host, int level, int P, Extende
 
   branching.SiteStatus = StatusRequired;
   m.AtRootNode = 0;
+  RestoreMultipliers(m, nodeMultipliers);
   Extended includedBound = bound;
   ++m.ForcedCount;
   mark.Include();

@@ -15,6 +15,7 @@ namespace {
 constexpr Extended NoValue = 1e30L;
 // Published progress is refreshed every this many iterations of the run.
 constexpr int RefreshEvery = 250;
+constexpr Extended ChildFirstAlpha = 1.0L;
 
 // Everything one node keeps while it iterates.
 struct NodeWork {
@@ -333,6 +334,7 @@ Extended MinimumPctDiff(Extended totalDemand) { return totalDemand > 0 ? 50 / to
 
 CoverNodeResult CoverLagrangianNode(ModelState& m, RunHost& host, int P, Extended incumbent, int level) {
   NodeWork w{m, host, P, incumbent, m.AtRootNode != 0, m.IterationTotal};
+  if (!w.atRoot && m.ProblemCode == 'C') w.alpha = ChildFirstAlpha;
   for (int i = 1; i <= m.NumDemandNodes; ++i) w.totalDemand += m.Node(i).Demand;
   w.grain = DemandGrain(m);
   if (m.AbortRequested) {

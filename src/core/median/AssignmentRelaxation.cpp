@@ -333,6 +333,15 @@ void StatusSnapshot::Restore(ModelState& m) const {
   m.ExcludedCount = excluded;
 }
 
+NodeMultipliers::NodeMultipliers(const AssignmentRelaxation& r)
+    : multiplier_(r.multiplier.begin(), r.multiplier.begin() + r.demandNodes + 1),
+      direction_(r.direction.begin(), r.direction.begin() + r.demandNodes + 1) {}
+
+void NodeMultipliers::Restore(AssignmentRelaxation& r) const {
+  std::copy(multiplier_.begin(), multiplier_.end(), r.multiplier.begin());
+  std::copy(direction_.begin(), direction_.end(), r.direction.begin());
+}
+
 void SaveRootStatuses(ModelState& m) {
   CountStatuses(m);
   for (int j = 1; j <= m.Numbnodes; ++j) m.SavedStatus[j] = m.Node(j).SiteStatus;

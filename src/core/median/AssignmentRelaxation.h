@@ -198,6 +198,19 @@ struct StatusSnapshot {
   void Restore(ModelState& m) const;
 };
 
+// A node's multipliers and damped directions, kept so that each of its children
+// starts from them (the second child not from wherever the first child's subtree
+// left them). On the heap: the tree may be as deep as there are sites.
+class NodeMultipliers {
+ public:
+  explicit NodeMultipliers(const AssignmentRelaxation& r);
+  void Restore(AssignmentRelaxation& r) const;
+
+ private:
+  std::vector<Extended> multiplier_;
+  std::vector<Extended> direction_;
+};
+
 // SavedStatus := every SiteStatus, after recounting them (the root of a tree).
 void SaveRootStatuses(ModelState& m);
 // Every SiteStatus back from SavedStatus, and the counts recomputed.

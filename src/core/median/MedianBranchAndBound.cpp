@@ -48,7 +48,9 @@ bool MayBranch(const ModelState& m, uint16_t level, Extended incumbent, Extended
 }
 
 void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
-  const auto visit = [&run](uint16_t childLevel, Extended childBound) {
+  const NodeMultipliers nodeMultipliers(run.search.relax);
+  const auto visit = [&run, &nodeMultipliers](uint16_t childLevel, Extended childBound) {
+    nodeMultipliers.Restore(run.search.relax);
     Node(run, childLevel, childBound);
     return childBound;
   };

@@ -278,5 +278,26 @@ TEST(MedianLagrangian, WeightedSearchesInARowKeepCounting) {
   }
 }
 
+TEST(NodeMultipliers, PutsBackTheRowsMultipliersAndDirectionsOnly) {
+  AssignmentRelaxation r;
+  r.demandNodes = 4;
+  for (int i = 0; i <= 6; ++i) {
+    r.multiplier[i] = 10 + i;
+    r.direction[i] = -1.5L * i;
+  }
+  const NodeMultipliers kept(r);
+  for (int i = 0; i <= 6; ++i) {
+    r.multiplier[i] = 99;
+    r.direction[i] = 7;
+  }
+  kept.Restore(r);
+  for (int i = 0; i <= 4; ++i) {
+    EXPECT_EQ(r.multiplier[i], 10 + i) << i;
+    EXPECT_EQ(r.direction[i], -1.5L * i) << i;
+  }
+  EXPECT_EQ(r.multiplier[5], 99);
+  EXPECT_EQ(r.direction[6], 7);
+}
+
 }  // namespace
 }  // namespace korvelan

@@ -64,6 +64,8 @@ const std::vector<Shape>& Shapes() {
       {"random 12, equal demands", RandomPoints(5, 12), false, Repeat(3, 12), Pattern(12, 5), 15},
       {"random 13, patterned demands, equal fixed costs", RandomPoints(9, 13), true, Pattern(13, 7), Repeat(60, 13),
        20},
+      {"lattice 3x4, fixed costs close to serving a neighbour", Lattice(3, 4, 10), true, Repeat(2, 12), Repeat(35, 12),
+       10},
   };
   return shapes;
 }
@@ -131,6 +133,7 @@ ModelState Solved(const Shape& shape, const Settings& settings, char problem, in
 }
 
 TEST(ExactMethodsTruth, MaximumCoveringBoundsEncloseTheExhaustiveOptimum) {
+  int branched = 0;
   for (const Shape& shape : Shapes()) {
     for (const Settings& settings : kSettings) {
       for (int P : {2, 3}) {
@@ -141,6 +144,7 @@ TEST(ExactMethodsTruth, MaximumCoveringBoundsEncloseTheExhaustiveOptimum) {
         const Extended optimum = covertest::BestCoverage(loaded, P, shape.coverage);
         const ModelState m = Solved(shape, settings, 'C', P);
         ASSERT_EQ(m.FatalError, 0);
+        branched += m.RunBranchNodes > 2;
         EXPECT_EQ(covertest::CoveredByLocated(m), m.RunLowerBound);
         EXPECT_LE(m.RunLowerBound, optimum);
         EXPECT_GE(m.RunUpperBound, optimum);
@@ -150,6 +154,8 @@ TEST(ExactMethodsTruth, MaximumCoveringBoundsEncloseTheExhaustiveOptimum) {
       }
     }
   }
+  // Some trees go below the first level, where children start from their parent's multipliers.
+  EXPECT_GT(branched, 0);
 }
 
 TEST(ExactMethodsTruth, SetCoveringFindsTheFewestSites) {
@@ -199,6 +205,7 @@ TEST(ExactMethodsTruth, PCenterFindsTheSmallestRadius) {
 }
 
 TEST(ExactMethodsTruth, MedianBoundsEncloseTheExhaustiveOptimum) {
+  int branched = 0;
   for (const Shape& shape : Shapes()) {
     for (const Settings& settings : kSettings) {
       for (int P : {2, 4}) {
@@ -209,6 +216,7 @@ TEST(ExactMethodsTruth, MedianBoundsEncloseTheExhaustiveOptimum) {
         const Extended optimum = testing::ExhaustiveOptimum(loaded, P, 0, false);
         const ModelState m = Solved(shape, settings, 'M', P);
         ASSERT_EQ(m.FatalError, 0);
+        branched += m.RunBranchNodes > 2;
         EXPECT_EQ(testing::SolutionCost(m, testing::OpenSites(m), 0, false), m.MedianUpperTotal);
         EXPECT_GE(m.MedianUpperTotal, optimum);
         if (settings.pctDiff == 0) {
@@ -220,9 +228,11 @@ TEST(ExactMethodsTruth, MedianBoundsEncloseTheExhaustiveOptimum) {
       }
     }
   }
+  EXPECT_GT(branched, 0);
 }
 
 TEST(ExactMethodsTruth, FixedChargeBoundsEncloseTheExhaustiveOptimum) {
+  int branched = 0;
   for (const Shape& shape : Shapes()) {
     for (const Settings& settings : kSettings) {
       for (int count : {-1, 3}) {
@@ -233,6 +243,7 @@ TEST(ExactMethodsTruth, FixedChargeBoundsEncloseTheExhaustiveOptimum) {
         const Extended optimum = testing::ExhaustiveOptimum(loaded, count, 0, true);
         const ModelState m = Solved(shape, settings, 'F', count);
         ASSERT_EQ(m.FatalError, 0);
+        branched += m.RunBranchNodes > 2;
         EXPECT_EQ(testing::SolutionCost(m, testing::OpenSites(m), 0, true), m.RunUpperBound);
         EXPECT_GE(m.RunUpperBound, optimum);
         if (settings.pctDiff == 0) {
@@ -244,6 +255,7 @@ TEST(ExactMethodsTruth, FixedChargeBoundsEncloseTheExhaustiveOptimum) {
       }
     }
   }
+  EXPECT_GT(branched, 0);
 }
 
 }  // namespace
