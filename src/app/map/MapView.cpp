@@ -1,5 +1,7 @@
 #include "map/MapView.h"
 
+#include "map/MapRaster.h"
+
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,14 +73,27 @@ void AddArrowLines(QVector<QLineF>& lines, const QPointF& from, const QPointF& t
   lines.append(QLineF(to, back - n * head * 0.45));
 }
 
+// Many thin lines on a screen or bitmap go through the fast line drawer into
+// an image laid over the plot; otherwise (few lines, vector output, printing)
+// the painter draws them.
 void PaintArrows(QPainter& p, const MapLayout& layout, const std::vector<MapArrow>& arrows, double head, double width) {
-  std::map<std::tuple<int, int, int>, QVector<QLineF>> byColour;  // one batch of lines per colour
+  std::map<QRgb, QVector<QLineF>> byColour;  // one batch of lines per colour
+  const bool overlay = arrows.size() >= SmoothLimit && width <= 1 && CanOverlayRaster(p);
+  const QPointF shift = overlay ? -layout.PlotRect().topLeft() : QPointF();
   for (const MapArrow& a : arrows) {
-    QVector<QLineF>& lines = byColour[{a.colour.r, a.colour.g, a.colour.b}];
-    AddArrowLines(lines, layout.ToPixel(a.x0, a.y0), layout.ToPixel(a.x1, a.y1), head);
+    QVector<QLineF>& lines = byColour[qRgb(a.colour.r, a.colour.g, a.colour.b)];
+    AddArrowLines(lines, layout.ToPixel(a.x0, a.y0) + shift, layout.ToPixel(a.x1, a.y1) + shift, head);
+  }
+  if (overlay) {
+    const QRect plot = layout.PlotRect().toAlignedRect();
+    QImage image(plot.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    for (const auto& [rgb, lines] : byColour) RasterizeLines(image, lines, rgb | 0xFF000000u);
+    p.drawImage(plot.topLeft(), image);
+    return;
   }
   for (const auto& [rgb, lines] : byColour) {
-    p.setPen(QPen(QColor(std::get<0>(rgb), std::get<1>(rgb), std::get<2>(rgb)), width));
+    p.setPen(QPen(QColor(rgb), width));
     p.drawLines(lines);
   }
 }
@@ -231,16 +246,21 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
 
 void MapView::SetScene(MapScene scene) {
   scene_ = std::move(scene);
-  update();
+  Redraw();
 }
 
 void MapView::SetSeriesVisible(int series, bool visible) {
   visible_[series] = visible;
-  update();
+  Redraw();
 }
 
 void MapView::ResetZoom() {
   zoom_.reset();
+  Redraw();
+}
+
+void MapView::Redraw() {
+  picture_ = QImage();
   update();
 }
 
@@ -248,9 +268,16 @@ MapLayout MapView::Layout() const { return MapLayout(QRectF(rect()), scene_, vis
 
 void MapView::Render(QPainter& painter, const QRectF& area) const { PaintMap(painter, area, scene_, visible_, zoom_); }
 
+// The map is drawn once into a picture of the window's size; repaints (the
+// zoom rectangle following the mouse, a window passing over) reuse it.
 void MapView::paintEvent(QPaintEvent*) {
+  if (picture_.size() != size()) {
+    picture_ = QImage(size(), QImage::Format_RGB32);
+    QPainter picturePainter(&picture_);
+    Render(picturePainter, QRectF(rect()));
+  }
   QPainter painter(this);
-  Render(painter, QRectF(rect()));
+  painter.drawImage(0, 0, picture_);
   if (dragStart_) {
     painter.setPen(QPen(Colour(MapGreen), 1, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
@@ -287,8 +314,9 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF a = layout.ToData(start), b = layout.ToData(end);
     zoom_ = QRectF(QPointF(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                    QPointF(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+    Redraw();
   } else if (move.x() < 0 && move.y() < 0) {
-    zoom_.reset();
+    ResetZoom();
   }
   update();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QRectF>
 #include <QWidget>
 #include <array>
@@ -73,8 +74,10 @@ class MapView : public QWidget {
   SeriesVisibility visible_;
   std::optional<QRectF> zoom_;
   std::optional<QPointF> dragStart_;
+  QImage picture_;  // the drawn map, until something changes it
   QPointF dragNow_;
   void Click(const QPointF& at);
+  void Redraw();
   std::optional<QPointF> PointNear(const QPointF& at) const;
 };
 
