@@ -64,3 +64,25 @@ inline std::vector<SiteSetOutcome> EverySiteSet(const ModelState& m, int P) {
 }
 
 }  // namespace korvelan::testing
+
+namespace korvelan::testing {
+
+// Nodes on a line at the given whole positions, each a demand node with its demand.
+inline void PrepareLineModel(ModelState& m, const std::vector<int>& x, const std::vector<Extended>& demand, int coverage) {
+  const int n = static_cast<int>(x.size());
+  m.Numbnodes = m.NumDemandNodes = static_cast<uint16_t>(n);
+  for (int i = 1; i <= n; ++i) {
+    m.Node(i).Demand = m.Node(i).LoadedDemand = demand[i - 1];
+    for (int j = 1; j <= n; ++j) m.DistanceMatrix.at(i, j) = std::abs(x[i - 1] - x[j - 1]);
+  }
+  FinishModel(m);
+  m.CoverageDistance = static_cast<int64_t>(coverage) * FixedPointScale;
+  m.CostPerMile = 1;
+  m.CoverageDistanceSet = m.CostPerMileSet = 1;
+  m.DataLoaded = 1;
+  m.ShowLagProgress = 0;
+  BuildCoverageLists(m);
+  CountStatuses(m);
+}
+
+}  // namespace korvelan::testing
