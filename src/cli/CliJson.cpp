@@ -10,10 +10,11 @@
 #include "solve/JsonText.h"
 
 namespace korvelan::cli {
-namespace {
 
 std::string Quoted(const std::string& text) { return JsonQuoted(text); }
 std::string Real(Extended value) { return JsonReal(value); }
+
+namespace {
 
 class ObjectWriter {
  public:
