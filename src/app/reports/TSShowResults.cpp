@@ -20,6 +20,7 @@
 #include "setup/FormStyle.h"
 #include "data/AtomicFile.h"
 #include "Version.h"
+#include "map/GeoJson.h"
 #include "reports/MappingFile.h"
 #include "reports/TradeoffFile.h"
 #include "shell/Dialogs.h"
@@ -278,21 +279,23 @@ void TShowResultsForm::SaveSolutionClick() {
 }
 
 void TShowResultsForm::SaveMappingClick() {
-  SaveMappingLayer(MappingFileText(model_));
+  SaveMappingLayer(MappingFileText(model_), GeoJsonText(model_));
   if (!HasPlantToDcLayer(model_)) return;
   dialogs_.Information(PlantLayerNotice);
-  SaveMappingLayer(PlantToDcMappingText(model_));
+  SaveMappingLayer(PlantToDcMappingText(model_), PlantToDcGeoJsonText(model_));
 }
 
-void TShowResultsForm::SaveMappingLayer(const std::string& text) {
+void TShowResultsForm::SaveMappingLayer(const std::string& text, const std::string& geoJsonText) {
   const QString name =
-      dialogs_.SaveFile("Save Mapping Information Dialog Box", "MAP File (*.MAP);;All Files (*)", "MAP");
+      dialogs_.SaveFile("Save Mapping Information Dialog Box",
+                        "MAP File (*.MAP);;GeoJSON File (*.geojson);;All Files (*)", "MAP");
   if (name.isEmpty()) {
     host_.Beep();
     dialogs_.Warning("MAPPING FILE INFORMATION WILL NOT BE SAVED");
     return;
   }
-  if (WriteTextFile(name, text))
+  const bool geoJson = IsGeoJsonName(name.toStdString());
+  if (WriteTextFile(name, geoJson ? geoJsonText : text))
     dialogs_.Information(QString::fromStdString(MappingStoredMessage(name.toStdString())));
 }
 

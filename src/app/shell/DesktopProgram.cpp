@@ -14,6 +14,7 @@ DesktopProgram::DesktopProgram(ModelState& model, Dialogs& dialogs)
       invLocLagSettings(model, dialogs),
       exchangeForm(model, dialogs, solve.host),
       editor(model, dialogs),
+      map(model, dialogs, solve.host, menu.Border()),
       lagSettings_{{'C', &coverLagSettings}, {'M', &medianLagSettings}, {'F', &fixedLagSettings}, {'V', &invLocLagSettings}} {
   LinkWindows();
 }
@@ -34,6 +35,8 @@ void DesktopProgram::LinkWindows() {
   TKorvelanMain::Steps steps;
   steps.loadData = [this] { loadForm.show(); };
   steps.exchangeSites = [this] { exchangeForm.Open(); };
+  steps.mapResults = [this] { map.OpenFromMenu(); };
+  QObject::connect(&map, &TMap::returnToMenu, &menu, [this] { menu.ShowMenu(); });
   AddDataEditor(editor, menu, steps);
   stepForms.AddSteps(steps);
   menu.SetSteps(steps);

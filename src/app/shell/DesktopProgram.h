@@ -7,6 +7,7 @@
 #include "exchange/TSExchangeForm.h"
 #include "fixed/FixMenu.h"
 #include "invloc/TolvanMenu.h"
+#include "map/MapForm.h"
 #include "median/MedMenu.h"
 #include "model/ModelState.h"
 #include "setup/StepForms.h"
@@ -43,6 +44,8 @@ class DesktopProgram {
   TExchangeForm exchangeForm;
   // The data editor, opened beside the menu.
   TEditorForm editor;
+  // "&Map Results": the solution map.
+  TMap map;
 
  private:
   void LinkWindows();
