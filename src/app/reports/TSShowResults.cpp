@@ -164,8 +164,10 @@ void TShowResultsForm::BuildCommands() {
     reportGrid->addWidget(b, index / 2, index % 2);
     ++index;
   }
-  QPushButton* inventory = AddCommand(reports, "Show Inventor&Y Inputs", "", [] {});
-  inventory->setParent(reportBox);  // out of every layout, but owned by the form
+  QPushButton* inventory =
+      AddCommand(reports, "Show Inventor&Y Inputs", "", [this] { OpenElsewhere(links_.inventoryInputs, "The inputs"); });
+  reportGrid->addWidget(inventory, index / 2, index % 2);
+  ++index;
   inventory->hide();
   QPushButton* require = AddCommand(reports, "&Require Assignments", "", [this] { RunLink(links_.requireAssignments); });
   reportGrid->addWidget(require, index / 2, index % 2);
@@ -219,11 +221,13 @@ void TShowResultsForm::Open() {
 }
 
 void TShowResultsForm::FormShow() {
+  // The inventory inputs are offered after a run of the inventory/location model only.
   const QString inventory = "Show Inventor&Y Inputs";
-  buttons_[inventory]->hide();
-  buttons_[inventory]->setEnabled(false);
-  actions_[inventory]->setVisible(false);
-  actions_[inventory]->setEnabled(false);
+  const bool inputs = model_.ReportProblemCode == 'V' && bool(links_.inventoryInputs);
+  buttons_[inventory]->setVisible(inputs);
+  buttons_[inventory]->setEnabled(inputs);
+  actions_[inventory]->setVisible(inputs);
+  actions_[inventory]->setEnabled(inputs);
   const QString names = "&@ Node to Facility Report";
   const bool available = NodeToFacilityAvailable(model_);
   buttons_[names]->setVisible(available);
@@ -274,6 +278,13 @@ void TShowResultsForm::SaveSolutionClick() {
 }
 
 void TShowResultsForm::SaveMappingClick() {
+  SaveMappingLayer(MappingFileText(model_));
+  if (!HasPlantToDcLayer(model_)) return;
+  dialogs_.Information(PlantLayerNotice);
+  SaveMappingLayer(PlantToDcMappingText(model_));
+}
+
+void TShowResultsForm::SaveMappingLayer(const std::string& text) {
   const QString name =
       dialogs_.SaveFile("Save Mapping Information Dialog Box", "MAP File (*.MAP);;All Files (*)", "MAP");
   if (name.isEmpty()) {
@@ -281,7 +292,7 @@ void TShowResultsForm::SaveMappingClick() {
     dialogs_.Warning("MAPPING FILE INFORMATION WILL NOT BE SAVED");
     return;
   }
-  if (WriteTextFile(name, MappingFileText(model_)))
+  if (WriteTextFile(name, text))
     dialogs_.Information(QString::fromStdString(MappingStoredMessage(name.toStdString())));
 }
 

@@ -11,9 +11,10 @@ DesktopProgram::DesktopProgram(ModelState& model, Dialogs& dialogs)
       coverLagSettings(model, dialogs),
       medianLagSettings(model, dialogs),
       fixedLagSettings(model, dialogs),
+      invLocLagSettings(model, dialogs),
       exchangeForm(model, dialogs, solve.host),
       editor(model, dialogs),
-      lagSettings_{{'C', &coverLagSettings}, {'M', &medianLagSettings}, {'F', &fixedLagSettings}} {
+      lagSettings_{{'C', &coverLagSettings}, {'M', &medianLagSettings}, {'F', &fixedLagSettings}, {'V', &invLocLagSettings}} {
   LinkWindows();
 }
 
