@@ -13,6 +13,7 @@ DesktopProgram::DesktopProgram(ModelState& model, Dialogs& dialogs)
       fixedLagSettings(model, dialogs),
       exchangeForm(model, dialogs, solve.host),
       editor(model, dialogs),
+      tradeoff(model, dialogs, stepForms, solve),
       lagSettings_{{'C', &coverLagSettings}, {'M', &medianLagSettings}, {'F', &fixedLagSettings}} {
   LinkWindows();
 }
@@ -35,6 +36,7 @@ void DesktopProgram::LinkWindows() {
   steps.exchangeSites = [this] { exchangeForm.Open(); };
   AddDataEditor(editor, menu, steps);
   stepForms.AddSteps(steps);
+  tradeoff.Link(steps);
   menu.SetSteps(steps);
 }
 

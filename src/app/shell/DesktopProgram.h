@@ -11,6 +11,7 @@
 #include "setup/StepForms.h"
 #include "shell/MainUnit.h"
 #include "solve/SolveWindows.h"
+#include "tradeoff/TradeoffWindows.h"
 
 namespace korvelan::app {
 
@@ -41,6 +42,8 @@ class DesktopProgram {
   TExchangeForm exchangeForm;
   // The data editor, opened beside the menu.
   TEditorForm editor;
+  // "&Tradeoff Curves": the run form, the graphs and the tables of a curve.
+  TradeoffWindows tradeoff;
 
  private:
   void LinkWindows();
