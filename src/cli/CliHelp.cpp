@@ -25,9 +25,9 @@ std::string Wrapped(const std::string& text, size_t indent, size_t width) {
   return out;
 }
 
-std::string OptionsSection() {
+std::string OptionsSection(const std::vector<CliOption>& table) {
   std::string out;
-  for (const CliOption& option : SolveOptions()) {
+  for (const CliOption& option : table) {
     out += "  " + option.name + (option.value.empty() ? "" : " " + option.value) + "\n";
     out += Wrapped(option.help, 8, 79);
   }
@@ -47,6 +47,11 @@ SYNOPSIS
       [--cover-fraction F | --cover-nodes N] [--upper-estimate D]
       [--lower-estimate D] [--weighted] [--set NAME=VALUE ...]
       [--report FILE|-] [--solution FILE.SOL] [--json FILE|-] [--progress]
+  korvelan-cli tradeoff --demand FILE ... --coverage D --cost-per-mile C
+      --problem max-covering|p-median|fixed-charge|covering-median
+      [--algorithm NAME] [--locate N] [--timing every|last]
+      [--no-dominated-exclusion] [--set NAME=VALUE ...] [--csv FILE|-]
+      [--json FILE|-] [--report-file FILE] [--progress]
   korvelan-cli --help
   korvelan-cli --version
 
@@ -72,6 +77,27 @@ DESCRIPTION
   each other, are bad usage.
 
 OPTIONS
+)";
+
+const char* const kTradeoff = R"(
+TRADEOFF CURVES
+  "tradeoff" loads the data and the parameters as "solve" does and traces the
+  curve of "&Tradeoff Curves": covered demand (max-covering), average distance
+  (p-median) or total cost (fixed-charge) with 1, 2, ... facilities up to every
+  site that is not excluded, or, for a fixed number of facilities (--locate),
+  the supported combinations of average distance and covered demand
+  (covering-median) with the curve measures ICP and IPF. The curve goes to
+  standard output as CSV unless --csv, --json or --report-file name outputs.
+  JSON: one object with problem (code letter), algorithm, status and points in
+  curve order: {"facilities": k, "value": v} for the first three curves, and
+  {"weighted_distance", "average_distance", "covered_demand", "weight",
+  "located"} for covering-median, whose object also holds icp,
+  icp_normalized, ipf, ipf_normalized and weighted_median_runs. The CSV has the
+  same columns (located: the sites separated by blanks). Ctrl-C stops a
+  heuristic curve between facility counts (its points so far are written, exit
+  status 4) and a covering-median curve's Lagrangian run in progress.
+
+TRADEOFF OPTIONS
 )";
 
 const char* const kStopping = R"(
@@ -123,6 +149,9 @@ std::string NotBuiltSection() {
 
 }  // namespace
 
-std::string HelpText() { return kHead + OptionsSection() + kStopping + NotBuiltSection() + kTail; }
+std::string HelpText() {
+  return kHead + OptionsSection(SolveOptions()) + kTradeoff + OptionsSection(TradeoffOptions()) + kStopping +
+         NotBuiltSection() + kTail;
+}
 
 }  // namespace korvelan::cli

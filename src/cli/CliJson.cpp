@@ -9,7 +9,6 @@
 #include "solve/Evaluation.h"
 
 namespace korvelan::cli {
-namespace {
 
 std::string Quoted(const std::string& text) {
   std::string out = "\"";
@@ -28,7 +27,6 @@ std::string Quoted(const std::string& text) {
   return out + "\"";
 }
 
-// JSON numbers are doubles: the shortest text that reads back as the same double.
 std::string Real(Extended extended) {
   const double value = static_cast<double>(extended);
   if (!std::isfinite(value)) return "null";
@@ -43,6 +41,8 @@ std::string Real(Extended extended) {
   }
   return buffer;
 }
+
+namespace {
 
 class ObjectWriter {
  public:

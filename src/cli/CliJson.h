@@ -12,6 +12,12 @@ struct RunFacts {
   double seconds = 0;     // wall time of the solve alone
 };
 
+// A JSON string literal of the text.
+std::string Quoted(const std::string& text);
+// A JSON number: the shortest text that reads back as the same double; "null"
+// for a value that is not finite.
+std::string Real(Extended value);
+
 // The JSON summary object of a run (one object, ending with a newline).
 std::string RunSummaryJson(const ModelState& m, const RunFacts& facts);
 

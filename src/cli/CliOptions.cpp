@@ -74,10 +74,35 @@ std::vector<CliOption> BuildTable() {
   };
 }
 
-const CliOption* FindOption(const std::string& name) {
-  for (const CliOption& option : SolveOptions())
+const CliOption* FindOption(const std::vector<CliOption>& table, const std::string& name) {
+  for (const CliOption& option : table)
     if (option.name == name) return &option;
   return nullptr;
+}
+
+// The rows of "solve" that "tradeoff" shares, then its own.
+std::vector<CliOption> BuildTradeoffTable() {
+  std::vector<CliOption> table;
+  for (const char* name : {"--demand", "--sites", "--circle-points", "--metric", "--km", "--distances", "--weight",
+                           "--coverage", "--cost-per-mile", "--status", "--initial"})
+    table.push_back(*FindOption(SolveOptions(), name));
+  table.push_back({"--problem", "NAME", Into(&SolveArgs::problem),
+                   "max-covering, p-median, fixed-charge (objective against the number of facilities) or "
+                   "covering-median (average distance against covered demand for a fixed number). Required."});
+  table.push_back({"--algorithm", "NAME", Into(&SolveArgs::algorithm),
+                   "max-covering: greedy, greedy-substitution; p-median: myopic, exchange, neighborhood; "
+                   "fixed-charge: add, drop. Required for these; covering-median: lagrangian (its only method)."});
+  table.push_back({"--locate", "N", Into(&SolveArgs::locate),
+                   "covering-median: the number of facilities of every point of the curve. Required there."});
+  for (const char* name : {"--timing", "--no-dominated-exclusion", "--set"})
+    table.push_back(*FindOption(SolveOptions(), name));
+  table.push_back({"--csv", "FILE|-", Into(&SolveArgs::csv),
+                   "Write the curve as CSV to FILE or standard output (the default when no output is named)."});
+  table.push_back({"--json", "FILE|-", Into(&SolveArgs::json), "Write the curve as one JSON object to FILE or standard output."});
+  table.push_back({"--report-file", "FILE", Into(&SolveArgs::tradeoffReportFile),
+                   "Write the tradeoff-curve report (the desktop program's saved tradeoff curve: .COV, .MED, .FIX, .OMT)."});
+  table.push_back(*FindOption(SolveOptions(), "--progress"));
+  return table;
 }
 
 }  // namespace
@@ -115,7 +140,10 @@ std::string Contradiction(const std::map<std::string, std::string>& given) {
 
 }  // namespace
 
-std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out, std::vector<std::string>& warnings) {
+namespace {
+
+std::string ParseArgs(const std::vector<CliOption>& table, const std::vector<std::string>& args, SolveArgs& out,
+                      std::vector<std::string>& warnings) {
   std::map<std::string, std::string> given;  // option -> value, for repeats and contradictions
   for (size_t k = 0; k < args.size(); ++k) {
     std::string name = args[k], value;
@@ -125,7 +153,7 @@ std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out,
       value = name.substr(equals + 1);
       name = name.substr(0, equals);
     }
-    const CliOption* option = FindOption(name);
+    const CliOption* option = FindOption(table, name);
     if (!option) return "unknown option " + name + " (see korvelan-cli --help)";
     if (option->value.empty()) {
       if (inlineValue) return name + " takes no value";
@@ -142,6 +170,21 @@ std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out,
     option->store(out, value);
   }
   return Contradiction(given);
+}
+
+}  // namespace
+
+std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out, std::vector<std::string>& warnings) {
+  return ParseArgs(SolveOptions(), args, out, warnings);
+}
+
+const std::vector<CliOption>& TradeoffOptions() {
+  static const std::vector<CliOption> table = BuildTradeoffTable();
+  return table;
+}
+
+std::string ParseTradeoffArgs(const std::vector<std::string>& args, SolveArgs& out, std::vector<std::string>& warnings) {
+  return ParseArgs(TradeoffOptions(), args, out, warnings);
 }
 
 }  // namespace korvelan::cli

@@ -36,6 +36,9 @@ struct SolveArgs {
   std::string solutionFile;
   std::optional<std::string> json;    // FILE or "-"
   bool progress = false;
+  // "tradeoff" only
+  std::optional<std::string> csv;     // FILE or "-"
+  std::string tradeoffReportFile;
 };
 
 // One row of the option table: the option, its value placeholder (empty for a
@@ -55,5 +58,11 @@ const std::vector<CliOption>& SolveOptions();
 // two options that contradict each other are errors; an option repeated with the
 // same value adds a warning.
 std::string ParseSolveArgs(const std::vector<std::string>& args, SolveArgs& out, std::vector<std::string>& warnings);
+
+// The option table of "tradeoff": the data and parameter options of "solve", the
+// curve's problem and algorithm, and its outputs.
+const std::vector<CliOption>& TradeoffOptions();
+// Reads the arguments after "tradeoff", with the same rules as ParseSolveArgs.
+std::string ParseTradeoffArgs(const std::vector<std::string>& args, SolveArgs& out, std::vector<std::string>& warnings);
 
 }  // namespace korvelan::cli

@@ -1,5 +1,7 @@
 #include "CliRun.h"
 
+#include "CliSetup.h"
+
 #include <chrono>
 #include <iostream>
 #include <map>
@@ -20,10 +22,11 @@
 #include "solve/TextFormat.h"
 
 namespace korvelan::cli {
-namespace {
 
 void Complain(const std::string& text) { std::cerr << "korvelan-cli: " << OneLine(text) << "\n"; }
 void Warn(const std::string& text) { std::cerr << "korvelan-cli: warning: " << OneLine(text) << "\n"; }
+
+namespace {
 
 char MetricFromName(const std::string& name) {
   if (name == "euclidean") return 'E';
@@ -42,6 +45,8 @@ char MetricFromExtension(const std::string& file) {
   if (ext == "NET") return 'N';
   return 0;
 }
+
+}  // namespace
 
 std::string BuildLoadRequest(const SolveArgs& args, LoadRequest& request) {
   if (args.demandFile.empty()) return "--demand FILE is required";
@@ -65,6 +70,8 @@ std::string BuildLoadRequest(const SolveArgs& args, LoadRequest& request) {
   }
   return {};
 }
+
+namespace {
 
 // The load form's rules: a file it refuses is bad input; a candidate-site file
 // it ignores is dropped with the form's message.
@@ -100,11 +107,29 @@ std::string ReadSiteFiles(ModelState& m, RunHost& host, const SolveArgs& args) {
   return {};
 }
 
+}  // namespace
+
+std::string LoadAndSetParameters(ModelState& m, RunHost& host, const SolveArgs& args, LoadRequest& request) {
+  std::string error = ApplyLoadRules(request, host);
+  if (error.empty()) error = LoadDataSet(m, request);
+  if (error.empty()) error = SetParameters(m, args);
+  if (error.empty()) error = ReadSiteFiles(m, host, args);
+  if (error.empty()) {
+    const ConfirmResult confirmed = ConfirmParameters(m);
+    if (!confirmed.ok) error = confirmed.message;
+  }
+  return error;
+}
+
+namespace {
+
 bool FamilyApplies(const ModelState& m, const SettingDef& def) {
   for (const std::string& family : FamiliesOfProblem(m.ProblemCode))
     if (family == def.family) return true;
   return false;
 }
+
+}  // namespace
 
 std::string ApplySettings(ModelState& m, RunHost& host, const SolveArgs& args) {
   std::map<const SettingDef*, std::string> given;
@@ -131,6 +156,8 @@ std::string ApplySettings(ModelState& m, RunHost& host, const SolveArgs& args) {
   return {};
 }
 
+namespace {
+
 std::string ReportText(const ModelState& m) {
   std::string text = "BASIC RESULTS SUMMARY FORM\n\n";
   for (const std::string& line : BasicResultsPrintLines(BuildBasicResults(m))) text += line + "\n";
@@ -139,6 +166,8 @@ std::string ReportText(const ModelState& m) {
   for (const std::string& line : locations.sections[0].lines) text += line + "\n";
   return text;
 }
+
+}  // namespace
 
 // Writes to standard output ("-" or no file) or to a file (see WriteFileAtomically).
 bool Emit(const std::string& target, const std::string& text) {
@@ -150,6 +179,8 @@ bool Emit(const std::string& target, const std::string& text) {
   if (!failure.empty()) Complain(failure);
   return failure.empty();
 }
+
+namespace {
 
 const char* StatusWord(RunEnd end) {
   switch (end) {
@@ -169,11 +200,6 @@ bool WriteOutputs(ModelState& m, RunHost& host, const SolveArgs& args, RunEnd en
   return ok;
 }
 
-struct FileOutput {
-  std::string option;
-  std::string path;
-};
-
 std::vector<FileOutput> FileOutputs(const SolveArgs& args) {
   std::vector<FileOutput> outputs;
   if (args.report && *args.report != "-") outputs.push_back({"--report", *args.report});
@@ -182,10 +208,9 @@ std::vector<FileOutput> FileOutputs(const SolveArgs& args) {
   return outputs;
 }
 
-// Before anything is read or solved: no two outputs replace the same file, and
-// every output can be written where it is to go.
-std::string CheckOutputs(const SolveArgs& args) {
-  const std::vector<FileOutput> outputs = FileOutputs(args);
+}  // namespace
+
+std::string CheckFileOutputs(const std::vector<FileOutput>& outputs) {
   for (size_t a = 0; a < outputs.size(); ++a)
     for (size_t b = a + 1; b < outputs.size(); ++b)
       if (SameReplacedFile(outputs[a].path, outputs[b].path))
@@ -197,6 +222,12 @@ std::string CheckOutputs(const SolveArgs& args) {
   }
   return {};
 }
+
+namespace {
+
+// Before anything is read or solved: no two outputs replace the same file, and
+// every output can be written where it is to go.
+std::string CheckOutputs(const SolveArgs& args) { return CheckFileOutputs(FileOutputs(args)); }
 
 // The checks of the command line itself, made before any file is read.
 std::string CheckCommandLine(const SolveArgs& args, LoadRequest& request) {
@@ -215,14 +246,7 @@ int RunSolve(const SolveArgs& args) {
   CliRunHost host(m, args.progress);
   LoadRequest request;
   std::string error = CheckCommandLine(args, request);
-  if (error.empty()) error = ApplyLoadRules(request, host);
-  if (error.empty()) error = LoadDataSet(m, request);
-  if (error.empty()) error = SetParameters(m, args);
-  if (error.empty()) error = ReadSiteFiles(m, host, args);
-  if (error.empty()) {
-    const ConfirmResult confirmed = ConfirmParameters(m);
-    if (!confirmed.ok) error = confirmed.message;
-  }
+  if (error.empty()) error = LoadAndSetParameters(m, host, args, request);
   if (error.empty()) error = ApplyModel(m, args);
   if (error.empty()) error = ApplySettings(m, host, args);
   if (!error.empty()) {

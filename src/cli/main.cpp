@@ -7,11 +7,28 @@
 #include "CliHelp.h"
 #include "CliOptions.h"
 #include "CliRun.h"
+#include "CliTradeoff.h"
 #include "Version.h"
 
 namespace {
 
 bool AsksForHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+using Parser = std::string (*)(const std::vector<std::string>&, korvelan::cli::SolveArgs&, std::vector<std::string>&);
+using Runner = int (*)(const korvelan::cli::SolveArgs&);
+
+// Reads the arguments after the command and runs it.
+int ParseAndRun(Parser parse, Runner run, const std::vector<std::string>& args) {
+  korvelan::cli::SolveArgs parsed;
+  std::vector<std::string> warnings;
+  const std::string error = parse(std::vector<std::string>(args.begin() + 1, args.end()), parsed, warnings);
+  for (const std::string& warning : warnings) std::cerr << "korvelan-cli: warning: " << warning << "\n";
+  if (!error.empty()) {
+    std::cerr << "korvelan-cli: " << error << "\n";
+    return korvelan::cli::ExitBadInput;
+  }
+  return run(parsed);
+}
 
 }  // namespace
 
@@ -22,7 +39,8 @@ int main(int argc, char** argv) {
     std::cerr << "korvelan-cli: usage: korvelan-cli solve --demand FILE ... (see korvelan-cli --help)\n";
     return ExitBadInput;
   }
-  if (AsksForHelp(args[0]) || args[0] == "help" || (args[0] == "solve" && std::any_of(args.begin() + 1, args.end(), AsksForHelp))) {
+  const bool command = args[0] == "solve" || args[0] == "tradeoff";
+  if (AsksForHelp(args[0]) || args[0] == "help" || (command && std::any_of(args.begin() + 1, args.end(), AsksForHelp))) {
     std::cout << HelpText();
     return ExitCompleted;
   }
@@ -30,17 +48,10 @@ int main(int argc, char** argv) {
     std::cout << "korvelan-cli " << KORVELAN_VERSION_TEXT << "\n";
     return ExitCompleted;
   }
+  if (args[0] == "tradeoff") return ParseAndRun(ParseTradeoffArgs, RunTradeoff, args);
   if (args[0] != "solve") {
     std::cerr << "korvelan-cli: unknown command " << args[0] << " (see korvelan-cli --help)\n";
     return ExitBadInput;
   }
-  SolveArgs solve;
-  std::vector<std::string> warnings;
-  const std::string error = ParseSolveArgs(std::vector<std::string>(args.begin() + 1, args.end()), solve, warnings);
-  for (const std::string& warning : warnings) std::cerr << "korvelan-cli: warning: " << warning << "\n";
-  if (!error.empty()) {
-    std::cerr << "korvelan-cli: " << error << "\n";
-    return ExitBadInput;
-  }
-  return RunSolve(solve);
+  return ParseAndRun(ParseSolveArgs, RunSolve, args);
 }

@@ -30,9 +30,11 @@ void PlacePresetSites(ModelState& m, RunHost& host) {
   }
 }
 
-// Adds facilities NumLocated..P; returns false when coverage could grow no more.
+// Adds facilities NumLocated..P; returns false when coverage could grow no more
+// or the heuristic abort stopped it.
 bool AddFacilities(ModelState& m, RunHost& host, int P) {
   for (; m.NumLocated <= P; ++m.NumLocated) {
+    if (m.HeuristicAbort) return false;  // the heuristic progress window's abort
     Progress(m, host, "***** NOW WORKING ON LOCATION " + std::to_string(m.NumLocated) + " *****");
     ComputeUncoveredGain(m);
     const PickedSite pick = PickBestSite(m, host, m.NumLocated);

@@ -17,7 +17,8 @@ int best_add_site(const ModelState& m, bool must);
 // while a site lowers the cost (the first site always), with target p until p
 // sites are open, even at a loss. Stops with the sites reached when no site is
 // left to open or the preset sites already reach the target. Returns the number
-// of open sites; LocatedList and NumLocated list them.
+// of open sites; LocatedList and NumLocated list them. HeuristicAbort stops it
+// before the next site.
 int fixed_add(ModelState& m, RunHost& host, int target);
 
 struct DropChoice {
@@ -32,7 +33,8 @@ DropChoice best_drop_site(ModelState& m, bool must);
 // Opens every site that is not excluded, then closes the best site each step:
 // with target -1 while closing lowers the cost, with target p until p sites
 // remain; never below one site, and stops with the sites reached when only
-// required sites are left. Returns the number of open sites.
+// required sites are left; HeuristicAbort stops it before the next drop. Returns
+// the number of open sites.
 int fixed_drop(ModelState& m, RunHost& host, int target);
 
 }  // namespace korvelan

@@ -13,6 +13,9 @@ std::string Label(const std::string& label) { return PadRight(label, 42) + "= ";
 
 std::string Fixed(Extended x, int width, int decimals) { return PadLeft(FormatFixed(x, 18, decimals), width); }
 
+// x per unit of total demand (0 without demand).
+Extended PerDemand(const ModelState& m, Extended x) { return m.TotalDemand != 0 ? x / m.TotalDemand : 0; }
+
 void AddFiles(std::vector<std::string>& lines, const ModelState& m, const ProgramStamp& program) {
   lines.push_back(Label("PROGRAM NAME") + program.path);
   lines.push_back(Label("PROGRAM DATE AND TIME") + program.date + " at " + program.time);
@@ -52,7 +55,7 @@ void AddTable(std::vector<std::string>& lines, const ModelState& m) {
       lines.insert(lines.end(), {"NO.     TRADEOFF      PERCENT", "---     --------      -------"});
       const int d = DecimalsFor(12, cost[last]);
       for (int k = 1; k <= last; ++k)
-        lines.push_back(IntRight(k, 3) + " " + Fixed(cost[k], 12, d) + " " + Fixed(cost[k] / m.TotalDemand * 100, 12, 8));
+        lines.push_back(IntRight(k, 3) + " " + Fixed(cost[k], 12, d) + " " + Fixed(PerDemand(m, cost[k]) * 100, 12, 8));
       break;
     }
     case 'M': {
@@ -65,6 +68,16 @@ void AddTable(std::vector<std::string>& lines, const ModelState& m) {
       lines.insert(lines.end(), {"NO.     ---TOTAL COST---", "---     ----------------"});
       const int d = DecimalsFor(10, std::max(cost[1], cost[last]));
       for (int k = 1; k <= last; ++k) lines.push_back(IntRight(k, 3) + " " + Fixed(cost[k], 20, d));
+      break;
+    }
+    case 'D': {
+      lines.insert(lines.end(), {" NO.    AVG DISTANCE    PERCENT COV      WEIGHT   ",
+                                 " ---    ------------    -----------    -----------"});
+      int n = 0;
+      for (const TradeoffPoint& p : m.Tradeoff.TradeoffList)
+        lines.push_back(IntRight(++n, 4) + "    " + PadLeft(FormatNumber(PerDemand(m, p.FirstValue), 10, 2), 12) +
+                        "    " + PadLeft(FormatNumber(PerDemand(m, p.SecondValue * 100), 10, 3), 11) + "    " +
+                        PadLeft(FormatNumber(p.PointWeight, 10, 3), 11));
       break;
     }
     default: break;  // other curves have no table here

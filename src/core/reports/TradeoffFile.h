@@ -22,7 +22,8 @@ std::string TradeoffFileExtension(char reportProblemCode);
 // The tradeoff-curve file ("Sa&Ve Tradeoff Curve"): a header naming the program,
 // the data files and the site counts, a caution box when sites were forced in or
 // initialised, and the table of the curve by number of facilities from CostByCount
-// ('C' covered demand and percent, 'M' average distance, 'F' total cost). The
+// ('C' covered demand and percent, 'M' average distance, 'F' total cost), or of
+// the covering-median points of TradeoffList ('D'). The
 // site counts are those of the last CountStatuses.
 std::string TradeoffFileText(const ModelState& m, const ProgramStamp& program);
 

@@ -96,6 +96,7 @@ std::vector<std::string> FamiliesOfProblem(char problemCode) {
     case 'M': return {"median", "genetic"};
     case 'F': return {"fixed"};
     case 'V': return {"invloc", "fixed"};
+    case 'D': return {"median", "covering"};  // the covering-median tradeoff curve
     default: return {};
   }
 }

@@ -24,8 +24,9 @@ TradeoffTableText FixedTradeoffTable(const ModelState& m);
 // The table of ProblemCode ('C', 'M' or 'F').
 TradeoffTableText TradeoffTableFor(const ModelState& m);
 // "&Print Form": the title at size 18; at size 10 two empty lines, the heading in
-// bold, an empty line, the lines; then the warnings (two empty lines before them).
-void PrintTradeoffTable(PrintSink& sink, const TradeoffTableText& table);
+// bold, an empty line, the lines; then the warnings (two empty lines before them);
+// ends the job and returns its success.
+bool PrintTradeoffTable(PrintSink& sink, const TradeoffTableText& table);
 
 // The covering-median table ('D'): one row per point of TradeoffList.
 struct CenterMedianTableText {
@@ -41,8 +42,8 @@ CenterMedianTableText CenterMedianTradeoffTable(const ModelState& m);
 std::vector<std::string> CenterMedianLocations(const ModelState& m, int row);
 // LocationLabel once a row is chosen.
 std::string CenterMedianLocationCaption();
-// The printout; selectedRow -1 when no row is chosen.
-void PrintCenterMedianTable(PrintSink& sink, const CenterMedianTableText& table, int selectedRow,
+// The printout, as one job; selectedRow -1 when no row is chosen. Returns its success.
+bool PrintCenterMedianTable(PrintSink& sink, const CenterMedianTableText& table, int selectedRow,
                             const std::vector<std::string>& locations);
 
 }  // namespace korvelan
