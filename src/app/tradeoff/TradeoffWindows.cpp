@@ -1,11 +1,13 @@
 #include "tradeoff/TradeoffWindows.h"
 
 #include <QPageLayout>
+#include <QPainter>
 #include <QPrinter>
 
 #include "reports/ReportNavigator.h"
 #include "setup/StepForms.h"
 #include "shell/Dialogs.h"
+#include "shell/PictureSaving.h"
 #include "shell/Printing.h"
 #include "solve/SolveWindows.h"
 
@@ -37,11 +39,6 @@ PrintSinkFactory TablePrinter(Dialogs& dialogs) {
   return [&dialogs]() -> std::unique_ptr<PrintSink> { return OpenPrintJob(dialogs, "KORVELAN"); };
 }
 
-// The picture of a chart in a file the analyst names.
-void SaveChartPicture(Dialogs& dialogs, TradeoffChart&) {
-  dialogs.Warning("Saving the chart is not available in this version.");
-}
-
 GraphLinks LinksOfGraph(Dialogs& dialogs, StepForms& steps) {
   GraphLinks links;
   links.showResults = [&steps] { steps.results.Open(); };
@@ -51,6 +48,13 @@ GraphLinks LinksOfGraph(Dialogs& dialogs, StepForms& steps) {
 }
 
 }  // namespace
+
+QString SaveChartPicture(Dialogs& dialogs, TradeoffChart& chart) {
+  return SavePicture(
+      dialogs, chart.size(),
+      [&chart](QPainter& painter, const QSize& size) { chart.render(&painter, QRectF(QPointF(0, 0), size)); },
+      {"Save the Chart", false});
+}
 
 std::function<std::unique_ptr<PrintSink>(bool landscape)> OrientedPrinter(Dialogs& dialogs) {
   return [&dialogs](bool landscape) -> std::unique_ptr<PrintSink> {

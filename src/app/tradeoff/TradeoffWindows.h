@@ -38,6 +38,10 @@ class TradeoffWindows {
   StepForms& steps_;
 };
 
+// "Sa&Ve the Chart": the chart's picture in a file the analyst names (bitmap,
+// metafiles, PNG, SVG or PDF by its extension). Returns the file written.
+QString SaveChartPicture(Dialogs& dialogs, TradeoffChart& chart);
+
 // Prints on the program's printer in the given orientation.
 std::function<std::unique_ptr<PrintSink>(bool landscape)> OrientedPrinter(Dialogs& dialogs);
 
