@@ -153,6 +153,7 @@ class TradeoffRunFormTest : public QObject {
     p->Choose(CoveringMedian);
     QVERIFY(f.CoveringAlg->isVisible() && !f.CoveringAlg->isEnabled());
     QCOMPARE(f.AlgorithmItems[0]->text(), QString("&Lagrangian Relaxation"));
+    QVERIFY(f.AlgorithmItems[0]->isChecked());
     QVERIFY(f.AlgorithmItems[1]->isHidden());
     QVERIFY(f.ViewLag->isVisible());
     QVERIFY(f.NumbInput->hasFocus());
@@ -333,6 +334,21 @@ class TradeoffRunFormTest : public QObject {
     QCOMPARE(table.NoFacilitiesLabel->text(), QString("Number of Facilities = 2"));
     table.ResultsBox->setCurrentRow(0);
     QCOMPARE(table.LocationsBox->count(), 2);
+    QTest::mouseClick(table.CancelButton, Qt::LeftButton);
+
+    // "Sa&Ve Tradeoff Curve" writes the curve's rows after the file's header.
+    const QString file = temp_.filePath("curve.OMT");
+    p->dialogs.saveFiles = {file};
+    p->dialogs.shown.clear();
+    QTest::mouseClick(p->program.stepForms.results.Command("Sa&Ve Tradeoff Curve"), Qt::LeftButton);
+    QCOMPARE(Texts(p->dialogs), QStringList{"I: Tradeoff Information saved in file " + file});
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(saved.readAll()).split('\n');
+    const int heading = lines.indexOf(" NO.    AVG DISTANCE    PERCENT COV      WEIGHT   ");
+    QVERIFY(heading > 0);
+    QCOMPARE(lines.mid(heading + 2, int(curve.size())).size(), int(curve.size()));
+    QVERIFY(lines[heading + 2].startsWith("   1    "));
   }
 };
 

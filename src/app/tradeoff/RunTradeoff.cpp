@@ -187,6 +187,8 @@ void TRunTradeoffForm::ShowAlgorithms(char code) {
     if (i < items.size()) AlgorithmItems[i]->setText(items[i].caption);
   }
   UncheckAll(algorithmGroup_);
+  // The covering-median curve has one method: shown chosen, not to be changed.
+  AlgorithmItems[0]->setChecked(code == 'D');
   CoveringAlg->show();
   CoveringAlg->setEnabled(code != 'D');
 }
