@@ -29,13 +29,14 @@ bool AtLeast(Extended value, Extended target) {
 // The curve as it is built: the head of the list first.
 class CurveSearch {
  public:
-  CurveSearch(ModelState& m, RunHost& host) : m_(m), host_(host) {}
+  CurveSearch(ModelState& m, RunHost& host, const CurveLimits& limits) : m_(m), host_(host), limits_(limits) {}
 
   bool Run();
 
  private:
   ModelState& m_;
   RunHost& host_;
+  CurveLimits limits_;
   std::vector<TradeoffPoint> list_;
 
   bool MaximumCoverage(Extended& cmax);
@@ -82,8 +83,8 @@ bool CurveSearch::HighCoverageEnd(Extended cmax, CurveEnd& a) {
     a = do_weighted_median(m_, host_, K);
     if (Failed()) return false;
     if (AtLeast(a.covered, cmax)) break;
-    if (step == MaxWeightSteps) {
-      CapReached("Weight doubled " + std::to_string(MaxWeightSteps) +
+    if (step == limits_.weightSteps) {
+      CapReached("Weight doubled " + std::to_string(step) +
                  " times without reaching the maximum coverage; the curve ends at the coverage reached");
       break;
     }
@@ -104,8 +105,8 @@ bool CurveSearch::DistanceEnd(CurveEnd& b) {
     b = do_weighted_median(m_, host_, K);
     if (Failed()) return false;
     if (AtLeast(dmin, b.distance)) break;
-    if (step == MaxWeightSteps) {
-      CapReached("Weight halved " + std::to_string(MaxWeightSteps) +
+    if (step == limits_.weightSteps) {
+      CapReached("Weight halved " + std::to_string(step) +
                  " times without reaching the least distance; the curve starts at the distance reached");
       break;
     }
@@ -117,8 +118,8 @@ bool CurveSearch::DistanceEnd(CurveEnd& b) {
 
 // The supported points strictly between a and b (their covered demands differ).
 void CurveSearch::Between(const CurveEnd& a, const CurveEnd& b, int depth) {
-  if (depth > MaxIntermediateDepth) {
-    CapReached("Search between two points stopped at depth " + std::to_string(MaxIntermediateDepth) +
+  if (depth > limits_.depth) {
+    CapReached("Search between two points stopped at depth " + std::to_string(limits_.depth) +
                "; points found so far are kept");
     return;
   }
@@ -180,7 +181,7 @@ CurveEnd do_weighted_median(ModelState& m, RunHost& host, Extended K) {
   return end;
 }
 
-void CoveringMedianCurve(ModelState& m, RunHost& host) {
+void CoveringMedianCurve(ModelState& m, RunHost& host, const CurveLimits& limits) {
   const int P = m.NumberToLocate;
   m.Covering.PctDiff = 0;
   m.AddedConstant = 0;
@@ -188,7 +189,7 @@ void CoveringMedianCurve(ModelState& m, RunHost& host) {
   m.NumLocated = static_cast<uint16_t>(P);
   ClearSolution(m);
   const double start = host.ClockSeconds();
-  CurveSearch(m, host).Run();
+  CurveSearch(m, host, limits).Run();
   m.RunStart = start;
   m.RunEnd = host.ClockSeconds();
   m.NumberToLocate = m.NumLocated = static_cast<uint16_t>(P);
