@@ -86,10 +86,7 @@ void TTrades::InvertedClick() {
 }
 
 void TTrades::PointHovered(bool over) {
-  if (over && coveringMedian_)
-    Chart->setCursor(Qt::PointingHandCursor);
-  else
-    Chart->setCursor(Qt::ArrowCursor);
+  Chart->viewport()->setCursor(over && coveringMedian_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void TTrades::PointClick(const QPointF& at) {
