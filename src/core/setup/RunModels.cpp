@@ -26,19 +26,8 @@ void ClearRunCounters(ModelState& m) {
 }
 
 RunEnd ReportEnd(ModelState& m, RunHost& host) {
-  if (m.FatalError) {
-    host.Beep();
-    host.Warning("Fatal Error in execution of algorithm.");
-    return RunEnd::Fatal;
-  }
-  RunEnd end = RunEnd::Completed;
-  if (m.SolutionClass == 2 && m.AbortRequested) {
-    host.Beep();
-    host.Warning("Program Stopped at User Request");
-    end = RunEnd::Stopped;
-  } else {
-    host.Information("Execution Completed Satisfactorily");
-  }
+  const RunEnd end = TellRunEnd(m, host);
+  if (end == RunEnd::Fatal) return end;
   // The integrated model measures its distance itself (its assignment is not the nearest site).
   if (m.ProblemCode != 'V') m.DemandWeightedDistance = AssignToNearest(m);
   m.MedianWithConstant = m.ProblemCode == 'M' && m.AddedConstant != 0;
@@ -60,6 +49,21 @@ void RestoreDemandNodes(ModelState& m) {
 }
 
 }  // namespace
+
+RunEnd TellRunEnd(ModelState& m, RunHost& host) {
+  if (m.FatalError) {
+    host.Beep();
+    host.Warning("Fatal Error in execution of algorithm.");
+    return RunEnd::Fatal;
+  }
+  if (m.SolutionClass == 2 && m.AbortRequested) {
+    host.Beep();
+    host.Warning("Program Stopped at User Request");
+    return RunEnd::Stopped;
+  }
+  host.Information("Execution Completed Satisfactorily");
+  return RunEnd::Completed;
+}
 
 const std::vector<ChoiceItem>& ProblemItems() {
   static const std::vector<ChoiceItem> items = {

@@ -38,6 +38,11 @@ void ChooseCoverType(ModelState& m, char coverTypeCode);
 
 enum class RunEnd { Completed, Stopped, Fatal };
 
+// How a run ended, told as the run forms tell it: "Fatal Error in execution of
+// algorithm." (beep) when FatalError is set, "Program Stopped at User Request"
+// (beep) when a Lagrangian run was stopped, else "Execution Completed Satisfactorily".
+RunEnd TellRunEnd(ModelState& m, RunHost& host);
+
 // "&Quit and Run" without the windows: clears the run counters and FatalError,
 // runs the dispatcher, tells how the run ended ("Fatal Error in execution of
 // algorithm.", "Program Stopped at User Request" or "Execution Completed

@@ -4,6 +4,7 @@
 
 #include "setup/NumberText.h"
 #include "solve/Evaluation.h"
+#include "solve/SolveModel.h"
 #include "solve/TextFormat.h"
 #include "tradeoff/CurveMeasures.h"
 #include "tradeoff/TradeoffEngine.h"
@@ -24,19 +25,8 @@ TradeoffCountCheck Refused(ModelState& m, TradeoffCountCheck::Kind kind, const s
 
 RunEnd ReportTradeoffEnd(ModelState& m, RunHost& host) {
   for (const std::string& note : m.Tradeoff.CapNotes) host.Warning(note);
-  if (m.FatalError) {
-    host.Beep();
-    host.Warning("Fatal Error in execution of algorithm.");
-    return RunEnd::Fatal;
-  }
-  RunEnd end = RunEnd::Completed;
-  if (m.SolutionClass == 2 && m.AbortRequested) {
-    host.Beep();
-    host.Warning("Program Stopped at User Request");
-    end = RunEnd::Stopped;
-  } else {
-    host.Information("Execution Completed Satisfactorily");
-  }
+  const RunEnd end = TellRunEnd(m, host);
+  if (end == RunEnd::Fatal) return end;
   m.DemandWeightedDistance = AssignToNearest(m);
   if (m.ProblemCode == 'D') ComputeCurveMeasures(m);
   return end;
@@ -56,9 +46,7 @@ const std::vector<ChoiceItem>& TradeoffProblemItems() {
 
 std::string TradeoffLagPhrase(char problemCode) {
   switch (problemCode) {
-    case 'C': return "MAX COVERING";
-    case 'M': return "MEDIAN OBJECTIVE";
-    case 'F': return "UNCAP FIXED CHARGE";
+    case 'C': case 'M': case 'F': return ProblemPhrase(problemCode);
     case 'D': return "COVERING MEDIAN TRADEOFF";
     default: return "";
   }

@@ -24,13 +24,7 @@ void PrepareSevenYards(ModelState& m, int coverage) {
           std::llrint(std::hypot(double(xy[i - 1][0] - xy[j - 1][0]), double(xy[i - 1][1] - xy[j - 1][1]))));
   }
   FinishModel(m);
-  m.CoverageDistance = static_cast<int64_t>(coverage) * FixedPointScale;
-  m.CostPerMile = 1;
-  m.CoverageDistanceSet = m.CostPerMileSet = 1;
-  m.DataLoaded = 1;
-  m.ShowLagProgress = 0;
-  BuildCoverageLists(m);
-  CountStatuses(m);
+  SetCurveParameters(m, coverage);
 }
 
 std::vector<Extended> Weights(const ModelState& m) {

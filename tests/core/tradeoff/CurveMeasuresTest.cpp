@@ -14,29 +14,28 @@ namespace {
 // x = percent uncovered, y = average distance; in ascending x.
 const std::vector<CurvePoint> HandCurve = {{0, 10}, {20, 4}, {50, 0}};
 
-// The same integrals by the midpoint rule, from their definitions.
-double NumericICP(const std::vector<CurvePoint>& points) {
+// The integral over w in [0, 1] of the smallest value(w, point), by the midpoint rule.
+template <typename Value>
+double Integral(const std::vector<CurvePoint>& points, Value value) {
   const int steps = 200000;
   double total = 0;
   for (int s = 0; s < steps; ++s) {
     const double w = (s + 0.5) / steps;
     double best = 1e300;
-    for (const CurvePoint& p : points) best = std::min(best, w * p.x + (1 - w) * p.y);
+    for (const CurvePoint& p : points) best = std::min(best, value(w, p));
     total += best / steps;
   }
   return total;
 }
 
+// The measures from their definitions: the best weighted sum, and the best
+// weighted Tchebycheff value.
+double NumericICP(const std::vector<CurvePoint>& points) {
+  return Integral(points, [](double w, const CurvePoint& p) { return w * p.x + (1 - w) * p.y; });
+}
+
 double NumericIPF(const std::vector<CurvePoint>& points) {
-  const int steps = 200000;
-  double total = 0;
-  for (int s = 0; s < steps; ++s) {
-    const double w = (s + 0.5) / steps;
-    double best = 1e300;
-    for (const CurvePoint& p : points) best = std::min(best, std::max(w * p.x, (1 - w) * p.y));
-    total += best / steps;
-  }
-  return total;
+  return Integral(points, [](double w, const CurvePoint& p) { return std::max(w * p.x, (1 - w) * p.y); });
 }
 
 // Covered demand c and total distance d of a point with T = 100 for (x, y).

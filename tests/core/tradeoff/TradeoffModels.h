@@ -11,9 +11,9 @@
 
 namespace korvelan::testing {
 
-// A random model with parameters set and coverage lists built, as after "&Done and Run".
-inline void PrepareCurveModel(ModelState& m, unsigned seed, const RandomModelOptions& options, int coverage) {
-  FillRandomModel(m, seed, options);
+// The coverage distance (whole units) and cost per mile 1 set, coverage lists
+// built, as after "&Done and Run"; no Lagrangian progress window.
+inline void SetCurveParameters(ModelState& m, int coverage) {
   m.CoverageDistance = static_cast<int64_t>(coverage) * FixedPointScale;
   m.CostPerMile = 1;
   m.CoverageDistanceSet = m.CostPerMileSet = 1;
@@ -21,6 +21,12 @@ inline void PrepareCurveModel(ModelState& m, unsigned seed, const RandomModelOpt
   m.ShowLagProgress = 0;
   BuildCoverageLists(m);
   CountStatuses(m);
+}
+
+// A random model with its parameters set.
+inline void PrepareCurveModel(ModelState& m, unsigned seed, const RandomModelOptions& options, int coverage) {
+  FillRandomModel(m, seed, options);
+  SetCurveParameters(m, coverage);
 }
 
 // Demand of the demand nodes within the coverage distance of a site of `open`.
@@ -76,13 +82,7 @@ inline void PrepareLineModel(ModelState& m, const std::vector<int>& x, const std
     for (int j = 1; j <= n; ++j) m.DistanceMatrix.at(i, j) = std::abs(x[i - 1] - x[j - 1]);
   }
   FinishModel(m);
-  m.CoverageDistance = static_cast<int64_t>(coverage) * FixedPointScale;
-  m.CostPerMile = 1;
-  m.CoverageDistanceSet = m.CostPerMileSet = 1;
-  m.DataLoaded = 1;
-  m.ShowLagProgress = 0;
-  BuildCoverageLists(m);
-  CountStatuses(m);
+  SetCurveParameters(m, coverage);
 }
 
 }  // namespace korvelan::testing
