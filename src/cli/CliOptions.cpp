@@ -70,6 +70,9 @@ std::vector<CliOption> BuildTable() {
       {"--report", "FILE|-", Into(&SolveArgs::report), "Write the results report to FILE (a device such as /dev/null is written straight through); - or absent: standard output."},
       {"--solution", "FILE.SOL", Into(&SolveArgs::solutionFile), "Write the solution file."},
       {"--json", "FILE|-", Into(&SolveArgs::json), "Write a JSON summary of the run to FILE or standard output."},
+      {"--geojson", "FILE|-", Into(&SolveArgs::geojson),
+       "Write the solution as GeoJSON to FILE or standard output: demand nodes and open sites as points, "
+       "assignments as lines, at the positions the map plots (longitude, latitude for great-circle data)."},
       {"--progress", "", Switch(&SolveArgs::progress), "Print the progress lines of the solver on standard error; for a Lagrangian run, the values of its progress window, one line every 2 seconds."},
   };
 }

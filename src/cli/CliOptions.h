@@ -35,6 +35,7 @@ struct SolveArgs {
   std::optional<std::string> report;  // FILE or "-"
   std::string solutionFile;
   std::optional<std::string> json;    // FILE or "-"
+  std::optional<std::string> geojson;  // FILE or "-"
   bool progress = false;
   // "tradeoff" only
   std::optional<std::string> csv;     // FILE or "-"

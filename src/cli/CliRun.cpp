@@ -11,6 +11,7 @@
 #include "CliProblems.h"
 #include "data/AtomicFile.h"
 #include "data/DataLoad.h"
+#include "map/GeoJson.h"
 #include "reports/BasicResults.h"
 #include "reports/SolutionReports.h"
 #include "setup/InitialSolutionRules.h"
@@ -195,6 +196,7 @@ bool WriteOutputs(ModelState& m, RunHost& host, const SolveArgs& args, RunEnd en
   if (end != RunEnd::Fatal) {
     ok = Emit(args.report.value_or("-"), ReportText(m)) && ok;
     if (!args.solutionFile.empty()) ok = WriteNodeFile(m, host, 'N', args.solutionFile) && ok;
+    if (args.geojson) ok = Emit(*args.geojson, GeoJsonText(m)) && ok;
   }
   if (args.json) ok = Emit(*args.json, RunSummaryJson(m, {args.algorithm, StatusWord(end), seconds})) && ok;
   return ok;
@@ -205,6 +207,7 @@ std::vector<FileOutput> FileOutputs(const SolveArgs& args) {
   if (args.report && *args.report != "-") outputs.push_back({"--report", *args.report});
   if (!args.solutionFile.empty()) outputs.push_back({"--solution", args.solutionFile});
   if (args.json && *args.json != "-") outputs.push_back({"--json", *args.json});
+  if (args.geojson && *args.geojson != "-") outputs.push_back({"--geojson", *args.geojson});
   return outputs;
 }
 

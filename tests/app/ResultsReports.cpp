@@ -17,6 +17,7 @@
 #include "reports/TSShowResults.h"
 #include "reports/TextReportForm.h"
 #include "setup/RunModelsForm.h"
+#include "map/GeoJson.h"
 #include "setup/SetParameters.h"
 #include "setup/TShowForcedNodes.h"
 #include "solve/NodeFiles.h"
@@ -239,6 +240,16 @@ class ResultsReports : public QObject {
     QCOMPARE(lines.size(), 10);
     // Node 4 (0, 10) is served by site 2 (10, 0).
     QCOMPARE(lines[3], QString("   4,  2,    -10.0000000,      0.0000000,      0.0000000,     10.0000000"));
+
+    // The same command writes GeoJSON when the name asks for it; the .MAP layout is untouched.
+    const QString geojson = dir.filePath("run.GeoJSON");
+    r.dialogs.saveFiles.push_back(geojson);
+    r.results.Command("Save Ma&Pping Data")->click();
+    QCOMPARE(Texts(r.dialogs).last(), "I: MAPPING INFORMATION STORED IN \r<" + geojson + ">");
+    QFile layer(geojson);
+    QVERIFY(layer.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromStdString(GeoJsonText(r.model)), QString::fromUtf8(layer.readAll()));
+    QVERIFY(!GeoJsonText(r.model).empty());
 
     r.results.Command("Save Ma&Pping Data")->click();  // cancelled
     QCOMPARE(Texts(r.dialogs).last(), QString("W: MAPPING FILE INFORMATION WILL NOT BE SAVED"));

@@ -20,6 +20,7 @@
 #include "setup/FormStyle.h"
 #include "data/AtomicFile.h"
 #include "Version.h"
+#include "map/GeoJson.h"
 #include "reports/MappingFile.h"
 #include "reports/TradeoffFile.h"
 #include "shell/Dialogs.h"
@@ -275,13 +276,15 @@ void TShowResultsForm::SaveSolutionClick() {
 
 void TShowResultsForm::SaveMappingClick() {
   const QString name =
-      dialogs_.SaveFile("Save Mapping Information Dialog Box", "MAP File (*.MAP);;All Files (*)", "MAP");
+      dialogs_.SaveFile("Save Mapping Information Dialog Box",
+                        "MAP File (*.MAP);;GeoJSON File (*.geojson);;All Files (*)", "MAP");
   if (name.isEmpty()) {
     host_.Beep();
     dialogs_.Warning("MAPPING FILE INFORMATION WILL NOT BE SAVED");
     return;
   }
-  if (WriteTextFile(name, MappingFileText(model_)))
+  const std::string layer = IsGeoJsonName(name.toStdString()) ? GeoJsonText(model_) : MappingFileText(model_);
+  if (WriteTextFile(name, layer))
     dialogs_.Information(QString::fromStdString(MappingStoredMessage(name.toStdString())));
 }
 

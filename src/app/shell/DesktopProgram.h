@@ -6,6 +6,7 @@
 #include "data/LoadData.h"
 #include "exchange/TSExchangeForm.h"
 #include "fixed/FixMenu.h"
+#include "map/MapForm.h"
 #include "median/MedMenu.h"
 #include "model/ModelState.h"
 #include "setup/StepForms.h"
@@ -42,6 +43,8 @@ class DesktopProgram {
   TExchangeForm exchangeForm;
   // The data editor, opened beside the menu.
   TEditorForm editor;
+  // "&Map Results": the solution map.
+  TMap map;
   // "&Tradeoff Curves": the run form, the graphs and the tables of a curve.
   TradeoffWindows tradeoff;
 

@@ -83,7 +83,7 @@ bool QtPrintSink::Finish() {
   return painter_->end() && !failed_;
 }
 
-std::unique_ptr<QtPrintSink> OpenPrintJob(Dialogs& dialogs, const QString& jobName) {
+QPrinter* PreparePrinter(Dialogs& dialogs, const QString& jobName) {
   QPrinter& printer = SharedPrinter();
   printer.setDocName(jobName);
   if (QPrinterInfo::availablePrinters().isEmpty() || printer.outputFormat() == QPrinter::PdfFormat) {
@@ -92,7 +92,12 @@ std::unique_ptr<QtPrintSink> OpenPrintJob(Dialogs& dialogs, const QString& jobNa
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
   }
-  return std::make_unique<QtPrintSink>(printer);
+  return &printer;
+}
+
+std::unique_ptr<QtPrintSink> OpenPrintJob(Dialogs& dialogs, const QString& jobName) {
+  QPrinter* printer = PreparePrinter(dialogs, jobName);
+  return printer ? std::make_unique<QtPrintSink>(*printer) : nullptr;
 }
 
 }  // namespace korvelan::app

@@ -38,6 +38,11 @@ class QtPrintSink : public PrintSink {
   void MakeRoom(double height);
 };
 
+// The shared printer made ready for a job that draws on it directly. Without an
+// installed printer the job goes to a PDF file named in the save dialog; null
+// when that dialog is cancelled.
+QPrinter* PreparePrinter(Dialogs& dialogs, const QString& jobName);
+
 // Starts a print job on the shared printer. Without an installed printer the
 // job becomes a PDF file whose name the save dialog asks for; null when cancelled.
 std::unique_ptr<QtPrintSink> OpenPrintJob(Dialogs& dialogs, const QString& jobName);

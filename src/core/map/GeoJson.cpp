@@ -1,5 +1,7 @@
 #include "map/GeoJson.h"
 
+#include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "map/MapGeometry.h"
@@ -91,6 +93,13 @@ std::string GeoJsonText(const ModelState& m) {
   std::string text = "{\n  \"type\": \"FeatureCollection\",\n  \"features\": [";
   for (std::size_t k = 0; k < features.size(); ++k) text += (k ? ",\n" : "\n") + features[k];
   return text + (features.empty() ? "]\n}\n" : "\n  ]\n}\n");
+}
+
+bool IsGeoJsonName(const std::string& fileName) {
+  const std::string suffix = ".geojson";
+  if (fileName.size() < suffix.size()) return false;
+  return std::equal(suffix.begin(), suffix.end(), fileName.end() - static_cast<long>(suffix.size()),
+                    [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
 }  // namespace korvelan

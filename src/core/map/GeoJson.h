@@ -20,4 +20,8 @@ namespace korvelan {
 // latitude; data of the other metrics keep their plain x and y.
 std::string GeoJsonText(const ModelState& m);
 
+// The mapping layer is written as GeoJSON when its name ends in ".geojson"
+// (any letter case), otherwise as the ".MAP" line file.
+bool IsGeoJsonName(const std::string& fileName);
+
 }  // namespace korvelan
