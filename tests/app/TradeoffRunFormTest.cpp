@@ -321,6 +321,21 @@ class TradeoffRunFormTest : public QObject {
     QVERIFY(graph.Chart->LeftAxis()->min() <= lowest && graph.Chart->LeftAxis()->min() > lowest - 5);
     QVERIFY(std::fmod(graph.Chart->LeftAxis()->max(), 5.0) == 0);
 
+    // A click on the second point maps that solution; the map's return brings the graph back.
+    graph.resize(800, 600);
+    QVERIFY(MakeActive(graph));
+    const QPointF inChart = graph.Chart->chart()->mapToPosition(expected[1], graph.PointMarks);
+    const QPoint at = graph.Chart->mapFromScene(graph.Chart->chart()->mapToScene(inChart));
+    QTest::mouseClick(graph.Chart->viewport(), Qt::LeftButton, {}, at);
+    TMap& map = p->program.map;
+    QVERIFY(graph.isHidden());
+    QVERIFY(map.isVisible());
+    QVERIFY(map.MapFromTradeoff);
+    QCOMPARE(map.ShownSolutionNumber, 2);
+    QTest::mouseClick(map.ReturnButton, Qt::LeftButton);
+    QVERIFY(map.isHidden());
+    QVERIFY(graph.isVisible());
+
     QTest::mouseClick(graph.SwithButton, Qt::LeftButton);
     TTradesBar& bars = p->program.tradeoff.bars;
     QVERIFY(bars.isVisible() && graph.isHidden());
