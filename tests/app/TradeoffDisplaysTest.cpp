@@ -154,6 +154,17 @@ class TradeoffDisplaysTest : public QObject {
     QCOMPARE(g.bars.Chart->LeftAxis()->max(), 100.0);
   }
 
+  // Both ends of the bracket fall on one step when every point has the same
+  // coverage; the axis still gets a height, so the points stay on the chart.
+  void equalCoveragesStillGetAnAxis() {
+    Graphs g;
+    SetCoveringMedianCurve(g.model, {{550, 90}, {400, 90}});
+    g.graph.show();
+    QCOMPARE(g.graph.Chart->LeftAxis()->min(), 90.0);
+    QVERIFY(g.graph.Chart->LeftAxis()->max() > 90.0);
+    QCOMPARE(g.graph.PointMarks->points(), Pts({{5.5, 90}, {4, 90}}));
+  }
+
   void percentBracketRunsInStepsOfFive_data() {
     QTest::addColumn<QList<double>>("percents");
     QTest::addColumn<double>("lo");
