@@ -140,6 +140,9 @@ EXAMPLES
   korvelan-cli solve --demand plants.euc --sites depots.euc --coverage 20 \
       --cost-per-mile 0.5 --problem fixed-charge --algorithm add --locate -1 \
       --json - --report /dev/null
+  korvelan-cli solve --demand cities.grt --coverage 150 --cost-per-mile 1 \
+      --problem inventory --locate -1 --plant 1,3 --set FixedDistanceEdit=0.5 \
+      --json -
 )";
 
 std::string NotBuiltSection() {

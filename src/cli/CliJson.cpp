@@ -6,6 +6,8 @@
 #include <vector>
 
 #include <cstdlib>
+
+#include "invloc/InvLocModel.h"
 #include "solve/Evaluation.h"
 #include "solve/JsonText.h"
 
@@ -16,16 +18,41 @@ std::string Real(Extended value) { return JsonReal(value); }
 
 namespace {
 
+// An object, one field a line, indented by its depth (a nested object ends without
+// a newline, the outermost with one).
 class ObjectWriter {
  public:
+  explicit ObjectWriter(int depth = 0) : indent_(2 * depth, ' ') {}
   void Field(const std::string& key, const std::string& rawValue) {
-    text_ += (text_.empty() ? "{\n" : ",\n") + std::string("  ") + Quoted(key) + ": " + rawValue;
+    text_ += (text_.empty() ? "{\n" : ",\n") + indent_ + "  " + Quoted(key) + ": " + rawValue;
   }
-  std::string Finish() { return text_ + "\n}\n"; }
+  std::string Finish() { return text_ + "\n" + indent_ + "}" + (indent_.empty() ? "\n" : ""); }
 
  private:
+  std::string indent_;
   std::string text_;
 };
+
+// The inventory/location model's objective and its cost summary, one field per row.
+// The costs are in daily demand (the run leaves the loaded demands in place).
+std::string InventoryObject(const ModelState& m) {
+  const TolvanCosts c = TolvanTotalCost(m, "korvelan-cli");
+  ObjectWriter w(1);
+  w.Field("z", Real(m.RunUpperBound));
+  w.Field("fixed_cost", Real(c.fixed));
+  w.Field("local_delivery_cost", Real(c.localDelivery));
+  w.Field("safety_stock_cost", Real(c.safetyStock));
+  w.Field("order_cost", Real(c.order));
+  w.Field("fixed_shipment_cost", Real(c.fixedShipment));
+  w.Field("variable_shipment_cost", Real(c.variableShipment));
+  w.Field("working_inventory_cost", Real(c.workingInventory));
+  w.Field("total_dc_working_inv_cost", Real(c.dcWorkingInventory));
+  w.Field("total_cost", Real(c.total));
+  w.Field("linear_in_yij", Real(c.linearInAssignments));
+  w.Field("prop_to_sqrt_mean", Real(c.proportionalToMean));
+  w.Field("prop_to_sqrt_var", Real(c.proportionalToStdDev));
+  return w.Finish();
+}
 
 struct SolutionMeasures {
   std::vector<int> located;
@@ -74,6 +101,7 @@ std::string RunSummaryJson(const ModelState& m, const RunFacts& facts) {
   w.Field("iterations", std::to_string(m.RunIterations));
   w.Field("branch_nodes", std::to_string(m.RunBranchNodes));
   w.Field("seconds", Real(facts.seconds));
+  if (m.ProblemCode == 'V' && facts.status != "fatal") w.Field("inventory", InventoryObject(m));
   return w.Finish();
 }
 

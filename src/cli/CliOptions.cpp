@@ -61,6 +61,11 @@ std::vector<CliOption> BuildTable() {
       {"--upper-estimate", "D", Into(&SolveArgs::upperEstimate), "Center models: upper estimate of the coverage distance (whole units)."},
       {"--lower-estimate", "D", Into(&SolveArgs::lowerEstimate), "Center models: lower estimate of the coverage distance (whole units)."},
       {"--weighted", "", Switch(&SolveArgs::weighted), "partial-p-center: weighted distances."},
+      {"--plant", "N,N,...", Into(&SolveArgs::plants),
+       "inventory: the demand nodes that are plant cities (DCs are supplied from the nearest). The model's "
+       "parameters are --set names of its parameter form (tolvDemPerPopEdit, LeadTimeEdit, Var2MeanEdit, ZAlphaEdit, "
+       "HoldingCostEdit, FixedCostEdit, TransCostEdit, InvCostEdit, tolvDollarEdit, DaysPerYearEdit, FixedShipEdit, "
+       "FixedDistanceEdit, UnitFixedEdit, UnitDistanceEdit)."},
       {"--set", "NAME=VALUE", [](SolveArgs& a, const std::string& v) { a.settings.push_back(v); },
        "Change a solver setting by the name of its settings table (e.g. PctDiff, NoIter, DepthVar; family.Name picks "
        "a family). Checked against the same ranges as the settings forms. May be repeated."},

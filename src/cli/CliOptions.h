@@ -31,6 +31,7 @@ struct SolveArgs {
   std::optional<std::string> upperEstimate;
   std::optional<std::string> lowerEstimate;
   bool weighted = false;
+  std::optional<std::string> plants;  // inventory: plant cities "N,N,..."
   std::vector<std::string> settings;  // NAME=VALUE
   std::optional<std::string> report;  // FILE or "-"
   std::string solutionFile;

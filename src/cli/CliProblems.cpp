@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "invloc/InvLocModel.h"
 #include "setup/RunModels.h"
 #include "setup/RunRules.h"
 
@@ -84,7 +85,14 @@ std::string PartialPCenter(ModelState& m, const SolveArgs& args) {
   return error;
 }
 
-std::string Inventory(ModelState& m, const SolveArgs& args) { return EnterLocate(m, args); }
+std::string Inventory(ModelState& m, const SolveArgs& args) {
+  std::string error = EnterLocate(m, args);
+  if (error.empty() && args.plants) {
+    const std::string refused = SelectPlantCities(m, *args.plants);
+    if (!refused.empty()) error = "--plant " + *args.plants + ": " + refused;
+  }
+  return error;
+}
 
 // What this version solves. When a model or an algorithm gets built, its entry
 // turns to true; the batch program refuses the others before reading any file.
@@ -103,7 +111,7 @@ const ProblemEntry kProblems[] = {
     {"p-center", 'P', true, {}, "lagrangian", PCenter},
     {"partial-set-covering", '&', true, {}, "lagrangian", PartialSetCovering},
     {"partial-p-center", '%', true, {}, "lagrangian", PartialPCenter},
-    {"inventory", 'V', false, {}, "lagrangian", Inventory},
+    {"inventory", 'V', true, {}, "lagrangian", Inventory},
 };
 
 // The model-specific options and the models (problem codes) they apply to.
@@ -124,6 +132,7 @@ const OptionScope kScopes[] = {
     {"--upper-estimate", [](const SolveArgs& a) { return a.upperEstimate.has_value(); }, "P%"},
     {"--lower-estimate", [](const SolveArgs& a) { return a.lowerEstimate.has_value(); }, "P%"},
     {"--weighted", [](const SolveArgs& a) { return a.weighted; }, "%"},
+    {"--plant", [](const SolveArgs& a) { return a.plants.has_value(); }, "V"},
 };
 
 const char* const kNotBuilt = " is not available in this version";

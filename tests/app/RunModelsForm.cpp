@@ -384,17 +384,22 @@ class RunModelsFormTest : public QObject {
     }
   }
 
-  void unavailableModelEndsWithTheFatalMessage() {
+  // The inventory/location model runs in daily demands and gives the loaded ones back.
+  void inventoryModelRunCompletesWithLoadedDemandsBack() {
     Fixture f;
     f.menu.Happen(MenuEvent::RunCompleted, 'C');
     f.Choose('V');
     f.Number("2");
     f.form.Execute->click();
-    QCOMPARE(HostTexts(f.host).last(), QString("W: Fatal Error in execution of algorithm."));
-    QCOMPARE(f.menu.events, QList<MenuEvent>{MenuEvent::RunFailed});
-    QVERIFY(!f.menu.state[MenuButton::DisplayResults]);
-    QVERIFY(!f.menu.state[MenuButton::MapResults]);
-    QVERIFY(f.menu.state[MenuButton::RunModels]);
+    QCOMPARE(HostTexts(f.host).last(), QString("I: Execution Completed Satisfactorily"));
+    QCOMPARE(f.menu.events, QList<MenuEvent>{MenuEvent::RunCompleted});
+    QVERIFY(f.menu.state[MenuButton::DisplayResults]);
+    QVERIFY(!f.menu.state[MenuButton::ExchangeSites]);
+    QCOMPARE(f.model.NumLocated, uint16_t{2});
+    for (int i = 1; i <= f.model.NumDemandNodes; ++i) {
+      QCOMPARE(f.model.Node(i).Demand, f.model.Node(i).LoadedDemand);
+      QCOMPARE(f.model.Node(f.model.Node(i).AssignedFacility).Located, uint8_t{1});
+    }
   }
 
   void stoppedLagrangianRunKeepsTheResultsSteps() {

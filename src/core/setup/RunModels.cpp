@@ -125,6 +125,9 @@ void ChooseProblem(ModelState& m, char problemCode) {
       m.DoSubstitution = m.Covering.Substitute;
       m.FreshIncumbent = 1;
       m.AllowMinusOne = 1;
+      m.InvLoc.DoBoundingBox = 1;
+      m.Fixed.Average = 10;
+      m.Fixed.Fixed = 10;
       break;
     default:
       break;

@@ -95,7 +95,7 @@ std::vector<std::string> FamiliesOfProblem(char problemCode) {
     case 'C': case 'S': case '&': case 'P': case '%': return {"covering"};
     case 'M': return {"median", "genetic"};
     case 'F': return {"fixed"};
-    case 'V': return {"invloc", "fixed"};
+    case 'V': return {"invloc", "invparams", "fixed"};
     case 'D': return {"median", "covering"};  // the covering-median tradeoff curve
     default: return {};
   }

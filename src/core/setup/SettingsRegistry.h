@@ -40,7 +40,7 @@ struct SettingDef {
 
 // Problem families whose settings a problem code reaches by plain name.
 // 'C', 'S', '&', 'P', '%' -> covering; 'M' -> median, genetic; 'F' -> fixed;
-// 'V' -> invloc, fixed.
+// 'V' -> invloc, invparams (the model's parameters), fixed.
 std::vector<std::string> FamiliesOfProblem(char problemCode);
 
 class SettingsRegistry {

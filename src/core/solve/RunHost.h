@@ -53,6 +53,14 @@ class RunHost {
   virtual void SetCandidateInGauge(int /*percent*/) {}
   virtual void SetExchangeLabels(const std::string& /*decrease*/, const std::string& /*total*/) {}
 
+  // The swap search's progress window of the inventory/location model: shown around
+  // the search, then after each located site the share of located sites and of
+  // candidates done (0..100; a negative share leaves its gauge as it is) and "FOUND
+  // SWAP" or "DID NOT FIND SWAP" (an empty status leaves the text). A host without
+  // such a window ignores them.
+  virtual void ShowSwapProgress(bool /*visible*/) {}
+  virtual void SetSwapProgress(int /*sitesPercent*/, int /*candidatesPercent*/, const std::string& /*status*/) {}
+
   // The genetic algorithm's progress window: shown with an empty list when a run
   // starts, the lines of every bred generation, and after each generation the
   // "Percent Done" gauge (0..100) and the best value's text. A host without such a

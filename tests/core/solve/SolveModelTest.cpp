@@ -32,27 +32,6 @@ TEST(SolveModel, MaxCoveringHeuristicInstallsAnAssignedSolution) {
   EXPECT_EQ(m.DemandWeightedDistance, weighted);
 }
 
-TEST(SolveModel, ModelWithoutASolverEndsWithFatalErrorAndSaysSo) {
-  struct Case { char problem; char medianAlgorithm; char fixedAlgorithm; const char* message; };
-  const Case cases[] = {
-      {'V', 'M', 'L', "The integrated inventory/location model is not available in this version."},
-  };
-  for (const Case& c : cases) {
-    ModelState m;
-    RandomInstance(m, 3, 6, 6, 30);
-    m.ProblemCode = c.problem;
-    m.MedianAlgorithm = c.medianAlgorithm;
-    m.FixedAlgorithm = c.fixedAlgorithm;
-    m.NumberToLocate = 2;
-    HeadlessRunHost host;
-    SolveModel(m, host);
-    EXPECT_EQ(m.FatalError, 1) << c.problem;
-    ASSERT_FALSE(host.messages.empty()) << c.problem;
-    EXPECT_EQ(host.messages.back().kind, 'E');
-    EXPECT_EQ(host.messages.back().text, c.message);
-  }
-}
-
 TEST(SolveModel, NoModelChosenOrNoDataIsAFatalError) {
   ModelState empty;
   empty.ProblemCode = 'C';
