@@ -5,9 +5,9 @@
 
 namespace korvelan::app {
 
-LagSettingsPanel* NewFixedPanel(ModelState& model, Dialogs& dialogs, bool readOnly) {
+std::vector<LagEditRow> FixedChargeEditRows() {
   // The root iteration label shows the default the restore button gives (400).
-  const std::vector<LagEditRow> edits = {
+  return {
       {"PctDiff", "Critical &Percentage Difference", "0.0000000"},
       {"NoIter", "Number of &Iterations", "400"},
       {"RootNodeValue", "Number of Iterations at Roo&T Node", "400"},
@@ -23,6 +23,10 @@ LagSettingsPanel* NewFixedPanel(ModelState& model, Dialogs& dialogs, bool readOn
       {"CovDistWeight", "&Weight for Dist > Coverage Distance", "0.000000"},
       {"DepthVar", "&# Depth of Branch and Bound Tree (-1 is infinite)", "-1"},
   };
+}
+
+LagSettingsPanel* NewFixedPanel(ModelState& model, Dialogs& dialogs, bool readOnly) {
+  const std::vector<LagEditRow> edits = FixedChargeEditRows();
   const std::vector<LagCheckRow> checks = {
       {"MultiplyBox", "M&Ultiply Weight by Cost/mile?"},
       {"BranchAndBound", "&Branch and Bound"},

@@ -1,5 +1,8 @@
 #pragma once
+#include <vector>
+
 #include "median/LagSettingsForms.h"
+#include "median/LagSettingsPanel.h"
 
 namespace korvelan::app {
 
@@ -21,6 +24,8 @@ class TShowFixLagSettings : public LagSettingsReport {
   TShowFixLagSettings(ModelState& model, Dialogs& dialogs, QWidget* parent = nullptr);
 };
 
+// The edit rows of the fixed-charge form (the inventory/location form shares them).
+std::vector<LagEditRow> FixedChargeEditRows();
 LagSettingsPanel* NewFixedPanel(ModelState& model, Dialogs& dialogs, bool readOnly);
 
 }  // namespace korvelan::app

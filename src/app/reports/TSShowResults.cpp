@@ -165,8 +165,10 @@ void TShowResultsForm::BuildCommands() {
     reportGrid->addWidget(b, index / 2, index % 2);
     ++index;
   }
-  QPushButton* inventory = AddCommand(reports, "Show Inventor&Y Inputs", "", [] {});
-  inventory->setParent(reportBox);  // out of every layout, but owned by the form
+  QPushButton* inventory =
+      AddCommand(reports, "Show Inventor&Y Inputs", "", [this] { OpenElsewhere(links_.inventoryInputs, "The inputs"); });
+  reportGrid->addWidget(inventory, index / 2, index % 2);
+  ++index;
   inventory->hide();
   QPushButton* require = AddCommand(reports, "&Require Assignments", "", [this] { RunLink(links_.requireAssignments); });
   reportGrid->addWidget(require, index / 2, index % 2);
@@ -220,11 +222,13 @@ void TShowResultsForm::Open() {
 }
 
 void TShowResultsForm::FormShow() {
+  // The inventory inputs are offered after a run of the inventory/location model only.
   const QString inventory = "Show Inventor&Y Inputs";
-  buttons_[inventory]->hide();
-  buttons_[inventory]->setEnabled(false);
-  actions_[inventory]->setVisible(false);
-  actions_[inventory]->setEnabled(false);
+  const bool inputs = model_.ReportProblemCode == 'V' && bool(links_.inventoryInputs);
+  buttons_[inventory]->setVisible(inputs);
+  buttons_[inventory]->setEnabled(inputs);
+  actions_[inventory]->setVisible(inputs);
+  actions_[inventory]->setEnabled(inputs);
   const QString names = "&@ Node to Facility Report";
   const bool available = NodeToFacilityAvailable(model_);
   buttons_[names]->setVisible(available);
@@ -275,6 +279,13 @@ void TShowResultsForm::SaveSolutionClick() {
 }
 
 void TShowResultsForm::SaveMappingClick() {
+  SaveMappingLayer(MappingFileText(model_));
+  if (!HasPlantToDcLayer(model_)) return;
+  dialogs_.Information(PlantLayerNotice);
+  SaveMappingLayer(PlantToDcMappingText(model_));
+}
+
+void TShowResultsForm::SaveMappingLayer(const std::string& text) {
   const QString name =
       dialogs_.SaveFile("Save Mapping Information Dialog Box",
                         "MAP File (*.MAP);;GeoJSON File (*.geojson);;All Files (*)", "MAP");
@@ -283,7 +294,7 @@ void TShowResultsForm::SaveMappingClick() {
     dialogs_.Warning("MAPPING FILE INFORMATION WILL NOT BE SAVED");
     return;
   }
-  const std::string layer = IsGeoJsonName(name.toStdString()) ? GeoJsonText(model_) : MappingFileText(model_);
+  const std::string layer = IsGeoJsonName(name.toStdString()) ? GeoJsonText(model_) : text;
   if (WriteTextFile(name, layer))
     dialogs_.Information(QString::fromStdString(MappingStoredMessage(name.toStdString())));
 }

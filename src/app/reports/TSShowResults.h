@@ -30,6 +30,7 @@ struct ResultsLinks {
   std::function<void()> tradeoffTable;       // the table of the solved model's curve
   std::function<void()> tradeoffGraph;       // set to stairs, not inverted
   std::function<void()> requireAssignments;  // forced assignments of the inventory/location model
+  std::function<void()> inventoryInputs;     // "Show Inventor&Y Inputs" after an inventory/location run
   std::function<void(const QString& family)> settingsReport;  // "La&Grangian Param"
 };
 
@@ -73,6 +74,8 @@ class TShowResultsForm : public QWidget {
   void OpenElsewhere(const std::function<void()>& link, const QString& what);
   // Writes a file atomically; false (after the write-error notice) on failure.
   bool WriteTextFile(const QString& name, const std::string& text);
+  // One mapping layer: the save dialog, the file and the closing messages.
+  void SaveMappingLayer(const std::string& text);
 
   ModelState& model_;
   Dialogs& dialogs_;

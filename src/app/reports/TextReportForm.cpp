@@ -70,6 +70,10 @@ QPushButton* TextReportForm::AddSortCommand(const QString& caption, int order) {
   return button;
 }
 
+void TextReportForm::StackSections() {
+  static_cast<QBoxLayout*>(sectionsArea_->layout())->setDirection(QBoxLayout::TopToBottom);
+}
+
 void TextReportForm::Refresh() {
   int choice = 0;
   if (selector_) {

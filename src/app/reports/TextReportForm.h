@@ -31,6 +31,9 @@ class TextReportForm : public ReportWindow {
   // A sort command: the choice is the order.
   QPushButton* AddSortCommand(const QString& caption, int order);
 
+  // Lists one above the other instead of side by side (for wide lines).
+  void StackSections();
+
   void Refresh() override;
   void PrintTo(PrintSink& sink) override;
 

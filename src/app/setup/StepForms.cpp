@@ -37,6 +37,15 @@ StepForms::StepForms(ModelState& model, Dialogs& dialogs, TKorvelanMain& menu, S
       fixedSettingsReport(model, dialogs),
       geneticSettings(model, dialogs),
       geneticReport(model, PrinterOf(dialogs)),
+      invLocParameters(model, dialogs),
+      invLocCostReport(model, dialogs, solve.host, PrinterOf(dialogs)),
+      invLocParameterReport(model, "Parameters for Brask Inventory Location Model",
+                            [](const ModelState& m, int) { return TolvanParameterReport(m); }, PrinterOf(dialogs)),
+      invLocOrderFrequency(model, "Order Frequency From Plant(s)",
+                           [](const ModelState& m, int) { return TolvanOrderFrequency(m); }, PrinterOf(dialogs)),
+      invLocSettingsReport(model, dialogs),
+      forceAssignments(model, dialogs, solve.host),
+      model_(model),
       dialogs_(dialogs) {
   LinkForms();
 }
@@ -58,12 +67,20 @@ RunFormLinks StepForms::RunLinks(SolveWindows& solve) {
     geneticSettings.raise();
     geneticSettings.activateWindow();
   };
+  links.openInvLocParameters = [this] { invLocParameters.Open(); };
   return links;
 }
 
 ResultsLinks StepForms::ResultLinks() {
   ResultsLinks links;
   links.settingsReport = [this](const QString& family) { OpenSettingsReport(family); };
+  links.requireAssignments = [this] {
+    results.hide();
+    forceAssignments.Open();
+  };
+  links.inventoryInputs = [this] {
+    results.Navigator().OpenOutside(ReportPage::InvLocParameters, [this] { results.Open(); });
+  };
   return links;
 }
 
@@ -105,8 +122,30 @@ void StepForms::LinkForms() {
   for (LagSettingsReport* report : {static_cast<LagSettingsReport*>(&medianSettingsReport),
                                     static_cast<LagSettingsReport*>(&fixedSettingsReport)})
     QObject::connect(report, &LagSettingsReport::returnToBasic, results.BasicResults(), &QWidget::show);
+  LinkInvLocForms();
   QObject::connect(&initialSolution, &TInitialSolutionForm::showStatusRequested, &forcedNodes, [this] {
     results.Navigator().OpenOutside(ReportPage::ForcedNodes, [this] { initialSolution.show(); });
+  });
+}
+
+void StepForms::LinkInvLocForms() {
+  results.Navigator().Add(ReportPage::InvLocCostSummary, &invLocCostReport);
+  results.Navigator().Add(ReportPage::InvLocParameters, &invLocParameterReport);
+  results.Navigator().Add(ReportPage::InvLocOrderFrequency, &invLocOrderFrequency);
+  invLocOrderFrequency.StackSections();
+  invLocParameterReport.resize(1100, 520);
+  settingsReports_["invloc"] = &invLocSettingsReport;
+  QObject::connect(&invLocSettingsReport, &LagSettingsReport::returnToBasic, results.BasicResults(), &QWidget::show);
+  QObject::connect(&forceAssignments, &TForceAssignments::closed, &results, &TShowResultsForm::Open);
+  // The parameter form returns to the run form; with no run form left to run the
+  // model (it was cancelled meanwhile), the demands go back to their loaded values.
+  QObject::connect(&invLocParameters, &TTolvParamForm::closed, &run, [this] {
+    if (run.isVisible()) {
+      run.raise();
+      run.activateWindow();
+    } else {
+      RestoreDemands(model_);
+    }
   });
 }
 

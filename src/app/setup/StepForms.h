@@ -4,6 +4,11 @@
 
 #include "covering/LagMenu.h"
 #include "fixed/FixMenu.h"
+#include "invloc/TForceAssignments.h"
+#include "invloc/TTolvanReport.h"
+#include "invloc/TolvParamSetting.h"
+#include "invloc/TolvanMenu.h"
+#include "reports/TextReportForm.h"
 #include "median/GAForm.h"
 #include "median/MedMenu.h"
 #include "reports/TSShowResults.h"
@@ -48,12 +53,22 @@ class StepForms {
   // The genetic algorithm's settings form (from the run form) and its parameters report.
   TGAForm geneticSettings;
   TShowGAInputs geneticReport;
+  // The inventory/location model: its parameter form (from the run form), its pages of
+  // the report chain, its settings report and the forced assignments.
+  TTolvParamForm invLocParameters;
+  TTolvanReport invLocCostReport;
+  TextReportForm invLocParameterReport;
+  TextReportForm invLocOrderFrequency;
+  TShowTolvanLagSettings invLocSettingsReport;
+  TForceAssignments forceAssignments;
 
  private:
   ResultsLinks ResultLinks();
   void OpenLagSettings(char family);
   void OpenSettingsReport(const QString& family);
   void LinkForms();
+  void LinkInvLocForms();
+  ModelState& model_;
   Dialogs& dialogs_;
   std::function<void(char)> lagSettings_;
   std::map<QString, QWidget*> settingsReports_;

@@ -11,11 +11,12 @@ DesktopProgram::DesktopProgram(ModelState& model, Dialogs& dialogs)
       coverLagSettings(model, dialogs),
       medianLagSettings(model, dialogs),
       fixedLagSettings(model, dialogs),
+      invLocLagSettings(model, dialogs),
       exchangeForm(model, dialogs, solve.host),
       editor(model, dialogs),
       map(model, dialogs, solve.host, menu.Border()),
       tradeoff(model, dialogs, stepForms, solve),
-      lagSettings_{{'C', &coverLagSettings}, {'M', &medianLagSettings}, {'F', &fixedLagSettings}} {
+      lagSettings_{{'C', &coverLagSettings}, {'M', &medianLagSettings}, {'F', &fixedLagSettings}, {'V', &invLocLagSettings}} {
   LinkWindows();
 }
 

@@ -7,6 +7,7 @@
 #include "exchange/TSExchangeForm.h"
 #include "fixed/FixMenu.h"
 #include "map/MapForm.h"
+#include "invloc/TolvanMenu.h"
 #include "median/MedMenu.h"
 #include "model/ModelState.h"
 #include "setup/StepForms.h"
@@ -39,6 +40,7 @@ class DesktopProgram {
   TLagCovSetting coverLagSettings;
   TMedCovSetting medianLagSettings;
   TFixCovSetting fixedLagSettings;
+  TTolvanCovSetting invLocLagSettings;
   // "E&Xchange Sites": the solution changed by hand.
   TExchangeForm exchangeForm;
   // The data editor, opened beside the menu.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QProgressBar>
 
+#include "invloc/TolvanSwapProgress.h"
 #include "median/GAProgForm.h"
 #include "shell/Dialogs.h"
 #include "shell/LineListWindow.h"
@@ -65,6 +66,14 @@ void DesktopRunHost::SetCandidateInGauge(int percent) { windows_.lagrangian->Can
 
 void DesktopRunHost::SetExchangeLabels(const std::string& decrease, const std::string& total) {
   windows_.lagrangian->SetExchangeLabels(QString::fromStdString(decrease), QString::fromStdString(total));
+}
+
+void DesktopRunHost::ShowSwapProgress(bool visible) {
+  if (windows_.swap) windows_.swap->setVisible(visible);
+}
+
+void DesktopRunHost::SetSwapProgress(int sitesPercent, int candidatesPercent, const std::string& status) {
+  if (windows_.swap) windows_.swap->SetProgress(sitesPercent, candidatesPercent, QString::fromStdString(status));
 }
 
 void DesktopRunHost::ShowGeneticProgress() { windows_.genetic->ShowCleared(); }

@@ -9,6 +9,7 @@ class TGAProgForm;
 class THeuristicProgressForm;
 class TLagProgForm;
 class TMessageForm;
+class TTolvanSwapProgress;
 
 // The RunHost of the desktop program: progress lines go to the heuristic
 // progress window, the Lagrangian values to its progress window, notes to the
@@ -21,6 +22,7 @@ class DesktopRunHost : public RunHost {
     TMessageForm* messages;
     TErrorForm* errors;
     TGAProgForm* genetic;
+    TTolvanSwapProgress* swap = nullptr;
   };
   DesktopRunHost(Windows windows, Dialogs& dialogs);
 
@@ -40,6 +42,8 @@ class DesktopRunHost : public RunHost {
   void SetCandidateOutGauge(int percent) override;
   void SetCandidateInGauge(int percent) override;
   void SetExchangeLabels(const std::string& decrease, const std::string& total) override;
+  void ShowSwapProgress(bool visible) override;
+  void SetSwapProgress(int sitesPercent, int candidatesPercent, const std::string& status) override;
   void ShowGeneticProgress() override;
   void AddGeneticProgressLines(const std::vector<std::string>& lines) override;
   void SetGeneticProgress(int percent, const std::string& best) override;

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "invloc/TolvanSwapProgress.h"
 #include "median/GAProgForm.h"
 #include "model/ModelState.h"
 #include "shell/LineListWindow.h"
@@ -18,7 +19,7 @@ class Dialogs;
 // them; the solvers reach them through `host`.
 struct SolveWindows {
   SolveWindows(ModelState& model, Dialogs& dialogs)
-      : heuristic(model), lagrangian(model), host({&heuristic, &lagrangian, &messages, &errors, &genetic}, dialogs) {}
+      : heuristic(model), lagrangian(model), host({&heuristic, &lagrangian, &messages, &errors, &genetic, &swap}, dialogs) {}
 
   THeuristicProgressForm heuristic;
   TLagProgForm lagrangian;
@@ -26,6 +27,7 @@ struct SolveWindows {
   TMessageForm messages;
   TErrorForm errors;
   TGAProgForm genetic;
+  TTolvanSwapProgress swap;
   DesktopRunHost host;
 };
 

@@ -22,16 +22,17 @@ class BranchMark {
   BranchMark& operator=(const BranchMark&) = delete;
   ~BranchMark() { path_.erase(path_.size() - added_); }
 
-  void Exclude() { Append('-'); }
-  // Turns this level's exclusion mark into "+"; when the exclusion child was not
-  // visited nothing was appended, and the "+" is appended instead of overwriting
-  // the parent's mark.
-  void Include() {
-    if (added_ > 0) path_.back() = '+';
-    else Append('+');
-  }
+  // Each turns this level's mark of the other child into its own; when the other
+  // child was not visited nothing was appended, and the mark is appended instead of
+  // overwriting the parent's.
+  void Exclude() { Mark('-'); }
+  void Include() { Mark('+'); }
 
  private:
+  void Mark(char sign) {
+    if (added_ > 0) path_.back() = sign;
+    else Append(sign);
+  }
   void Append(char sign) {
     if (level_ % 10 == 1 && level_ > 1) {
       path_ += ' ';

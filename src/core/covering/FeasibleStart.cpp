@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "covering/CoverLocalSearch.h"
 #include "covering/Coverage.h"
 #include "covering/Substitution.h"
 #include "solve/Evaluation.h"
@@ -157,31 +158,75 @@ void CloseUnneeded(ModelState& m, RunHost& host, const std::array<Extended, Node
   }
 }
 
-}  // namespace
 
-bool ReachTargetByPricedGreedy(ModelState& m, RunHost& host, const SiteCountBound& prices, int k, Extended target) {
+// Located := the priced greedy cover of the target, required sites included; false
+// when the allowed sites cannot reach it.
+bool BuildPricedCover(ModelState& m, RunHost& host, const SiteCountBound& prices, Extended target) {
   std::array<Extended, NodeSlots> price{};
   for (int j = 1; j <= m.Numbnodes; ++j) price[j] = Price(m, prices, j);
   std::array<uint8_t, NodeSlots> required{};
   for (int j = 1; j <= m.Numbnodes; ++j) required[j] = m.Node(j).SiteStatus == StatusRequired;
   Reopen(m, host, required);
-  int open = 0;
-  for (int j = 1; j <= m.Numbnodes; ++j) open += m.Node(j).Located;
   while (CoveredDemand(m) < target) {
     const int site = BestPricedSite(m, price);
     if (site == 0) return false;
     OpenSite(m, host, site);
-    if (++open > k + m.Numbnodes) return false;
   }
   CloseUnneeded(m, host, price, target);
   RebuildLocatedList(m);
-  if (m.NumLocated > k) return ReduceToCount(m, host, m.NumLocated, k, target);
+  return true;
+}
+
+std::vector<int> LocatedSites(const ModelState& m) {
+  std::vector<int> sites;
+  for (int j = 1; j <= m.Numbnodes; ++j)
+    if (m.Node(j).Located) sites.push_back(j);
+  return sites;
+}
+
+// Located := exactly `sites`, with NTIMES, LocatedList and NumLocated rebuilt.
+void InstallSites(ModelState& m, RunHost& host, const std::vector<int>& sites) {
+  std::array<uint8_t, NodeSlots> located{};
+  for (int j : sites) located[j] = 1;
+  Reopen(m, host, located);
+  RebuildLocatedList(m);
+}
+
+// Plateau moves of the local search for the first cover of set covering.
+constexpr int FirstCoverPlateauMoves = 300;
+
+}  // namespace
+
+bool ReachTargetByPricedGreedy(ModelState& m, RunHost& host, const SiteCountBound& prices, int k, Extended target,
+                               const CountReduction& reduction) {
+  if (!BuildPricedCover(m, host, prices, target)) return false;
+  if (m.NumLocated > k) {
+    std::vector<int> fewer;
+    if (reduction.plateauMoves > 0) fewer = ShrinkCover(m, LocatedSites(m), target, {reduction.plateauMoves, k});
+    if (fewer.empty() || static_cast<int>(fewer.size()) > k)
+      return reduction.closeCheapest && ReduceToCount(m, host, m.NumLocated, k, target);
+    InstallSites(m, host, fewer);
+    if (CoveredDemand(m) < target) return false;
+  }
   for (int j = 1; j <= m.Numbnodes && m.NumLocated < k; ++j) {
     if (!FreeAndClosed(m.Node(j))) continue;
     OpenSite(m, host, j);
     RebuildLocatedList(m);
   }
   return m.NumLocated == k;
+}
+
+void ImproveCover(ModelState& m, RunHost& host, const SiteCountBound& prices, Extended target, int enough) {
+  const std::vector<int> current = LocatedSites(m);
+  std::vector<int> best = ShrinkCover(m, current, target, {FirstCoverPlateauMoves, enough});
+  if (static_cast<int>(best.size()) > enough && BuildPricedCover(m, host, prices, target)) {
+    const std::vector<int> priced = ShrinkCover(m, LocatedSites(m), target, {FirstCoverPlateauMoves, enough});
+    if (!priced.empty() && (best.empty() || priced.size() < best.size())) best = priced;
+  }
+  InstallSites(m, host, current);
+  if (best.empty() || best.size() >= current.size()) return;
+  InstallSites(m, host, best);
+  if (CoveredDemand(m) < target) InstallSites(m, host, current);
 }
 
 }  // namespace korvelan

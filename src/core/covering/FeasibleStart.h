@@ -20,6 +20,21 @@ bool ReachTargetFromLastSolution(ModelState& m, RunHost& host, int k, Extended t
 // until the target is reached; facilities not needed for the target close again
 // (least valuable first), and free sites fill up to k. True, with the solution in
 // Located, NTIMES, LocatedList and NumLocated, when k facilities reach the target.
-bool ReachTargetByPricedGreedy(ModelState& m, RunHost& host, const SiteCountBound& prices, int k, Extended target);
+// How the priced greedy brings a cover of more than k facilities down to k: the local
+// search of CoverLocalSearch.h with as many plateau moves (none with 0), and failing
+// that, when closeCheapest is set, the cheapest to close go (as from the last solution).
+struct CountReduction {
+  int plateauMoves = 0;
+  bool closeCheapest = true;
+};
+bool ReachTargetByPricedGreedy(ModelState& m, RunHost& host, const SiteCountBound& prices, int k, Extended target,
+                               const CountReduction& reduction);
+
+// A smaller first solution for set covering: the solution in Located (reaching the
+// target) and the priced greedy cover, each made smaller by the local search (which
+// stops at `enough` facilities, a lower bound). Installs the smallest found in Located,
+// NTIMES, LocatedList and NumLocated when it has fewer facilities than Located had;
+// otherwise leaves the solution as it was.
+void ImproveCover(ModelState& m, RunHost& host, const SiteCountBound& prices, Extended target, int enough);
 
 }  // namespace korvelan

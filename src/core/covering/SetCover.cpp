@@ -30,14 +30,80 @@ bool TargetReached(ModelState& m) {
 struct FeasibilitySearch {
   int k;
   Extended target;
+  bool wholeCover;  // the target is all the demand
   SiteCountBound sites;
 };
 
 // Iterations of the site-count bound at the first node of a search and below it.
-constexpr int RootCountIterations = 300;
-constexpr int NodeCountIterations = 60;
+constexpr int RootCountIterations = 1000;
+// Iterations of the site-count bound that stops the search for a smaller first cover.
+constexpr int FirstCoverCountIterations = 1000;
+constexpr int NodeCountIterations = 300;
 
 bool SearchNode(ModelState& m, RunHost& host, FeasibilitySearch& search, int level);
+
+// Statuses the site-count bound settled at a node, free again when the node is left.
+class SettledSites {
+ public:
+  explicit SettledSites(ModelState& m) : m_(m) {}
+  SettledSites(const SettledSites&) = delete;
+  SettledSites& operator=(const SettledSites&) = delete;
+  ~SettledSites() {
+    for (int j : changed_) m_.Node(j).SiteStatus = StatusAllowed;
+    if (!changed_.empty()) CountStatuses(m_);
+  }
+  void Apply(const SiteFixing& fixing) {
+    for (int j : fixing.closed) Set(j, StatusExcluded);
+    for (int j : fixing.open) Set(j, StatusRequired);
+    CountStatuses(m_);
+  }
+
+ private:
+  void Set(int site, uint8_t status) {
+    m_.Node(site).SiteStatus = status;
+    changed_.push_back(site);
+  }
+  ModelState& m_;
+  std::vector<int> changed_;
+};
+
+// With the whole demand as the target, the local search brings the priced greedy cover
+// down to k (longer at the first node, and only there the cheapest facilities close when
+// it fails); with a partial target the cheapest close at every node.
+CountReduction Reduction(const FeasibilitySearch& search, bool firstNode) {
+  constexpr int FirstNodePlateauMoves = 100;
+  constexpr int NodePlateauMoves = 0;
+  if (!search.wholeCover) return {0, true};
+  return firstNode ? CountReduction{FirstNodePlateauMoves, true} : CountReduction{NodePlateauMoves, false};
+}
+
+// The maximum-covering relaxation with k sites solves the first node of every search.
+// Below it, when the whole demand is the target, the site-count bound (with the sites
+// it settles) decides instead: both are bounds of the same linear relaxation, and the
+// site-count bound gets there in far fewer operations; the heuristics find the covers.
+bool RelaxesMaximumCovering(const FeasibilitySearch& search, bool firstNode) {
+  return firstNode || !search.wholeCover;
+}
+
+// Rounds of the site-count bound at a node: each settles sites, and the next bound,
+// over the smaller problem, may settle more or prove the node short of the target.
+constexpr int SettleRounds = 4;
+
+bool ProvenTooFew(ModelState& m, FeasibilitySearch& search, int iterations, SettledSites& settled) {
+  for (int round = 0; round < SettleRounds; ++round) {
+    SiteFixing fixing;
+    const int limit = round == 0 ? iterations : NodeCountIterations;
+    const long before = search.sites.Iterations();
+    const bool proven = search.sites.ProvesTooFew(m, search.target, search.k, limit, &fixing);
+    m.IterationTotal += static_cast<int32_t>(search.sites.Iterations() - before);
+    if (proven) return true;
+    if (fixing.Empty()) return false;
+    settled.Apply(fixing);
+    if (m.ForcedCount > search.k) return true;
+    if (m.ForcedCount == search.k) return false;
+  }
+  return false;
+}
 
 bool SolveFeasibilityNode(ModelState& m, RunHost& host, int k, Extended target, int level) {
   if (m.ForcedCount >= k) {
@@ -51,40 +117,61 @@ bool SolveFeasibilityNode(ModelState& m, RunHost& host, int k, Extended target, 
   return node.solved && m.RunLowerBound >= target;
 }
 
+bool WithinDepthLimit(const ModelState& m, int level) {
+  const int depth = m.Covering.DepthVar;
+  return depth == -1 || level <= depth;
+}
+
 // Covered demand is a multiple of the demands' grain: the node may still reach the
 // target only when the largest multiple within its bound does.
 bool MayBranchTowardTarget(const ModelState& m, int level, Extended target) {
-  const int depth = m.Covering.DepthVar;
   const Extended reachable = RoundDownToGrain(m.RunUpperBound, DemandGrain(m));
-  return reachable >= target - 0.00001L && (depth == -1 || level <= depth);
+  return reachable >= target - 0.00001L && WithinDepthLimit(m, level);
 }
 
-// The two children of a node that fell short of the target but may still reach it.
-bool BranchTowardTarget(ModelState& m, RunHost& host, FeasibilitySearch& search, int level) {
-  const int k = search.k;
-  const int site = ChooseBranchingSite(m);
-  if (site == 0) return false;
-  NodeRecord& branching = m.Node(site);
-  BranchMark mark(m.BranchPath, level);
-
-  branching.SiteStatus = StatusExcluded;
+// The child with the branching site excluded (when enough sites remain).
+bool SearchExcluded(ModelState& m, RunHost& host, FeasibilitySearch& search, int level, int site, BranchMark& mark) {
+  m.Node(site).SiteStatus = StatusExcluded;
   m.AtRootNode = 0;
   ++m.ExcludedCount;
   bool found = false;
-  if (m.Numbnodes - m.ExcludedCount >= k && m.ExcludedCount < m.Numbnodes) {
+  if (m.Numbnodes - m.ExcludedCount >= search.k && m.ExcludedCount < m.Numbnodes) {
     mark.Exclude();
     found = SearchNode(m, host, search, level);
   }
   --m.ExcludedCount;
-  if (!found) {
-    branching.SiteStatus = StatusRequired;
-    m.AtRootNode = 0;
-    ++m.ForcedCount;
-    mark.Include();
-    found = SearchNode(m, host, search, level);
-    --m.ForcedCount;
+  m.Node(site).SiteStatus = StatusAllowed;
+  return found;
+}
+
+// The child with the branching site required.
+bool SearchIncluded(ModelState& m, RunHost& host, FeasibilitySearch& search, int level, int site, BranchMark& mark) {
+  m.Node(site).SiteStatus = StatusRequired;
+  m.AtRootNode = 0;
+  ++m.ForcedCount;
+  mark.Include();
+  const bool found = SearchNode(m, host, search, level);
+  --m.ForcedCount;
+  m.Node(site).SiteStatus = StatusAllowed;
+  return found;
+}
+
+// The two children of a node that fell short of the target but may still reach it.
+// With the whole demand as the target the site comes from the site-count bound and
+// the inclusion child goes first, a dive toward a cover; otherwise the exclusion child
+// of the maximum-covering choice goes first.
+bool BranchTowardTarget(ModelState& m, RunHost& host, FeasibilitySearch& search, int level) {
+  int site = search.wholeCover ? search.sites.BranchingSite(m) : 0;
+  const bool includeFirst = site != 0;
+  if (site == 0) site = ChooseBranchingSite(m);
+  if (site == 0) return false;
+  BranchMark mark(m.BranchPath, level);
+  bool found = false;
+  if (includeFirst) {
+    found = SearchIncluded(m, host, search, level, site, mark) || SearchExcluded(m, host, search, level, site, mark);
+  } else {
+    found = SearchExcluded(m, host, search, level, site, mark) || SearchIncluded(m, host, search, level, site, mark);
   }
-  branching.SiteStatus = StatusAllowed;
   if (found) TargetReached(m);
   return found;
 }
@@ -114,6 +201,16 @@ void GreedyStart(ModelState& m, RunHost& host, const std::array<uint8_t, NodeSlo
   host.ShowHeuristicProgress(true);
   GreedyCover(m, host, m.Numbnodes - ExcludedDemandNodes(m));
   host.ShowHeuristicProgress(false);
+}
+
+// The greedy count made smaller before the attempts: the local search from the greedy
+// solution and from a cover priced by the site-count bound, whose value (a lower bound)
+// stops it early.
+void ShrinkGreedyCount(ModelState& m, RunHost& host, Extended target) {
+  SiteCountBound sites;
+  const int needed = sites.SitesNeeded(m, target, FirstCoverCountIterations);
+  m.IterationTotal += static_cast<int32_t>(sites.Iterations());
+  if (needed < m.NumLocated) ImproveCover(m, host, sites, target, needed);
 }
 
 // One attempt with k facilities from the statuses as the analyst set them.
@@ -158,19 +255,25 @@ bool SearchNode(ModelState& m, RunHost& host, FeasibilitySearch& search, int lev
   // The last solution first: at the long distances a p-center run starts from it
   // succeeds at once, where the bound would sum very long coverage lists for nothing.
   if (first && ReachTargetFromLastSolution(m, host, search.k, search.target)) return TargetReached(m);
-  if (m.ForcedCount < search.k && search.sites.ProvesTooFew(m, search.target, search.k, iterations)) return false;
-  if (m.ForcedCount < search.k && ReachTargetByPricedGreedy(m, host, search.sites, search.k, search.target))
+  SettledSites settled(m);
+  if (m.ForcedCount < search.k && ProvenTooFew(m, search, iterations, settled)) return false;
+  if (m.ForcedCount < search.k &&
+      ReachTargetByPricedGreedy(m, host, search.sites, search.k, search.target, Reduction(search, first)))
     return TargetReached(m);
-  if (SolveFeasibilityNode(m, host, search.k, search.target, level)) return TargetReached(m);
+  if (RelaxesMaximumCovering(search, first)) {
+    if (SolveFeasibilityNode(m, host, search.k, search.target, level)) return TargetReached(m);
+    if (!MayBranchTowardTarget(m, level, search.target)) return false;
+  } else if (!WithinDepthLimit(m, level)) {
+    return false;
+  }
   if (m.AbortRequested || m.ForcedCount >= search.k) return false;
-  if (!MayBranchTowardTarget(m, level, search.target)) return false;
   return BranchTowardTarget(m, host, search, level);
 }
 
 }  // namespace
 
 bool SetCoverFeasible(ModelState& m, RunHost& host, int k, Extended target, int level) {
-  FeasibilitySearch search{k, target, {}};
+  FeasibilitySearch search{k, target, target >= DemandNodeTotal(m), {}};
   return SearchNode(m, host, search, level);
 }
 
@@ -199,6 +302,7 @@ SetCoverOutcome SetCover(ModelState& m, RunHost& host, bool partial) {
 
   CountStatuses(m);
   const int required = m.ForcedCount;
+  if (!partial) ShrinkGreedyCount(m, host, target);
   int k = m.NumLocated;
   bool aborted = false;
   bool succeeded = true;

@@ -25,8 +25,9 @@ struct SiteCountBound::Problem {
   bool wholeCover = false;       // every remaining node must be covered
   std::vector<int> nodes;        // demand nodes left to cover that some free site reaches
   std::vector<int> freeSites;
+  std::vector<std::vector<uint16_t>> reach;  // per free site: the nodes of `nodes` it covers
   std::array<uint8_t, NodeSlots> open{};     // node in `nodes`
-  std::array<Extended, NodeSlots> gradient{};
+  std::array<double, NodeSlots> gradient{};
   std::vector<int> byRatio;      // `nodes` ordered for the partial target
 };
 
@@ -63,20 +64,23 @@ bool SiteCountBound::PrepareProblem(const ModelState& m, Extended target, Proble
   if (p.remainingTarget > reachable + 1e-9L * std::max<Extended>(1, reachable)) return false;
   p.wholeCover = p.remainingTarget >= reachable;
   p.byRatio = p.nodes;
+  for (int j : p.freeSites) {
+    std::vector<uint16_t>& nodes = p.reach.emplace_back();
+    for (uint16_t i : m.Node(j).CoversList)
+      if (p.open[i]) nodes.push_back(i);
+  }
   return true;
 }
 
 // u(i) := the smallest 1 / (number of remaining nodes a site covers) over the free
 // sites covering i: every site's U(j) is then at most 1.
-void SiteCountBound::StartMultipliers(const ModelState& m, const Problem& p) {
+void SiteCountBound::StartMultipliers(const Problem& p) {
   multiplier_.fill(0);
-  for (int j : p.freeSites) {
-    int reach = 0;
-    for (uint16_t i : m.Node(j).CoversList) reach += p.open[i];
-    if (reach == 0) continue;
-    const Extended share = 1.0L / reach;
-    for (uint16_t i : m.Node(j).CoversList)
-      if (p.open[i] && (multiplier_[i] == 0 || share < multiplier_[i])) multiplier_[i] = share;
+  for (const std::vector<uint16_t>& nodes : p.reach) {
+    if (nodes.empty()) continue;
+    const double share = 1.0 / static_cast<double>(nodes.size());
+    for (uint16_t i : nodes)
+      if (multiplier_[i] == 0 || share < multiplier_[i]) multiplier_[i] = share;
   }
   started_ = true;
 }
@@ -85,15 +89,12 @@ void SiteCountBound::StartMultipliers(const ModelState& m, const Problem& p) {
 Extended SiteCountBound::Value(const ModelState& m, Problem& p) {
   Extended value = p.required;
   for (int i : p.nodes) p.gradient[i] = 0;
-  for (int j : p.freeSites) {
-    const auto& covers = m.Node(j).CoversList;
-    Extended sum = 0;
-    for (uint16_t i : covers)
-      if (p.open[i]) sum += multiplier_[i];
+  for (const std::vector<uint16_t>& nodes : p.reach) {
+    double sum = 0;
+    for (uint16_t i : nodes) sum += multiplier_[i];
     if (sum <= 1) continue;
     value += 1 - sum;
-    for (uint16_t i : covers)
-      if (p.open[i]) p.gradient[i] -= 1;
+    for (uint16_t i : nodes) p.gradient[i] -= 1;
   }
   if (p.wholeCover) {
     for (int i : p.nodes) {
@@ -121,7 +122,7 @@ Extended SiteCountBound::Value(const ModelState& m, Problem& p) {
 // Subgradient ascent toward a bound above `goal` (with goal < 0, above the best bound
 // so far); returns the best bound reached and leaves the multipliers of that bound.
 Extended SiteCountBound::Ascend(const ModelState& m, Problem& p, int goal, int iterations) {
-  std::array<Extended, NodeSlots> best = multiplier_;
+  std::array<double, NodeSlots> best = multiplier_;
   Extended bestValue = -1;
   Extended stepFactor = 1;
   int sinceImproved = 0;
@@ -137,32 +138,80 @@ Extended SiteCountBound::Ascend(const ModelState& m, Problem& p, int goal, int i
       stepFactor /= 2;
       sinceImproved = 0;
     }
-    Extended norm = 0;
+    double norm = 0;
     for (int i : p.nodes) norm += p.gradient[i] * p.gradient[i];
     if (norm <= 0) break;  // the relaxed choice satisfies every coverage constraint
     const int aim = goal >= 0 ? goal : WholeSitesAtLeast(bestValue);
-    const Extended step = stepFactor * (aim + 1 - value) / norm;
-    for (int i : p.nodes) multiplier_[i] = std::max<Extended>(0, multiplier_[i] + step * p.gradient[i]);
+    const double step = static_cast<double>(stepFactor * (aim + 1 - value)) / norm;
+    for (int i : p.nodes) multiplier_[i] = std::max(0.0, multiplier_[i] + step * p.gradient[i]);
   }
   multiplier_ = best;
   return bestValue;
 }
 
-bool SiteCountBound::ProvesTooFew(const ModelState& m, Extended target, int sites, int iterations) {
+bool SiteCountBound::ProvesTooFew(const ModelState& m, Extended target, int sites, int iterations,
+                                  SiteFixing* fixing) {
   Problem p;
   if (!PrepareProblem(m, target, p)) return true;
   if (p.required > sites) return true;
   if (p.nodes.empty() || p.remainingTarget <= 0) return false;
-  if (!started_) StartMultipliers(m, p);
-  return WholeSitesAtLeast(Ascend(m, p, sites, iterations)) > sites;
+  if (!started_) StartMultipliers(p);
+  const Extended bound = Ascend(m, p, sites, iterations);
+  if (WholeSitesAtLeast(bound) > sites) return true;
+  if (fixing) Settle(p, bound, sites, *fixing);
+  return false;
+}
+
+void SiteCountBound::Settle(const Problem& p, Extended bound, int sites,
+                            SiteFixing& fixing) const {
+  for (size_t s = 0; s < p.freeSites.size(); ++s) {
+    double covered = 0;
+    for (uint16_t i : p.reach[s]) covered += multiplier_[i];
+    const double reduced = 1 - covered;
+    if (WholeSitesAtLeast(bound + std::fabs(reduced)) <= sites) continue;
+    (reduced > 0 ? fixing.closed : fixing.open).push_back(p.freeSites[s]);
+  }
 }
 
 int SiteCountBound::SitesNeeded(const ModelState& m, Extended target, int iterations) {
   Problem p;
   if (!PrepareProblem(m, target, p)) return Unreachable;
   if (p.nodes.empty() || p.remainingTarget <= 0) return p.required;
-  if (!started_) StartMultipliers(m, p);
+  if (!started_) StartMultipliers(p);
   return std::max(p.required, WholeSitesAtLeast(Ascend(m, p, -1, iterations)));
+}
+
+int SiteCountBound::BranchingSite(const ModelState& m) const {
+  std::array<uint8_t, NodeSlots> covered{};
+  for (int j = 1; j <= m.Numbnodes; ++j)
+    if (m.Node(j).SiteStatus == StatusRequired)
+      for (uint16_t i : m.Node(j).CoversList) covered[i] = 1;
+  int node = 0;
+  size_t fewest = 0;
+  for (int i = 1; i <= m.NumDemandNodes; ++i) {
+    if (covered[i] || m.Node(i).Demand <= 0) continue;
+    const auto& by = m.Node(i).CoveredByList;
+    const size_t free = static_cast<size_t>(
+        std::count_if(by.begin(), by.end(), [&m](uint16_t j) { return m.Node(j).SiteStatus == StatusAllowed; }));
+    if (free > 0 && (node == 0 || free < fewest)) {
+      node = i;
+      fewest = free;
+    }
+  }
+  if (node == 0) return 0;
+  int best = 0;
+  double bestSum = -1;
+  for (uint16_t j : m.Node(node).CoveredByList) {
+    if (m.Node(j).SiteStatus != StatusAllowed) continue;
+    double sum = 0;
+    for (uint16_t i : m.Node(j).CoversList)
+      if (!covered[i]) sum += multiplier_[i];
+    if (sum > bestSum) {
+      bestSum = sum;
+      best = j;
+    }
+  }
+  return best;
 }
 
 }  // namespace korvelan

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "fixed/FixedLocalSearch.h"
 
 namespace korvelan {
 namespace {
@@ -50,6 +51,22 @@ void EvaluateLeaf(TreeRun& run, int& count) {
   count = AssignToLocatedSites(m, run.host);
   m.NumLocated = static_cast<uint16_t>(count);
   run.found = true;
+}
+
+// Kicks of the local search that improves the root's solution.
+constexpr int RootKicks = 1000;
+
+// With the number of facilities free, the local search of FixedLocalSearch.h improves
+// the best solution when the root leaves a gap, before any branching: one-for-one
+// exchanges cannot re-tile a regular pattern of facilities, and the tree cannot prune
+// without a good incumbent.
+void ImproveRootSolution(TreeRun& run) {
+  ModelState& m = run.m;
+  if (run.target >= 0 || !run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity) return;
+  const FixedLocalSearchResult better = ImproveFixedCharge(m, run.search.relax, m.BestLocated, RootKicks);
+  if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;
+  run.incumbent = better.cost;
+  for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = better.open[j];
 }
 
 bool GapLeft(const ModelState& m, Extended incumbent, Extended bound) {
@@ -103,6 +120,10 @@ void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {
     return;
   }
   if (!MayBranch(m, level, run.target, run.incumbent, bound)) return;
+  if (level == 1) {
+    ImproveRootSolution(run);
+    if (!MayBranch(m, level, run.target, run.incumbent, bound)) return;
+  }
   const int site = ChooseBranchingSite(m);
   if (site == 0) {
     bound = search.NodeLowerBound;

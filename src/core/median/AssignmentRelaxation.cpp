@@ -29,9 +29,22 @@ void SetObjectiveGrain(const ModelState& m, AssignmentRelaxation& r, bool withFi
   r.grain = finder.Grain();
 }
 
+void OrderCostsByNearest(const ModelState& m, AssignmentRelaxation& r) {
+  const size_t stride = static_cast<size_t>(r.nodes) + 1;
+  r.nearestCost.assign(static_cast<size_t>(r.demandNodes) * stride, 0);
+  for (int i = 1; i <= r.demandNodes; ++i) {
+    const int32_t* nearest = m.NearestOrder.row(i);
+    const Extended* row = r.Row(i);
+    Extended* ordered = &r.nearestCost[static_cast<size_t>(i - 1) * stride];
+    for (int k = 1; k <= r.nodes; ++k) ordered[k] = row[nearest[k]];
+  }
+}
+
 void ReleaseCostMatrix(ModelState& m, AssignmentRelaxation& r) {
   r.cost.clear();
   r.cost.shrink_to_fit();
+  r.nearestCost.clear();
+  r.nearestCost.shrink_to_fit();
   r.built = false;
   m.CostMatrixBuilt = 0;
 }
@@ -52,13 +65,12 @@ void ComputeSiteValues(const ModelState& m, AssignmentRelaxation& r) {
   std::fill_n(r.siteValue.begin(), NodeSlots, Extended{0});
   for (int i = 1; i <= r.demandNodes; ++i) {
     const int32_t* nearest = m.NearestOrder.row(i);
-    const Extended* row = r.Row(i);
+    const Extended* costs = r.NearestRow(i);
     const Extended u = r.multiplier[i];
     for (int k = 1; k <= r.nodes; ++k) {
-      const int site = nearest[k];
-      const Extended reduced = row[site] - u;
+      const Extended reduced = costs[k] - u;
       if (reduced >= 0) break;
-      r.siteValue[site] += reduced;
+      r.siteValue[nearest[k]] += reduced;
     }
   }
 }
@@ -84,13 +96,12 @@ int OpenRequiredSitesAndSort(const ModelState& m, AssignmentRelaxation& r) {
 void CountCheapOpenSites(const ModelState& m, AssignmentRelaxation& r) {
   for (int i = 1; i <= r.demandNodes; ++i) {
     const int32_t* nearest = m.NearestOrder.row(i);
-    const Extended* row = r.Row(i);
+    const Extended* costs = r.NearestRow(i);
     const Extended u = r.multiplier[i];
     int32_t count = 0;
     for (int k = 1; k <= r.nodes; ++k) {
-      const int site = nearest[k];
-      if (row[site] - u >= 0) break;
-      count += r.open[site];
+      if (costs[k] - u >= 0) break;
+      count += r.open[nearest[k]];
     }
     r.cheapOpen[i] = count;
   }
@@ -111,7 +122,7 @@ Extended CheapestOpenCostSum(const ModelState& m, const AssignmentRelaxation& r)
     Extended cheapest = LagInfinity;
     for (int k = 1; k <= r.nodes; ++k) {
       if (r.open[nearest[k]]) {
-        cheapest = r.Row(i)[nearest[k]];
+        cheapest = r.NearestRow(i)[k];
         break;
       }
     }

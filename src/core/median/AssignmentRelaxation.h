@@ -48,6 +48,11 @@ struct AssignmentRelaxation {
 
   const Extended* Row(int i) const { return &cost[static_cast<size_t>(i - 1) * NodeSlots]; }
   Extended* Row(int i) { return &cost[static_cast<size_t>(i - 1) * NodeSlots]; }
+
+  // c(i, NearestOrder(i, k)) at (i - 1) * (nodes + 1) + k: each row in the order the
+  // walks along NearestOrder read it, so that they read memory in sequence.
+  std::vector<Extended> nearestCost;
+  const Extended* NearestRow(int i) const { return &nearestCost[static_cast<size_t>(i - 1) * (nodes + 1)]; }
 };
 
 // Working data of one Lagrangian branch-and-bound run and the outcome of its current node.
@@ -92,6 +97,8 @@ void BuildCostMatrix(ModelState& m, RunHost& host, LagrangianSearch& search, boo
 void AllocateCostMatrix(const ModelState& m, AssignmentRelaxation& r);
 // grain := the grain of every cost entry, and of every fixed cost when they count.
 void SetObjectiveGrain(const ModelState& m, AssignmentRelaxation& r, bool withFixedCosts);
+// Fills nearestCost from the cost matrix and NearestOrder.
+void OrderCostsByNearest(const ModelState& m, AssignmentRelaxation& r);
 // Frees the cost matrix and clears CostMatrixBuilt.
 void ReleaseCostMatrix(ModelState& m, AssignmentRelaxation& r);
 // Warns once when the matrix holds a negative entry (the run goes on).
@@ -216,6 +223,7 @@ void BuildCostMatrix(ModelState& m, RunHost& host, LagrangianSearch& search, boo
     Extended* row = r.Row(i);
     for (int j = 1; j <= r.nodes; ++j) row[j] = cost(i, j);
   }
+  OrderCostsByNearest(m, r);
   WarnOnNegativeCosts(r, host);
   const bool weighted = m.AddedConstant != 0;
   search.terminalOn = !weighted;

@@ -26,6 +26,32 @@ std::string MappingFileText(const ModelState& m) {
   return text;
 }
 
+bool HasPlantToDcLayer(const ModelState& m) {
+  if (m.ReportProblemCode != 'V') return false;
+  for (int i = 1; i <= m.NumDemandNodes; ++i)
+    if (m.InvLoc.PlantCity[i]) return true;
+  return false;
+}
+
+std::string PlantToDcMappingText(const ModelState& m) {
+  std::string text;
+  int number = 0;
+  for (int s = 1; s <= m.Numbnodes; ++s) {
+    if (!m.Node(s).Located) continue;
+    int plant = 0;
+    long double nearest = 1e30L;
+    for (int p = 1; p <= m.NumDemandNodes; ++p)
+      if (m.InvLoc.PlantCity[p] && m.DistanceMatrix.at(p, s) < nearest) {
+        nearest = m.DistanceMatrix.at(p, s);
+        plant = p;
+      }
+    if (plant == 0) continue;
+    text += IntRight(++number, 4) + ", " + IntRight(2, 2) + ", " + PointText(m.Node(s)) + ", " +
+            PointText(m.Node(plant)) + "\n";
+  }
+  return text;
+}
+
 std::string MappingStoredMessage(const std::string& name) { return "MAPPING INFORMATION STORED IN \r<" + name + ">"; }
 
 }  // namespace korvelan

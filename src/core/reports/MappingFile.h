@@ -14,6 +14,13 @@ namespace korvelan {
 // to itself.
 std::string MappingFileText(const ModelState& m);
 
+// The plant-to-DC layer of the inventory/location model, in the same layout: one line
+// per located site, numbered 1, 2, ... in site order, joining the site to its nearest
+// plant city (the first in node order of equally near ones).
+bool HasPlantToDcLayer(const ModelState& m);
+std::string PlantToDcMappingText(const ModelState& m);
+inline constexpr const char* PlantLayerNotice = "Now you will be asked for a file name for the Plant-to-DC GIS Layer.";
+
 // The information shown after the file was stored.
 std::string MappingStoredMessage(const std::string& name);
 
