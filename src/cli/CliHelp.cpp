@@ -128,8 +128,7 @@ JSON SUMMARY
 EXIT STATUS
   0  the run completed
   2  bad usage or bad input (the message names the option, or the file and the
-     line); nothing was solved. Also when an output file could not be written,
-     or a model or algorithm is not available in this version.
+     line); nothing was solved. Also when an output file could not be written.
   3  "Fatal Error in execution of algorithm." (no usable solution)
   4  the solver stopped before it finished (Ctrl-C); its best solution is
      reported
@@ -145,16 +144,10 @@ EXAMPLES
       --json -
 )";
 
-std::string NotBuiltSection() {
-  const std::string lines = NotBuiltText();
-  return lines.empty() ? std::string() : "\nNOT AVAILABLE IN THIS VERSION\n" + lines;
-}
-
 }  // namespace
 
 std::string HelpText() {
-  return kHead + OptionsSection(SolveOptions()) + kTradeoff + OptionsSection(TradeoffOptions()) + kStopping +
-         NotBuiltSection() + kTail;
+  return kHead + OptionsSection(SolveOptions()) + kTradeoff + OptionsSection(TradeoffOptions()) + kStopping + kTail;
 }
 
 }  // namespace korvelan::cli

@@ -94,24 +94,23 @@ std::string Inventory(ModelState& m, const SolveArgs& args) {
   return error;
 }
 
-// What this version solves. When a model or an algorithm gets built, its entry
-// turns to true; the batch program refuses the others before reading any file.
+// What the batch program solves.
 const ProblemEntry kProblems[] = {
-    {"max-covering", 'C', true, {{"greedy", 'G', true}, {"greedy-substitution", 'S', true}, {"lagrangian", 'L', true}},
+    {"max-covering", 'C', {{"greedy", 'G'}, {"greedy-substitution", 'S'}, {"lagrangian", 'L'}},
      nullptr, MaxCovering},
-    {"p-median", 'M', true,
-     {{"myopic", 'M', true}, {"exchange", 'E', true}, {"neighborhood", 'N', true}, {"lagrangian", 'L', true},
-      {"genetic", 'T', true}},
+    {"p-median", 'M',
+     {{"myopic", 'M'}, {"exchange", 'E'}, {"neighborhood", 'N'}, {"lagrangian", 'L'},
+      {"genetic", 'T'}},
      nullptr, PMedian},
-    {"fixed-charge", 'F', true,
-     {{"add", 'A', true}, {"drop", 'D', true}, {"exchange", 'E', true}, {"neighborhood", 'N', true},
-      {"lagrangian", 'L', true}},
+    {"fixed-charge", 'F',
+     {{"add", 'A'}, {"drop", 'D'}, {"exchange", 'E'}, {"neighborhood", 'N'},
+      {"lagrangian", 'L'}},
      nullptr, FixedCharge},
-    {"set-covering", 'S', true, {}, "lagrangian", SetCovering},
-    {"p-center", 'P', true, {}, "lagrangian", PCenter},
-    {"partial-set-covering", '&', true, {}, "lagrangian", PartialSetCovering},
-    {"partial-p-center", '%', true, {}, "lagrangian", PartialPCenter},
-    {"inventory", 'V', true, {}, "lagrangian", Inventory},
+    {"set-covering", 'S', {}, "lagrangian", SetCovering},
+    {"p-center", 'P', {}, "lagrangian", PCenter},
+    {"partial-set-covering", '&', {}, "lagrangian", PartialSetCovering},
+    {"partial-p-center", '%', {}, "lagrangian", PartialPCenter},
+    {"inventory", 'V', {}, "lagrangian", Inventory},
 };
 
 // The model-specific options and the models (problem codes) they apply to.
@@ -135,8 +134,6 @@ const OptionScope kScopes[] = {
     {"--plant", [](const SolveArgs& a) { return a.plants.has_value(); }, "V"},
 };
 
-const char* const kNotBuilt = " is not available in this version";
-
 std::string AlgorithmChoice(const SolveArgs& args, const ProblemEntry& entry) {
   if (entry.algorithms.empty()) {
     if (args.algorithm.empty() || args.algorithm == entry.method) return {};
@@ -145,7 +142,7 @@ std::string AlgorithmChoice(const SolveArgs& args, const ProblemEntry& entry) {
   std::string names;
   for (const AlgorithmEntry& algorithm : entry.algorithms) {
     if (args.algorithm == algorithm.name)
-      return algorithm.built ? std::string() : "--algorithm " + args.algorithm + kNotBuilt;
+      return {};
     names += (names.empty() ? "" : ", ") + std::string(algorithm.name);
   }
   if (args.algorithm.empty()) return "--algorithm is required for --problem " + args.problem + " (" + names + ")";
@@ -174,7 +171,6 @@ std::string CheckModelChoice(const SolveArgs& args) {
   if (args.problem.empty()) return "--problem is required (" + ProblemNames() + ")";
   const ProblemEntry* entry = FindProblem(args.problem);
   if (!entry) return "--problem " + args.problem + " is unknown (" + ProblemNames() + ")";
-  if (!entry->built) return "--problem " + args.problem + kNotBuilt;
   return AlgorithmChoice(args, *entry);
 }
 
@@ -186,17 +182,6 @@ std::vector<std::string> OptionsNotApplying(const SolveArgs& args) {
     if (scope.given(args) && std::string(scope.problemCodes).find(entry->code) == std::string::npos)
       warnings.push_back(std::string(scope.option) + " does not apply to --problem " + args.problem + "; it is ignored");
   return warnings;
-}
-
-std::string NotBuiltText() {
-  std::string text;
-  for (const ProblemEntry& entry : kProblems) {
-    if (!entry.built) text += "  --problem " + std::string(entry.name) + "\n";
-    for (const AlgorithmEntry& algorithm : entry.algorithms)
-      if (!algorithm.built)
-        text += "  --problem " + std::string(entry.name) + " --algorithm " + algorithm.name + "\n";
-  }
-  return text;
 }
 
 std::string ProblemNames() {

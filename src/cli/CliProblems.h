@@ -7,23 +7,20 @@
 
 namespace korvelan::cli {
 
-// An algorithm as named on the command line, the run form's letter for it, and
-// whether this version solves it.
+// An algorithm as named on the command line and the run form's letter for it.
 struct AlgorithmEntry {
   const char* name;
   char letter;
-  bool built;
 };
 
 // The models the batch program solves: the name on the command line, the problem
-// code, whether this version solves it, the algorithms it offers (none for the
+// code, the algorithms it offers (none for the
 // models with a single method, which is then named by `method`), and the function
 // that turns the model's options into run-form choices (an error message, one
 // line, or empty).
 struct ProblemEntry {
   const char* name;
   char code;
-  bool built;
   std::vector<AlgorithmEntry> algorithms;
   const char* method;
   std::string (*apply)(ModelState& m, const SolveArgs& args);
@@ -39,12 +36,9 @@ const ProblemEntry* FindProblem(const std::string& name);
 std::string ProblemNames();
 
 // What the command line asks of the model, checked before any file is read:
-// the problem and the algorithm exist and are built. An error (one line) or empty.
+// the problem and the algorithm exist. An error (one line) or empty.
 std::string CheckModelChoice(const SolveArgs& args);
 // The model-specific options given for a model they do not apply to, as warnings.
 std::vector<std::string> OptionsNotApplying(const SolveArgs& args);
-// The lines of the manual that list what this version does not solve yet; empty
-// when everything is built.
-std::string NotBuiltText();
 
 }  // namespace korvelan::cli

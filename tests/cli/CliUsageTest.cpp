@@ -22,35 +22,7 @@ struct Case {
   std::string err;
 };
 
-const std::string kAbsentDemand = "solve --demand " + Fixture("absent.euc") + " --coverage 10 --cost-per-mile 1 ";
-
-// The lines of the manual's section that lists what is not built yet.
-std::vector<std::string> NotBuiltLines(const std::string& manual) {
-  std::vector<std::string> lines;
-  bool inSection = false;
-  for (const std::string& line : Lines(manual)) {
-    if (line == "NOT AVAILABLE IN THIS VERSION") inSection = true;
-    else if (inSection && line.rfind("  ", 0) != 0) break;
-    else if (inSection) lines.push_back(line.substr(2));
-  }
-  return lines;
-}
-
 }  // namespace
-
-TEST(CliUsage, WhatIsNotBuiltIsBadUsageBeforeAnyFileIsRead) {
-  TestFolder folder;
-  const CliResult manual = RunCli(folder, "--help");
-  const std::vector<std::string> notBuilt = NotBuiltLines(manual.out);
-  if (notBuilt.empty()) GTEST_SKIP() << "every model and algorithm is built";
-  for (const std::string& choice : notBuilt) {
-    const CliResult r = RunCli(folder, kAbsentDemand + choice + " --locate 2");
-    EXPECT_EQ(r.exit, 2) << choice;
-    const std::string named = choice.find("--algorithm") != std::string::npos ? choice.substr(choice.find("--algorithm"))
-                                                                                : choice;
-    EXPECT_EQ(r.err, "korvelan-cli: " + named + " is not available in this version\n") << choice;
-  }
-}
 
 TEST(CliUsage, OptionsThatDoNotApplyAreIgnoredWithAWarning) {
   TestFolder folder;

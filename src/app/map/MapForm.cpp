@@ -301,10 +301,16 @@ void TMap::PrintMap(bool landscape) {
   }
   QPrinter* printer = chartPrinter ? chartPrinter() : nullptr;
   if (!printer) return;
+  const QPageLayout::Orientation usual = printer->pageLayout().orientation();
   printer->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  PaintPrintedMap(*printer);
+  printer->setPageOrientation(usual);  // other print jobs keep the orientation set up for them
+}
+
+void TMap::PaintPrintedMap(QPrinter& printer) {
   QPainter painter;
-  if (!painter.begin(printer)) return;
-  const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
+  if (!painter.begin(&printer)) return;
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
   const QRectF area = MapPrintArea(QRectF(QPointF(0, 0), page.size()));
   const double scale = area.width() / PrintedMapWidth;
   painter.translate(area.topLeft());

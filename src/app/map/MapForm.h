@@ -113,6 +113,7 @@ class TMap : public QWidget {
   void Show(const MapScene& scene, int mapType);
   void ShowSummary(const MapScene& scene);
   void PrintMap(bool landscape);
+  void PaintPrintedMap(QPrinter& printer);
 };
 
 }  // namespace korvelan::app

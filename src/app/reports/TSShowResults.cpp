@@ -279,13 +279,13 @@ void TShowResultsForm::SaveSolutionClick() {
 }
 
 void TShowResultsForm::SaveMappingClick() {
-  SaveMappingLayer(MappingFileText(model_));
+  SaveMappingLayer(MappingFileText(model_), GeoJsonText(model_));
   if (!HasPlantToDcLayer(model_)) return;
   dialogs_.Information(PlantLayerNotice);
-  SaveMappingLayer(PlantToDcMappingText(model_));
+  SaveMappingLayer(PlantToDcMappingText(model_), PlantToDcGeoJsonText(model_));
 }
 
-void TShowResultsForm::SaveMappingLayer(const std::string& text) {
+void TShowResultsForm::SaveMappingLayer(const std::string& text, const std::string& geoJsonText) {
   const QString name =
       dialogs_.SaveFile("Save Mapping Information Dialog Box",
                         "MAP File (*.MAP);;GeoJSON File (*.geojson);;All Files (*)", "MAP");
@@ -294,8 +294,8 @@ void TShowResultsForm::SaveMappingLayer(const std::string& text) {
     dialogs_.Warning("MAPPING FILE INFORMATION WILL NOT BE SAVED");
     return;
   }
-  const std::string layer = IsGeoJsonName(name.toStdString()) ? GeoJsonText(model_) : text;
-  if (WriteTextFile(name, layer))
+  const bool geoJson = IsGeoJsonName(name.toStdString());
+  if (WriteTextFile(name, geoJson ? geoJsonText : text))
     dialogs_.Information(QString::fromStdString(MappingStoredMessage(name.toStdString())));
 }
 

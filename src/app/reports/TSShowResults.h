@@ -74,8 +74,9 @@ class TShowResultsForm : public QWidget {
   void OpenElsewhere(const std::function<void()>& link, const QString& what);
   // Writes a file atomically; false (after the write-error notice) on failure.
   bool WriteTextFile(const QString& name, const std::string& text);
-  // One mapping layer: the save dialog, the file and the closing messages.
-  void SaveMappingLayer(const std::string& text);
+  // One mapping layer: the save dialog, the file (the .MAP text, or the GeoJSON
+  // text when the name ends in .geojson) and the closing messages.
+  void SaveMappingLayer(const std::string& text, const std::string& geoJsonText);
 
   ModelState& model_;
   Dialogs& dialogs_;

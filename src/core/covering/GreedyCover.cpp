@@ -4,6 +4,7 @@
 #include "covering/Substitution.h"
 #include "solve/Evaluation.h"
 #include "solve/TextFormat.h"
+#include "tradeoff/CurveStop.h"
 
 namespace korvelan {
 namespace {
@@ -31,10 +32,10 @@ void PlacePresetSites(ModelState& m, RunHost& host) {
 }
 
 // Adds facilities NumLocated..P; returns false when coverage could grow no more
-// or the heuristic abort stopped it.
+// or the heuristic abort stopped a tradeoff curve.
 bool AddFacilities(ModelState& m, RunHost& host, int P) {
   for (; m.NumLocated <= P; ++m.NumLocated) {
-    if (m.HeuristicAbort) return false;  // the heuristic progress window's abort
+    if (CurveStopRequested(m)) return false;
     Progress(m, host, "***** NOW WORKING ON LOCATION " + std::to_string(m.NumLocated) + " *****");
     ComputeUncoveredGain(m);
     const PickedSite pick = PickBestSite(m, host, m.NumLocated);

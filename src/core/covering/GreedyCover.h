@@ -17,7 +17,8 @@ PickedSite PickBestSite(ModelState& m, RunHost& host, int count);
 // adding up to P facilities, with substitution after every added facility or once
 // at the end as DoSubstitution and ExchangeEveryIteration say. Writes Located,
 // NTIMES, NumLocated, CostByCount, TradeoffExists; leaves SolutionClass 0.
-// HeuristicAbort stops the adding before the next facility (no final exchange).
+// The abort of a tradeoff curve stops the adding before the next facility
+// (no final exchange; CurveStop.h).
 void GreedyCover(ModelState& m, RunHost& host, int P);
 
 // The progress line giving the share of the total demand now covered.

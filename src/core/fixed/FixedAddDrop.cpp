@@ -6,6 +6,7 @@
 #include "median/MedianServices.h"
 #include "median/SwapScan.h"
 #include "solve/Evaluation.h"
+#include "tradeoff/CurveStop.h"
 
 namespace korvelan {
 namespace {
@@ -54,7 +55,7 @@ int fixed_add(ModelState& m, RunHost& host, int target) {
   int i = 0;
   for (int node = 1; node <= m.Numbnodes; ++node)
     if (IsPresetSite(m.Node(node))) locate_facility(m, host, ++i, node);
-  while (!m.HeuristicAbort) {
+  while (!CurveStopRequested(m)) {
     const bool must = i == 0 || target > i;
     const int best = best_add_site(m, must);
     if (best != 0 && (target == -1 || target > i))
@@ -93,7 +94,7 @@ int fixed_drop(ModelState& m, RunHost& host, int target) {
     return count;
   }
   if (FixedLinesShown(m)) host.AddProgressLine("<<< PROCESSING DROP OPTIONS ... HANG ON >>>");
-  while (!m.HeuristicAbort) {
+  while (!CurveStopRequested(m)) {
     const bool must = 0 < target && target < count;
     m.SecondFacilityValid = 0;
     const DropChoice best = best_drop_site(m, must);

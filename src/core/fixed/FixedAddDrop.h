@@ -17,8 +17,8 @@ int best_add_site(const ModelState& m, bool must);
 // while a site lowers the cost (the first site always), with target p until p
 // sites are open, even at a loss. Stops with the sites reached when no site is
 // left to open or the preset sites already reach the target. Returns the number
-// of open sites; LocatedList and NumLocated list them. HeuristicAbort stops it
-// before the next site.
+// of open sites; LocatedList and NumLocated list them. The abort of a tradeoff
+// curve stops it before the next site (CurveStop.h).
 int fixed_add(ModelState& m, RunHost& host, int target);
 
 struct DropChoice {
@@ -33,7 +33,7 @@ DropChoice best_drop_site(ModelState& m, bool must);
 // Opens every site that is not excluded, then closes the best site each step:
 // with target -1 while closing lowers the cost, with target p until p sites
 // remain; never below one site, and stops with the sites reached when only
-// required sites are left; HeuristicAbort stops it before the next drop. Returns
+// required sites are left; the abort of a tradeoff curve stops it before the next drop. Returns
 // the number of open sites.
 int fixed_drop(ModelState& m, RunHost& host, int target);
 

@@ -81,6 +81,12 @@ void AddPlantLinks(const ModelState& m, double sign, std::vector<std::string>& f
   }
 }
 
+std::string Collection(const std::vector<std::string>& features) {
+  std::string text = "{\n  \"type\": \"FeatureCollection\",\n  \"features\": [";
+  for (std::size_t k = 0; k < features.size(); ++k) text += (k ? ",\n" : "\n") + features[k];
+  return text + (features.empty() ? "]\n}\n" : "\n  ]\n}\n");
+}
+
 }  // namespace
 
 std::string GeoJsonText(const ModelState& m) {
@@ -90,9 +96,13 @@ std::string GeoJsonText(const ModelState& m) {
   AddSites(m, sign, features);
   AddAssignments(m, sign, features);
   AddPlantLinks(m, sign, features);
-  std::string text = "{\n  \"type\": \"FeatureCollection\",\n  \"features\": [";
-  for (std::size_t k = 0; k < features.size(); ++k) text += (k ? ",\n" : "\n") + features[k];
-  return text + (features.empty() ? "]\n}\n" : "\n  ]\n}\n");
+  return Collection(features);
+}
+
+std::string PlantToDcGeoJsonText(const ModelState& m) {
+  std::vector<std::string> features;
+  AddPlantLinks(m, MapXSign(m, false), features);
+  return Collection(features);
 }
 
 bool IsGeoJsonName(const std::string& fileName) {

@@ -19,6 +19,8 @@ namespace korvelan {
 // stored with west longitudes as positive numbers come out as longitude,
 // latitude; data of the other metrics keep their plain x and y.
 std::string GeoJsonText(const ModelState& m);
+// The plant-to-DC layer alone: the "plant link" lines of the inventory model.
+std::string PlantToDcGeoJsonText(const ModelState& m);
 
 // The mapping layer is written as GeoJSON when its name ends in ".geojson"
 // (any letter case), otherwise as the ".MAP" line file.

@@ -28,7 +28,11 @@ bool DefiningAsked(const ModelState& m, bool defining, const MapLabelModes& mode
 
 }  // namespace
 
-std::vector<uint8_t> PlantCityMarks(const ModelState& /*m*/) { return std::vector<uint8_t>(NodeSlots, 0); }
+std::vector<uint8_t> PlantCityMarks(const ModelState& m) {
+  std::vector<uint8_t> marks(NodeSlots, 0);
+  for (int i = 1; i <= m.NumDemandNodes; ++i) marks[i] = m.InvLoc.PlantCity[i] ? 1 : 0;
+  return marks;
+}
 
 MapNodeMarks BuildNodeMarks(const ModelState& m) {
   MapNodeMarks marks{std::vector<uint8_t>(NodeSlots, 0), std::vector<uint8_t>(NodeSlots, 0)};

@@ -21,8 +21,7 @@ struct MapNodeMarks {
   std::vector<uint8_t> plant;
 };
 
-// The plant cities of the inventory model, by node number (all zero until that
-// model marks some).
+// The plant cities of the inventory model, by node number (demand nodes only).
 std::vector<uint8_t> PlantCityMarks(const ModelState& m);
 MapNodeMarks BuildNodeMarks(const ModelState& m);
 // The plant city with the smallest distance to site j (the first in node order

@@ -9,6 +9,7 @@
 #include "median/MedianServices.h"
 #include "median/SwapScan.h"
 #include "solve/Evaluation.h"
+#include "tradeoff/CurveStop.h"
 
 namespace korvelan {
 namespace {
@@ -44,7 +45,7 @@ void Myopic(ModelState& m, RunHost& host, int P) {
   int k = 0;
   for (int j = 1; j <= m.Numbnodes; ++j)
     if (IsPresetSite(m.Node(j))) AddMedian(m, host, ++k, j);
-  for (int c = k + 1; c <= P && !m.HeuristicAbort; ++c) {
+  for (int c = k + 1; c <= P && !CurveStopRequested(m); ++c) {
     const int s = BestAddition(m);
     if (s != 0)
       AddMedian(m, host, c, s);

@@ -22,8 +22,8 @@ void ReportRelocation(ModelState& m, RunHost& host, int from, int to, Extended s
 // Greedy adding from scratch: the required and initial sites first, then the site
 // of largest saving until P facilities are open or no site saves anything (the
 // remaining CostByCount entries then hold the current average distance). Ends with
-// LocatedList and NumLocated listing the open sites. HeuristicAbort stops the
-// adding before the next facility.
+// LocatedList and NumLocated listing the open sites. The abort of a tradeoff
+// curve stops the adding before the next facility (CurveStop.h).
 void Myopic(ModelState& m, RunHost& host, int P);
 
 // The closed allowed site (SiteStatus 0) whose opening saves the most weighted

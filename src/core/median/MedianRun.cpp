@@ -5,6 +5,7 @@
 #include "median/MedianHeuristics.h"
 #include "median/MedianNeighbourhood.h"
 #include "solve/Evaluation.h"
+#include "tradeoff/CurveStop.h"
 
 namespace korvelan {
 namespace {
@@ -21,7 +22,7 @@ void ImproveEveryStep(ModelState& m, RunHost& host, int P) {
   const int k = std::max<int>(1, m.PresetCount);
   Myopic(m, host, k);
   Improve(m, host, k);
-  for (int f = k + 1; f <= P && !m.HeuristicAbort; ++f) {
+  for (int f = k + 1; f <= P && !CurveStopRequested(m); ++f) {
     const int s = BestAddition(m);
     if (s == 0) {
       m.CostByCount[f] = m.CostByCount[f - 1];
@@ -43,7 +44,7 @@ bool RunMedianHeuristic(ModelState& m, RunHost& host, int P) {
     case 'N':
       if (m.MedianTiming == 'L') {
         Myopic(m, host, P);
-        if (!m.HeuristicAbort) Improve(m, host, P);
+        if (!CurveStopRequested(m)) Improve(m, host, P);
       } else {
         ImproveEveryStep(m, host, P);
       }

@@ -13,7 +13,7 @@ namespace korvelan {
 //   'N'            as 'E' with NeighbourhoodSearch in place of Exchange
 // Expects a cleared solution and PresetCount counted. Ends with LocatedList and
 // NumLocated listing the open sites (fewer than P when no site saved anything).
-// HeuristicAbort stops it before the next facility count (and skips the final
+// The abort of a tradeoff curve (CurveStop.h) stops it before the next facility count (and skips the final
 // improvement). Returns false for an algorithm code that is not a heuristic of this family.
 bool RunMedianHeuristic(ModelState& m, RunHost& host, int P);
 

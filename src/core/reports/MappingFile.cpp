@@ -1,5 +1,7 @@
 #include "reports/MappingFile.h"
 
+#include "map/MapLabels.h"
+
 #include "solve/TextFormat.h"
 
 namespace korvelan {
@@ -34,17 +36,12 @@ bool HasPlantToDcLayer(const ModelState& m) {
 }
 
 std::string PlantToDcMappingText(const ModelState& m) {
+  const std::vector<uint8_t> plants = PlantCityMarks(m);
   std::string text;
   int number = 0;
   for (int s = 1; s <= m.Numbnodes; ++s) {
     if (!m.Node(s).Located) continue;
-    int plant = 0;
-    long double nearest = 1e30L;
-    for (int p = 1; p <= m.NumDemandNodes; ++p)
-      if (m.InvLoc.PlantCity[p] && m.DistanceMatrix.at(p, s) < nearest) {
-        nearest = m.DistanceMatrix.at(p, s);
-        plant = p;
-      }
+    const int plant = NearestPlantCity(m, plants, s);
     if (plant == 0) continue;
     text += IntRight(++number, 4) + ", " + IntRight(2, 2) + ", " + PointText(m.Node(s)) + ", " +
             PointText(m.Node(plant)) + "\n";

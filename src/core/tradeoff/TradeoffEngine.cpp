@@ -7,6 +7,7 @@
 #include "median/MedianRun.h"
 #include "solve/Evaluation.h"
 #include "tradeoff/CoveringMedianCurve.h"
+#include "tradeoff/CurveStop.h"
 
 namespace korvelan {
 namespace {
@@ -28,7 +29,7 @@ void MedianCurve(ModelState& m, RunHost& host, int pmax) {
   RunMedianHeuristic(m, host, pmax);
   // Counts where no site saved anything repeat the previous value up to P_max; a
   // stopped curve ends at the sites placed.
-  if (!m.HeuristicAbort) m.NumLocated = static_cast<uint16_t>(pmax);
+  if (!CurveStopRequested(m)) m.NumLocated = static_cast<uint16_t>(pmax);
   m.NumberToLocate = m.NumLocated;
   m.TradeoffExists = 1;
 }
@@ -40,7 +41,7 @@ void FixedChargeCurve(ModelState& m, RunHost& host, int pmax) {
     const int lowest = std::max(1, RequiredDemandNodes(m));
     const int reached = fixed_drop(m, host, lowest);
     // A drop stopped early holds the counts from the one reached up to P_max.
-    if (m.HeuristicAbort) m.Tradeoff.FirstCurveCount = std::max(lowest, reached);
+    if (CurveStopRequested(m)) m.Tradeoff.FirstCurveCount = std::max(lowest, reached);
     m.NumberToLocate = m.NumLocated = static_cast<uint16_t>(pmax);
   } else {
     m.NumberToLocate = static_cast<uint16_t>(fixed_add(m, host, pmax));
@@ -67,13 +68,15 @@ void GETTRADEOFF(ModelState& m, RunHost& host) {
   t.CapNotes.clear();
   t.WeightedMedianRuns = 0;
   const int pmax = LargestCurveCount(m);
+  t.CurveRunning = 1;
   switch (m.ProblemCode) {
     case 'C': CoverageCurve(m, host, pmax); break;
     case 'M': MedianCurve(m, host, pmax); break;
     case 'F': FixedChargeCurve(m, host, pmax); break;
-    case 'D': CoveringMedianCurve(m, host); return;
-    default: m.FatalError = 1; return;
+    case 'D': t.CurveRunning = 0; CoveringMedianCurve(m, host); return;
+    default: t.CurveRunning = 0; m.FatalError = 1; return;
   }
+  t.CurveRunning = 0;
   t.CurveStopped = m.HeuristicAbort;
   m.HeuristicAbort = 0;
 }

@@ -35,6 +35,8 @@ struct TradeoffSettings {
   // First facility count of a 'C', 'M' or 'F' curve that holds a computed value:
   // 1, except for a drop curve stopped before it reached its lowest count.
   int FirstCurveCount = 1;
+  // A 'C', 'M' or 'F' curve is being traced: the heuristic abort stops it.
+  uint8_t CurveRunning = 0;
   // The heuristic abort stopped a 'C', 'M' or 'F' curve between facility counts.
   uint8_t CurveStopped = 0;
   // Weighted median runs of the last 'D' curve.

@@ -44,3 +44,21 @@ TEST(GeoJson, NodeWithoutValidFacilityHasNoLine) {
   EXPECT_EQ(text.find("\"node\": 2"), std::string::npos);
   EXPECT_NE(text.find("\"coordinates\": [3, 4]"), std::string::npos);  // Euclidean: plain x, y
 }
+
+TEST(GeoJson, PlantLinksOfTheInventoryModel) {
+  ModelState m;
+  BuildMapModel(m, {{0, 0, 1, "P"}, {4, 3, 1, "A"}, {8, 0, 1, "B"}, {20, 0, 1, "Q"}}, 4, 100);
+  OpenMapSites(m, {2, 3}, 'V');
+  m.InvLoc.PlantCity[1] = m.InvLoc.PlantCity[4] = 1;
+  const std::string link2 =
+      "{\"type\": \"Feature\", \"geometry\": {\"type\": \"LineString\", \"coordinates\": [[0, 0], [4, 3]]}, "
+      "\"properties\": {\"kind\": \"plant link\", \"plant\": 1, \"site\": 2}}";
+  const std::string link3 =
+      "{\"type\": \"Feature\", \"geometry\": {\"type\": \"LineString\", \"coordinates\": [[0, 0], [8, 0]]}, "
+      "\"properties\": {\"kind\": \"plant link\", \"plant\": 1, \"site\": 3}}";  // 8 from P, 12 from Q
+  EXPECT_EQ(PlantToDcGeoJsonText(m), "{\n  \"type\": \"FeatureCollection\",\n  \"features\": [\n    " + link2 +
+                                         ",\n    " + link3 + "\n  ]\n}\n");
+  EXPECT_NE(GeoJsonText(m).find(link3), std::string::npos);
+  m.ReportProblemCode = 'M';
+  EXPECT_EQ(GeoJsonText(m).find("plant link"), std::string::npos);
+}

@@ -297,3 +297,31 @@ TEST(MapTradeoff, NoLineChosenShowsOnlyTheInvitation) {
   titled.title = "Curve";
   EXPECT_EQ(SolutionMap(m, BorderState{}, titled).title, std::vector<std::string>{"Curve"});
 }
+
+TEST(MapInventory, PlantCitiesReplaceSitesInTheLabelsAndFeedEveryOpenSite) {
+  ModelState m;
+  FourNodes(m, 'V');
+  m.InvLoc.PlantCity[2] = 1;
+  MapSettings settings;
+  settings.labels.demand = 1;
+  settings.labels.site = 2;
+  const MapScene scene = SolutionMap(m, BorderState{}, settings);
+  // Node 1 is open but not a plant city: it is numbered; the plant city keeps a blank label.
+  EXPECT_EQ(LabelsAt(scene, DemandSeries, 1), std::vector<std::string>{"1"});
+  EXPECT_EQ(LabelsAt(scene, DemandSeries, 2), std::vector<std::string>{" "});
+  ASSERT_EQ(scene[PlantAssignments].lines.size(), 2u);
+  for (const MapArrow& a : scene[PlantAssignments].lines) {
+    EXPECT_EQ(a.colour, MapTeal);
+    EXPECT_EQ(std::vector<double>({a.x0, a.y0}), std::vector<double>({3, 4}));  // from the plant city
+  }
+  EXPECT_EQ(scene[PlantAssignments].lines[1].x1, 10);  // to site 4
+  EXPECT_EQ(LabelsAt(scene, Plants, 2), std::vector<std::string>{"Beta"});
+  EXPECT_TRUE(scene.plantOutline);
+  EXPECT_EQ(NodeInformationText(m, 2, BuildNodeMarks(m).plant[2] != 0).find("Demand node PLANT \r") != std::string::npos,
+            true);
+
+  m.InvLoc.PlantCity[2] = 0;  // no plant city: no plant series
+  const MapScene plain = SolutionMap(m, BorderState{}, settings);
+  EXPECT_TRUE(plain[PlantAssignments].lines.empty());
+  EXPECT_TRUE(plain[Plants].marks.empty());
+}

@@ -5,6 +5,9 @@
 #include <algorithm>
 
 #include "TradeoffModels.h"
+#include "covering/GreedyCover.h"
+#include "fixed/FixedAddDrop.h"
+#include "median/MedianHeuristics.h"
 #include "solve/Evaluation.h"
 #include "tradeoff/TradeoffEngine.h"
 #include "tradeoff/TradeoffForm.h"
@@ -178,6 +181,23 @@ TEST(TradeoffEngine, HeuristicAbortStopsBetweenCountsKeepingThePointsSoFar) {
     for (int k = stopped.Tradeoff.FirstCurveCount; k <= stopped.NumLocated; ++k)
       EXPECT_EQ(stopped.CostByCount[k], full.CostByCount[k]) << "count " << k;
   }
+}
+
+TEST(TradeoffEngine, HeuristicAbortOutsideACurveLeavesTheHeuristicsAlone) {
+  ModelState m;
+  RandomModelOptions options;
+  options.maxFixedCost = 30;
+  PrepareCurveModel(m, 5, options, 3);
+  m.HeuristicAbort = 1;
+  HeadlessRunHost host;
+  ClearSolution(m);
+  Myopic(m, host, 4);
+  EXPECT_EQ(m.NumLocated, 4);
+  ClearSolution(m);
+  EXPECT_EQ(fixed_add(m, host, 5), 5);
+  m.DoSubstitution = 0;
+  GreedyCover(m, host, 2);
+  EXPECT_EQ(m.NumLocated, 2);
 }
 
 }  // namespace
