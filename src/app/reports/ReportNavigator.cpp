@@ -11,12 +11,24 @@ ReportNavigator::ReportNavigator(ModelState& model, QWidget* resultsForm, QObjec
 
 void ReportNavigator::Add(ReportPage page, ReportWindow* window) {
   windows_[page] = window;
+  Connect(window);
+}
+
+void ReportNavigator::AddChoice(ReportPage page, const std::vector<ReportWindow*>& windows,
+                                std::function<ReportWindow*()> choose) {
+  choices_[page] = std::move(choose);
+  for (ReportWindow* window : windows) Connect(window);
+}
+
+void ReportNavigator::Connect(ReportWindow* window) {
   connect(window, &ReportWindow::nextRequested, this, [this] { Step(true); });
   connect(window, &ReportWindow::lastRequested, this, [this] { Step(false); });
   connect(window, &ReportWindow::cancelRequested, this, &ReportNavigator::Cancel);
 }
 
 ReportWindow* ReportNavigator::Window(ReportPage page) const {
+  const auto choice = choices_.find(page);
+  if (choice != choices_.end()) return choice->second();
   const auto found = windows_.find(page);
   return found == windows_.end() ? nullptr : found->second;
 }

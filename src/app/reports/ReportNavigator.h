@@ -2,6 +2,7 @@
 #include <QObject>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "model/ModelState.h"
 #include "reports/ReportChain.h"
@@ -22,7 +23,10 @@ class ReportNavigator : public QObject {
   ReportNavigator(ModelState& model, QWidget* resultsForm, QObject* parent = nullptr);
 
   void Add(ReportPage page, ReportWindow* window);
-  bool Has(ReportPage page) const { return windows_.count(page) > 0; }
+  // A page shown by one of several windows, the one `choose` gives for the
+  // current model (null: the page is passed over).
+  void AddChoice(ReportPage page, const std::vector<ReportWindow*>& windows, std::function<ReportWindow*()> choose);
+  bool Has(ReportPage page) const { return Window(page) != nullptr; }
   ReportWindow* Window(ReportPage page) const;
 
   // Opens a page of the chain (from the results form).
@@ -33,6 +37,7 @@ class ReportNavigator : public QObject {
   ReportWindow* Current() const { return current_; }
 
  private:
+  void Connect(ReportWindow* window);
   void Step(bool forward);
   void Cancel();
   void ShowWindow(ReportWindow* window, bool inChain);
@@ -40,6 +45,7 @@ class ReportNavigator : public QObject {
   ModelState& model_;
   QWidget* resultsForm_;
   std::map<ReportPage, ReportWindow*> windows_;
+  std::map<ReportPage, std::function<ReportWindow*()>> choices_;
   ReportWindow* current_ = nullptr;
   ReportPage currentPage_ = ReportPage::BasicResults;
   std::function<void()> back_;

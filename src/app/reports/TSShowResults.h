@@ -54,6 +54,8 @@ class TShowResultsForm : public QWidget {
   void QuitClick();
 
   ReportNavigator& Navigator() { return *navigator_; }
+  // The windows of other parts the commands open, for the program to plug in.
+  ResultsLinks& Links() { return links_; }
   TBasicResultsForm* BasicResults() const { return basic_; }
   TextReportForm* Report(ReportPage page) const;
   // The command button and its menu twin by caption.

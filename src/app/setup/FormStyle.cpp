@@ -1,5 +1,6 @@
 #include "setup/FormStyle.h"
 
+#include <QButtonGroup>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
@@ -34,5 +35,11 @@ void AppendLines(QListWidget* list, const std::vector<std::string>& lines) {
 }
 
 void SetRed(QLabel* label, bool red) { label->setStyleSheet(red ? "color: red;" : ""); }
+
+void UncheckAll(QButtonGroup* group) {
+  group->setExclusive(false);
+  for (QAbstractButton* b : group->buttons()) b->setChecked(false);
+  group->setExclusive(true);
+}
 
 }  // namespace korvelan::app

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+class QButtonGroup;
 class QPushButton;
 class QLabel;
 class QListWidget;
@@ -18,6 +19,8 @@ QFont FixedPitchFont();
 void FillList(QListWidget* list, const std::vector<std::string>& lines);
 // Append the lines and select the newest, keeping it in view (progress lists).
 void AppendLines(QListWidget* list, const std::vector<std::string>& lines);
+// Radio groups start with nothing chosen; a group's own exclusivity would keep one checked.
+void UncheckAll(QButtonGroup* group);
 // A red or normal label text colour.
 void SetRed(QLabel* label, bool red);
 

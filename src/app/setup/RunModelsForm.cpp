@@ -232,13 +232,6 @@ void TRunModelsForm::closeEvent(QCloseEvent* event) {
   CloseButtonClick();
 }
 
-// Radio groups start with nothing chosen; a group's own exclusivity would keep one checked.
-static void UncheckAll(QButtonGroup* group) {
-  group->setExclusive(false);
-  for (QAbstractButton* b : group->buttons()) b->setChecked(false);
-  group->setExclusive(true);
-}
-
 void TRunModelsForm::Open() {
   FormShow();
   show();
@@ -248,8 +241,8 @@ void TRunModelsForm::Open() {
 }
 
 void TRunModelsForm::FormShow() {
-  if (firstOpening_) {
-    firstOpening_ = false;
+  if (*firstOpening_) {
+    *firstOpening_ = false;
     PrepareFirstOpening(model_);
   }
   HideOptionalControls();

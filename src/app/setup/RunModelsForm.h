@@ -2,6 +2,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "model/ModelState.h"
 #include "setup/MenuLink.h"
@@ -81,6 +82,10 @@ class TRunModelsForm : public QWidget {
 
   // Opened from the main menu.
   void Open();
+  // The Lagrangian settings return to their defaults at the first opening of this
+  // form or of another that shares the flag (the tradeoff form) in a program run.
+  void ShareFirstOpening(std::shared_ptr<bool> pending) { firstOpening_ = std::move(pending); }
+  std::shared_ptr<bool> FirstOpening() const { return firstOpening_; }
   void FormShow();
   void ProblemSelectorClick(int index);
   void CoveringAlgClick(int index);
@@ -133,7 +138,7 @@ class TRunModelsForm : public QWidget {
   QWidget* inputsPanel_ = nullptr;
   QButtonGroup* problemGroup_;
   QButtonGroup* algorithmGroup_;
-  bool firstOpening_ = true;
+  std::shared_ptr<bool> firstOpening_ = std::make_shared<bool>(true);
   EstimateEntries estimates_;
   bool executeBeforeCost_ = false;
 };

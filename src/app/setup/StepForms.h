@@ -37,6 +37,8 @@ class StepForms {
   void AddSteps(TKorvelanMain::Steps& steps);
   // The Lagrangian settings form of a family ('C', 'M', 'F', 'V'), opened by the run form.
   void SetLagSettings(std::function<void(char family)> open);
+  // The run windows and the Lagrangian settings as a run form uses them.
+  RunFormLinks RunLinks(SolveWindows& solve);
   MenuLink link;
   TParameterForm parameters;
   TForceNodesMenu forceNodes;
@@ -61,7 +63,6 @@ class StepForms {
   TForceAssignments forceAssignments;
 
  private:
-  RunFormLinks RunLinks(SolveWindows& solve);
   ResultsLinks ResultLinks();
   void OpenLagSettings(char family);
   void OpenSettingsReport(const QString& family);

@@ -15,6 +15,7 @@ DesktopProgram::DesktopProgram(ModelState& model, Dialogs& dialogs)
       exchangeForm(model, dialogs, solve.host),
       editor(model, dialogs),
       map(model, dialogs, solve.host, menu.Border()),
+      tradeoff(model, dialogs, stepForms, solve),
       lagSettings_{{'C', &coverLagSettings}, {'M', &medianLagSettings}, {'F', &fixedLagSettings}, {'V', &invLocLagSettings}} {
   LinkWindows();
 }
@@ -39,6 +40,13 @@ void DesktopProgram::LinkWindows() {
   QObject::connect(&map, &TMap::returnToMenu, &menu, [this] { menu.ShowMenu(); });
   AddDataEditor(editor, menu, steps);
   stepForms.AddSteps(steps);
+  tradeoff.Link(steps);
+  // A click on a point of a covering-median graph maps that solution; the map's return shows the graph again.
+  tradeoff.graph.showSolution = [this](int k) {
+    menu.AskForBorder();
+    map.OpenFromTradeoff(k);
+  };
+  QObject::connect(&map, &TMap::returnToTradeoffGraph, &tradeoff.graph, [this] { tradeoff.graph.show(); });
   menu.SetSteps(steps);
 }
 

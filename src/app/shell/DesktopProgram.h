@@ -13,6 +13,7 @@
 #include "setup/StepForms.h"
 #include "shell/MainUnit.h"
 #include "solve/SolveWindows.h"
+#include "tradeoff/TradeoffWindows.h"
 
 namespace korvelan::app {
 
@@ -46,6 +47,8 @@ class DesktopProgram {
   TEditorForm editor;
   // "&Map Results": the solution map.
   TMap map;
+  // "&Tradeoff Curves": the run form, the graphs and the tables of a curve.
+  TradeoffWindows tradeoff;
 
  private:
   void LinkWindows();

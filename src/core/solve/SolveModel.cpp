@@ -65,11 +65,6 @@ void RestoreCoverageDistance(ModelState& m) {
   BuildCoverageLists(m);
 }
 
-bool ReportNotAvailable(RunHost& host, const std::string& what) {
-  host.Error(what + " is not available in this version.");
-  return false;
-}
-
 std::string ProblemPhrase(char problemCode) {
   switch (problemCode) {
     case 'C': return "MAX COVERING";

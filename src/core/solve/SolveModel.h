@@ -60,10 +60,6 @@ void RunLagrangianDriver(ModelState& m, RunHost& host, Driver&& driver) {
   if (show) host.ShowLagProgress(false);
 }
 
-// For a model or algorithm this version cannot solve: tells the analyst and
-// returns false (the run ends with FatalError).
-bool ReportNotAvailable(RunHost& host, const std::string& what);
-
 // The model's phrase used in progress-window captions ("MAX COVERING", ...);
 // empty for an unknown code.
 std::string ProblemPhrase(char problemCode);
