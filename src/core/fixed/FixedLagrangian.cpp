@@ -123,15 +123,6 @@ void FixSitesAtRoot(ModelState& m, FixedSearch& search, int target, Extended val
   }
 }
 
-void PublishNodeStart(ModelState& m, int level, Extended incumbent, Extended inheritedBound) {
-  if (!m.ShowLagProgress) return;
-  m.IterationsBeforeNode = m.IterationTotal;
-  m.PublishedLevel = level;
-  m.TargetValue = incumbent < LagInfinity ? incumbent : -1;
-  m.BestValue = incumbent;
-  m.RunLowerBound = inheritedBound;
-}
-
 }  // namespace
 
 void BuildFixedCostMatrix(ModelState& m, RunHost& host, FixedSearch& search) {
@@ -174,7 +165,7 @@ int fixed_lagrangian_soln(ModelState& m, RunHost& host, FixedSearch& search, int
   search.NodeLowerBound = inheritedBound;
   search.nodeHasSolution = false;
   if (m.AbortRequested) return 0;
-  PublishNodeStart(m, level, incumbent, inheritedBound);
+  PublishLagrangianNodeStart(m, level, incumbent, inheritedBound);
   if (m.AtRootNode) {
     if (!search.relax.built) BuildFixedCostMatrix(m, host, search);
     SetFixedInitialMultipliers(m, search);

@@ -8,15 +8,6 @@
 namespace korvelan {
 namespace {
 
-void PublishNodeStart(ModelState& m, int level, Extended incumbent, Extended inheritedBound) {
-  if (!m.ShowLagProgress) return;
-  m.IterationsBeforeNode = m.IterationTotal;
-  m.PublishedLevel = level;
-  m.TargetValue = incumbent < LagInfinity ? incumbent : -1;
-  m.BestValue = incumbent;
-  m.RunLowerBound = inheritedBound;
-}
-
 // The relaxed solution and the node's solution start empty at the root.
 void ClearAtRoot(ModelState& m) {
   for (int n = 1; n <= m.Numbnodes; ++n) {
@@ -133,7 +124,7 @@ int TolvanLagrangian(ModelState& m, RunHost& host, TolvanSearch& search, int& co
   search.NodeLowerBound = inheritedBound;
   search.nodeHasSolution = false;
   if (m.AbortRequested) return 0;
-  PublishNodeStart(m, level, incumbent, inheritedBound);
+  PublishLagrangianNodeStart(m, level, incumbent, inheritedBound);
   if (m.AtRootNode) {
     ClearAtRoot(m);
     if (!search.relax.built) BuildTolvanTransport(m, host, search);

@@ -378,4 +378,13 @@ void PublishIteration(ModelState& m, RunHost& host, const SubgradientState& s, E
   if (m.ShowLagProgress && (m.IterationsBeforeNode + s.iteration) % 50 == 1) host.RefreshLagProgress();
 }
 
+void PublishLagrangianNodeStart(ModelState& m, int level, Extended incumbent, Extended inheritedBound) {
+  if (!m.ShowLagProgress) return;
+  m.IterationsBeforeNode = m.IterationTotal;
+  m.PublishedLevel = level;
+  m.TargetValue = incumbent < LagInfinity ? incumbent : -1;
+  m.BestValue = incumbent;
+  m.RunLowerBound = inheritedBound;
+}
+
 }  // namespace korvelan

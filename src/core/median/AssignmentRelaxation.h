@@ -228,6 +228,11 @@ void PrepareLagrangianRun(ModelState& m);
 // refresh every 50 iterations counted over the whole search.
 void PublishIteration(ModelState& m, RunHost& host, const SubgradientState& s, Extended gap);
 
+// What the Lagrangian progress window shows when a tree node of the fixed-charge
+// or inventory/location search starts: its level, the incumbent as target and best
+// value (-1 as target while there is none), and the bound the node inherits.
+void PublishLagrangianNodeStart(ModelState& m, int level, Extended incumbent, Extended inheritedBound);
+
 template <typename Cost>
 void BuildCostMatrix(ModelState& m, RunHost& host, LagrangianSearch& search, bool neighborhoodSetting, Cost cost) {
   AssignmentRelaxation& r = search.relax;
