@@ -69,7 +69,8 @@ Extended Iterate(ModelState& m, RunHost& host, MedianSearch& search, int P, bool
     ImproveUpperBound(m, host, search, P, b);
     const Extended gap = PercentGap(b.upper, b.lower);
     const Extended gap2 = firstNode ? gap : PercentGap(incumbent, b.lower);
-    m.BestLagUpperBound = incumbent;
+    // Shown beside the node's bounds, so per unit of demand as they are.
+    m.BestLagUpperBound = incumbent < LagInfinity ? PerUnitDemand(m, incumbent) : incumbent;
     PublishBounds(m, b);
     PublishIteration(m, host, s, gap);
     if (ShouldStop(m, s, b, gap, gap2, incumbent, r.grain)) break;

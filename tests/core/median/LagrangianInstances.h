@@ -115,12 +115,15 @@ inline std::vector<uint8_t> Statuses(const ModelState& m) {
   return s;
 }
 
-// A headless host that also records the branch path at every progress refresh.
+// A headless host that also records, at every progress refresh, the branch path and
+// the best upper bound the window shows.
 class RecordingHost : public HeadlessRunHost {
  public:
   struct Refresh {
     int level;
     std::string path;
+    Extended bestUpper;
+    int branchNodes;
   };
   std::vector<Refresh> refreshes;
   int gaugeShows = 0;
@@ -128,7 +131,8 @@ class RecordingHost : public HeadlessRunHost {
 
   void RefreshLagProgress() override {
     HeadlessRunHost::RefreshLagProgress();
-    if (model) refreshes.push_back({model->PublishedLevel, model->BranchPath});
+    if (model)
+      refreshes.push_back({model->PublishedLevel, model->BranchPath, model->BestLagUpperBound, model->RunBranchNodes});
   }
   void ShowExchangeGauges(bool visible) override { gaugeShows += visible ? 1 : 0; }
 };

@@ -209,6 +209,34 @@ TEST(MedianLagrangian, BranchPathHasOneMarkPerLevel) {
   EXPECT_TRUE(m.BranchPath.empty());
 }
 
+// Below the root the progress window shows the tree's best upper bound beside the
+// node's bounds, all three per unit of demand: between the optimum and the largest
+// distance, never the total weighted distance.
+TEST(MedianLagrangian, ProgressShowsTheBestUpperBoundPerUnitOfDemand) {
+  ModelState m;
+  LoadInstance(m, {101, 12, 12, 1, 0, -1, 0});
+  SetSearches(m, false);
+  m.Covering.RootNodeValue = 1;
+  m.Covering.NoIter = 1;
+  m.Covering.RootNodeBox = 0;
+  m.Median.Average = 0;
+  m.ShowLagProgress = 1;
+  const int P = 3;
+  const Extended optimum = ExhaustiveOptimum(m, P, 0, false) / m.TotalDemand;
+  ASSERT_GT(m.TotalDemand, 2 * m.MaxDistance / optimum);  // a total would lie far above
+  RecordingHost host;
+  host.model = &m;
+  RunMedianLagrangian(m, host, P);
+  int checked = 0;
+  for (const auto& r : host.refreshes) {
+    if (r.branchNodes < 2 || r.bestUpper >= LagInfinity) continue;
+    EXPECT_GE(r.bestUpper, optimum - 1e-9L);
+    EXPECT_LE(r.bestUpper, static_cast<Extended>(m.MaxDistance));
+    ++checked;
+  }
+  EXPECT_GT(checked, 0);
+}
+
 // A stop request raised during the run ends it with the best solution installed and
 // every status put back.
 TEST(MedianLagrangian, AbortKeepsTheBestSolution) {
