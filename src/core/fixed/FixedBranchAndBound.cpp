@@ -69,18 +69,6 @@ void ImproveRootSolution(TreeRun& run) {
   for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = better.open[j];
 }
 
-bool GapLeft(const ModelState& m, Extended incumbent, Extended bound) {
-  const Extended diff = incumbent - bound;
-  return diff * 100 > bound * m.Fixed.PctDiff && diff * 100 > bound * 1e-13L;
-}
-
-bool MayBranch(const ModelState& m, uint16_t level, int target, Extended incumbent, Extended bound) {
-  const int depth = m.Fixed.DepthVar;
-  if (!GapLeft(m, incumbent, bound) || (depth != -1 && level > depth)) return false;
-  if (target >= 0) return m.ForcedCount < target;
-  return m.ForcedCount + m.ExcludedCount < m.Numbnodes;
-}
-
 void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
   const NodeMultipliers nodeMultipliers(run.search.relax);
   const auto visit = [&run, &nodeMultipliers](uint16_t childLevel, Extended childBound) {
@@ -90,7 +78,7 @@ void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
     return childBound;
   };
   const auto includeAllowed = [&run](Extended b) {
-    return GapLeft(run.m, run.incumbent, b) && run.incumbent - b >= 0.9L * run.m.CostPerMile;
+    return FixedTreeGapLeft(run.m, run.incumbent, b) && run.incumbent - b >= 0.9L * run.m.CostPerMile;
   };
   bound = BranchOnSite(run.m, level, site, run.target, bound, visit, includeAllowed);
 }
@@ -121,10 +109,10 @@ void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {
     if (m.AbortRequested) bound = 0;
     return;
   }
-  if (!MayBranch(m, level, run.target, run.incumbent, bound)) return;
+  if (!FixedTreeMayBranch(m, level, run.target, run.incumbent, bound)) return;
   if (level == 1) {
     ImproveRootSolution(run);
-    if (!MayBranch(m, level, run.target, run.incumbent, bound)) return;
+    if (!FixedTreeMayBranch(m, level, run.target, run.incumbent, bound)) return;
   }
   const int site = ChooseBranchingSite(m);
   if (site == 0) {
@@ -146,6 +134,18 @@ void fixed_branch_and_bound(ModelState& m, RunHost& host, FixedSearch& search, u
   SaveRootStatuses(m);
   Node(run, level, count, bound);
   RestoreRootStatuses(m);
+}
+
+bool FixedTreeGapLeft(const ModelState& m, Extended incumbent, Extended bound) {
+  const Extended diff = incumbent - bound;
+  return diff * 100 > bound * m.Fixed.PctDiff && diff * 100 > bound * 1e-13L;
+}
+
+bool FixedTreeMayBranch(const ModelState& m, uint16_t level, int target, Extended incumbent, Extended bound) {
+  const int depth = m.Fixed.DepthVar;
+  if (!FixedTreeGapLeft(m, incumbent, bound) || (depth != -1 && level > depth)) return false;
+  if (target >= 0) return m.ForcedCount < target;
+  return m.ForcedCount + m.ExcludedCount < m.Numbnodes;
 }
 
 }  // namespace korvelan

@@ -21,4 +21,11 @@ namespace korvelan {
 void fixed_branch_and_bound(ModelState& m, RunHost& host, FixedSearch& search, uint16_t& level, int& count,
                             int target, bool& found, bool& built, Extended& incumbent, Extended& bound);
 
+// The tree rules shared by the fixed-charge and inventory/location searches, with the
+// fixed-charge settings PctDiff and DepthVar: a gap is left while the incumbent lies
+// more than PctDiff percent above the bound; a node may branch while a gap is left,
+// the depth limit allows it, and a site is still free to choose.
+bool FixedTreeGapLeft(const ModelState& m, Extended incumbent, Extended bound);
+bool FixedTreeMayBranch(const ModelState& m, uint16_t level, int target, Extended incumbent, Extended bound);
+
 }  // namespace korvelan

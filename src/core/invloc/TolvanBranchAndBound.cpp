@@ -4,6 +4,7 @@
 // assignment open.
 #include <algorithm>
 
+#include "fixed/FixedBranchAndBound.h"
 #include "invloc/TolvanSolver.h"
 
 namespace korvelan {
@@ -21,18 +22,6 @@ struct TreeRun {
 
 void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound);
 
-bool GapLeft(const ModelState& m, Extended incumbent, Extended bound) {
-  const Extended diff = incumbent - bound;
-  return diff * 100 > bound * m.Fixed.PctDiff && diff * 100 > bound * 1e-13L;
-}
-
-bool MayBranch(const ModelState& m, uint16_t level, int target, Extended incumbent, Extended bound) {
-  const int depth = m.Fixed.DepthVar;
-  if (!GapLeft(m, incumbent, bound) || (depth != -1 && level > depth)) return false;
-  if (target >= 0) return m.ForcedCount < target;
-  return m.ForcedCount + m.ExcludedCount < m.Numbnodes;
-}
-
 void KeepIncumbent(TreeRun& run) {
   ModelState& m = run.m;
   run.incumbent = run.search.NodeUpperBound;
@@ -46,7 +35,7 @@ void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
     Node(run, childLevel, count, childBound);
     return childBound;
   };
-  const auto includeAllowed = [&run](Extended b) { return GapLeft(run.m, run.incumbent, b); };
+  const auto includeAllowed = [&run](Extended b) { return FixedTreeGapLeft(run.m, run.incumbent, b); };
   bound = BranchOnSite(run.m, level, site, run.target, bound, visit, includeAllowed);
 }
 
@@ -68,7 +57,7 @@ void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {
     if (m.AbortRequested) bound = 0;
     return;
   }
-  if (!MayBranch(m, level, run.target, run.incumbent, bound)) return;
+  if (!FixedTreeMayBranch(m, level, run.target, run.incumbent, bound)) return;
   // With every site fixed the node keeps its own bound: the assignment of a fixed set
   // is not solved exactly, so the incumbent is no proven bound for it.
   const int site = ChooseBranchingSite(m);
