@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "fixed/FixedLocalSearch.h"
+#include "median/SwapLocalSearch.h"
+#include "solve/Granularity.h"
 
 namespace korvelan {
 namespace {
@@ -69,6 +71,40 @@ void ImproveRootSolution(TreeRun& run) {
   for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = better.open[j];
 }
 
+// With a number to locate, the exchange search of SwapLocalSearch.h does the same.
+void ImproveRootSolutionOfCount(TreeRun& run) {
+  ModelState& m = run.m;
+  if (run.target <= 0 || !run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity) return;
+  const SwapSearchResult better = ImproveWithSwaps(m, run.search.relax, m.BestLocated, true, RootKicks);
+  if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;
+  run.incumbent = better.cost;
+  for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = better.open[j];
+}
+
+void KeepIfBetter(TreeRun& run) {
+  if (!run.search.nodeHasSolution || !(run.search.NodeUpperBound < run.incumbent)) return;
+  run.incumbent = run.search.NodeUpperBound;
+  for (int j = 1; j <= run.m.Numbnodes; ++j) run.m.BestLocated[j] = run.m.Node(j).Located;
+}
+
+// With a number to locate, sites whose flip would lift the node's bound to where the
+// tree stops searching are fixed for the subtree (the parent's branching puts the
+// statuses back). Returns false when that settles the node: no `target` sites left,
+// or exactly `target`, evaluated.
+bool SettleSites(TreeRun& run, int& count) {
+  if (run.target <= 0) return true;
+  const AssignmentRelaxation& r = run.search.relax;
+  const auto prunes = [&run, &r](Extended b) {
+    return !FixedTreeGapLeft(run.m, run.incumbent, RoundUpToGrain(b, r.grain));
+  };
+  const SubtreeAfterFixing left = FixSitesForSubtree(run.m, r, run.target, prunes);
+  if (left == SubtreeAfterFixing::Leaf) {
+    EvaluateLeaf(run, count);
+    KeepIfBetter(run);
+  }
+  return left == SubtreeAfterFixing::Open;
+}
+
 void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
   const NodeMultipliers nodeMultipliers(run.search.relax);
   const auto visit = [&run, &nodeMultipliers](uint16_t childLevel, Extended childBound) {
@@ -96,10 +132,7 @@ void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {
     run.built = run.built || search.relax.built;
     if (search.nodeHasSolution) run.found = true;
   }
-  if (search.nodeHasSolution && search.NodeUpperBound < run.incumbent) {
-    run.incumbent = search.NodeUpperBound;
-    for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = m.Node(j).Located;
-  }
+  KeepIfBetter(run);
   if (search.NodeLowerBound >= run.incumbent) {
     bound = run.incumbent;
     return;
@@ -112,7 +145,12 @@ void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {
   if (!FixedTreeMayBranch(m, level, run.target, run.incumbent, bound)) return;
   if (level == 1) {
     ImproveRootSolution(run);
+    ImproveRootSolutionOfCount(run);
     if (!FixedTreeMayBranch(m, level, run.target, run.incumbent, bound)) return;
+  }
+  if (!SettleSites(run, count)) {
+    bound = run.incumbent;
+    return;
   }
   const int site = ChooseBranchingSite(m);
   if (site == 0) {

@@ -32,9 +32,10 @@ void ComputeBenefits(const ModelState& m, AssignmentRelaxation& r) {
 
 // The upper bound from the relaxed solution; with the neighbourhood search on, the
 // improved solution's cost.
-void ImproveUpperBound(ModelState& m, RunHost& host, FixedSearch& search, int& count) {
+// `serviceCost`: the relaxed solution's cost without fixed costs (CheapestOpenCostSum).
+void ImproveUpperBound(ModelState& m, RunHost& host, FixedSearch& search, Extended serviceCost, int& count) {
   AssignmentRelaxation& r = search.relax;
-  const Extended v = CheapestOpenCostSum(m, r) + OpenFixedCost(m, r);
+  const Extended v = serviceCost + OpenFixedCost(m, r);
   if (v >= LagInfinity) return;
   // A relative test (NodeUpperBound - v) / v would divide by zero when every cost is 0.
   const bool better = v < search.NodeUpperBound && (v <= 0 || search.NodeUpperBound - v > 1e-12L * v);
@@ -68,12 +69,14 @@ void Iterate(ModelState& m, RunHost& host, FixedSearch& search, int& count, int 
   SubgradientState s;
   if (!m.AtRootNode) s.alpha = ChildFirstAlpha;
   for (;;) {
-    ChooseFixedOpenSites(m, search, target);
-    CountCheapOpenSites(m, r);
+    // With a number to locate, the cheapest sites are selected, not sorted.
+    if (target > 0) OpenCheapestFreeSites(m, r, target - OpenRequiredSites(m, r));
+    else ChooseFixedOpenSites(m, search, target);
+    const Extended serviceCost = CountCheapOpenSitesAndCheapestCost(m, r);
     lastValue = RelaxedValue(r);
     search.NodeLowerBound = std::max(search.NodeLowerBound, RoundUpToGrain(lastValue, r.grain));
     RecordRelaxedValue(s, lastValue, f.FailureCount != 0);
-    ImproveUpperBound(m, host, search, count);
+    ImproveUpperBound(m, host, search, serviceCost, count);
     const Extended gap = PercentGap(search.NodeUpperBound, search.NodeLowerBound);
     m.RunUpperBound = search.NodeUpperBound;
     m.RunLowerBound = search.NodeLowerBound;
@@ -170,6 +173,7 @@ int fixed_lagrangian_soln(ModelState& m, RunHost& host, FixedSearch& search, int
     if (!search.relax.built) BuildFixedCostMatrix(m, host, search);
     SetFixedInitialMultipliers(m, search);
   }
+  PrepareWalkRows(m, search.relax);
   ComputeBenefits(m, search.relax);
   search.NodeLowerBound = 0;
   Extended lastValue = 0;

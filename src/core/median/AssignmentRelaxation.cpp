@@ -40,11 +40,44 @@ void OrderCostsByNearest(const ModelState& m, AssignmentRelaxation& r) {
   }
 }
 
+void PrepareWalkRows(const ModelState& m, AssignmentRelaxation& r) {
+  r.walkCompacted = m.ExcludedCount > 0;
+  if (!r.walkCompacted) return;
+  const size_t stride = static_cast<size_t>(r.nodes) + 1;
+  r.walkSite.resize(static_cast<size_t>(r.demandNodes) * stride);
+  r.walkCost.resize(static_cast<size_t>(r.demandNodes) * stride);
+  for (int i = 1; i <= r.demandNodes; ++i) {
+    const int32_t* nearest = m.NearestOrder.row(i);
+    const Extended* costs = r.NearestRow(i);
+    int32_t* sites = &r.walkSite[static_cast<size_t>(i - 1) * stride];
+    Extended* walkCosts = &r.walkCost[static_cast<size_t>(i - 1) * stride];
+    int length = 0;
+    for (int k = 1; k <= r.nodes; ++k) {
+      if (m.Node(nearest[k]).SiteStatus == StatusExcluded) continue;
+      ++length;
+      sites[length] = nearest[k];
+      walkCosts[length] = costs[k];
+    }
+    r.walkLength = length;
+  }
+}
+
+WalkRow WalkRowOf(const ModelState& m, const AssignmentRelaxation& r, int i) {
+  if (!r.walkCompacted) return {m.NearestOrder.row(i), r.NearestRow(i), r.nodes};
+  const size_t offset = static_cast<size_t>(i - 1) * (static_cast<size_t>(r.nodes) + 1);
+  return {&r.walkSite[offset], &r.walkCost[offset], r.walkLength};
+}
+
 void ReleaseCostMatrix(ModelState& m, AssignmentRelaxation& r) {
   r.cost.clear();
   r.cost.shrink_to_fit();
   r.nearestCost.clear();
   r.nearestCost.shrink_to_fit();
+  r.walkSite.clear();
+  r.walkSite.shrink_to_fit();
+  r.walkCost.clear();
+  r.walkCost.shrink_to_fit();
+  r.walkCompacted = false;
   r.built = false;
   m.CostMatrixBuilt = 0;
 }
@@ -64,14 +97,15 @@ void WarnOnNegativeCosts(const AssignmentRelaxation& r, RunHost& host) {
 void ComputeSiteValues(const ModelState& m, AssignmentRelaxation& r) {
   std::fill_n(r.siteValue.begin(), NodeSlots, Extended{0});
   for (int i = 1; i <= r.demandNodes; ++i) {
-    const int32_t* nearest = m.NearestOrder.row(i);
-    const Extended* costs = r.NearestRow(i);
+    const WalkRow row = WalkRowOf(m, r, i);
     const Extended u = r.multiplier[i];
-    for (int k = 1; k <= r.nodes; ++k) {
-      const Extended reduced = costs[k] - u;
+    int k = 1;
+    for (; k <= row.length; ++k) {
+      const Extended reduced = row.cost[k] - u;
       if (reduced >= 0) break;
-      r.siteValue[nearest[k]] += reduced;
+      r.siteValue[row.site[k]] += reduced;
     }
+    r.profitable[i] = k - 1;
   }
 }
 
@@ -83,28 +117,56 @@ void SortSitesByValue(AssignmentRelaxation& r) {
   if (r.nodes >= 1) QuickSortIndex(1, r.nodes, r.siteValue.data(), r.order.data());
 }
 
-int OpenRequiredSitesAndSort(const ModelState& m, AssignmentRelaxation& r) {
+int OpenRequiredSites(const ModelState& m, AssignmentRelaxation& r) {
   int opened = 0;
   for (int j = 1; j <= r.nodes; ++j) {
     r.open[j] = m.Node(j).SiteStatus == StatusRequired ? 1 : 0;
     opened += r.open[j];
   }
+  return opened;
+}
+
+int OpenRequiredSitesAndSort(const ModelState& m, AssignmentRelaxation& r) {
+  const int opened = OpenRequiredSites(m, r);
   SortSitesByValue(r);
   return opened;
 }
 
-void CountCheapOpenSites(const ModelState& m, AssignmentRelaxation& r) {
+void OpenCheapestFreeSites(const ModelState& m, AssignmentRelaxation& r, int count) {
+  int* first = &r.order[1];
+  int* last = first;
+  for (int j = 1; j <= r.nodes; ++j)
+    if (IsFreeSite(m, j) && !r.open[j]) *last++ = j;
+  if (count <= 0 || first == last) return;
+  int* chosen = first + std::min<std::ptrdiff_t>(count, last - first);
+  const auto cheaper = [&r](int a, int b) {
+    return r.siteValue[a] < r.siteValue[b] || (r.siteValue[a] == r.siteValue[b] && a < b);
+  };
+  if (chosen < last) std::nth_element(first, chosen - 1, last, cheaper);
+  for (int* site = first; site != chosen; ++site) r.open[*site] = 1;
+}
+
+Extended CountCheapOpenSitesAndCheapestCost(const ModelState& m, AssignmentRelaxation& r) {
+  Extended total = 0;
   for (int i = 1; i <= r.demandNodes; ++i) {
-    const int32_t* nearest = m.NearestOrder.row(i);
-    const Extended* costs = r.NearestRow(i);
-    const Extended u = r.multiplier[i];
+    const WalkRow row = WalkRowOf(m, r, i);
+    Extended cheapest = LagInfinity;
     int32_t count = 0;
-    for (int k = 1; k <= r.nodes; ++k) {
-      if (costs[k] - u >= 0) break;
-      count += r.open[nearest[k]];
+    int k = 1;
+    for (; k <= r.profitable[i]; ++k) {
+      if (!r.open[row.site[k]]) continue;
+      if (count == 0) cheapest = row.cost[k];
+      ++count;
+    }
+    for (; count == 0 && k <= row.length; ++k) {
+      if (!r.open[row.site[k]]) continue;
+      cheapest = row.cost[k];
+      break;
     }
     r.cheapOpen[i] = count;
+    total += cheapest;
   }
+  return total;
 }
 
 Extended RelaxedValue(const AssignmentRelaxation& r) {
@@ -235,6 +297,44 @@ void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Exten
     }
   }
   CountStatuses(m);
+}
+
+namespace {
+
+int FixSitesByFlippedBounds(ModelState& m, const AssignmentRelaxation& r, const std::function<bool(Extended)>& prunes) {
+  const Extended value = RelaxedValue(r);
+  const SwapValues swap = FreeSwapValues(m, r, LagInfinity, LagInfinity);
+  const bool canSwapOut = swap.largestOpen < LagInfinity;
+  const bool canSwapIn = swap.smallestClosed < LagInfinity;
+  int fixed = 0;
+  for (int j = 1; j <= r.nodes; ++j) {
+    uint8_t& status = m.Node(j).SiteStatus;
+    if (status != StatusAllowed) continue;
+    if (!r.open[j] && canSwapOut && prunes(value - swap.largestOpen + r.siteValue[j])) {
+      status = StatusExcluded;
+      ++fixed;
+    } else if (r.open[j] && canSwapIn && prunes(value - r.siteValue[j] + swap.smallestClosed)) {
+      status = StatusRequired;
+      ++fixed;
+    }
+  }
+  return fixed;
+}
+
+}  // namespace
+
+SubtreeAfterFixing FixSitesForSubtree(ModelState& m, const AssignmentRelaxation& r, int count,
+                                      const std::function<bool(Extended)>& prunes) {
+  if (FixSitesByFlippedBounds(m, r, prunes) == 0) return SubtreeAfterFixing::Open;
+  CountStatuses(m);
+  const int left = m.Numbnodes - m.ExcludedCount;
+  if (m.ForcedCount > count || left < count) return SubtreeAfterFixing::Empty;
+  if (left == count) {
+    for (int j = 1; j <= m.Numbnodes; ++j)
+      if (IsFreeSite(m, j)) m.Node(j).SiteStatus = StatusRequired;
+    CountStatuses(m);
+  }
+  return m.ForcedCount == count ? SubtreeAfterFixing::Leaf : SubtreeAfterFixing::Open;
 }
 
 Extended BranchOnSite(ModelState& m, uint16_t level, int site, int minimumSites, Extended bound,

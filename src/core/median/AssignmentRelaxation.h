@@ -38,6 +38,7 @@ struct AssignmentRelaxation {
   std::array<Extended, NodeSlots> direction{};   // damped subgradient d(i)
   std::array<Extended, NodeSlots> siteValue{};   // v(j), or the benefit B(j)
   std::array<int32_t, NodeSlots> cheapOpen{};    // open sites with c(i, j) < u(i)
+  std::array<int32_t, NodeSlots> profitable{};   // sites with c(i, j) < u(i): the first of i's walk row
   std::array<uint8_t, NodeSlots> open{};         // site open in the relaxed solution
   std::array<int, NodeSlots> order{};            // sites sorted by siteValue
   // Every cost term (and fixed cost) is a whole multiple of it, and so is every
@@ -53,6 +54,21 @@ struct AssignmentRelaxation {
   // walks along NearestOrder read it, so that they read memory in sequence.
   std::vector<Extended> nearestCost;
   const Extended* NearestRow(int i) const { return &nearestCost[static_cast<size_t>(i - 1) * (nodes + 1)]; }
+
+  // The rows the walks of a node read: with sites excluded, each NearestOrder row
+  // without them (same layout, `walkLength` entries); otherwise the full rows. Deep in
+  // a tree most sites are excluded, and a walk then reads only the sites it may open.
+  bool walkCompacted = false;
+  int walkLength = 0;
+  std::vector<int32_t> walkSite;
+  std::vector<Extended> walkCost;
+};
+
+// One row of the walks: sites nearest first, their costs, and how many.
+struct WalkRow {
+  const int32_t* site;
+  const Extended* cost;
+  int length;
 };
 
 // Working data of one Lagrangian branch-and-bound run and the outcome of its current node.
@@ -99,12 +115,17 @@ void AllocateCostMatrix(const ModelState& m, AssignmentRelaxation& r);
 void SetObjectiveGrain(const ModelState& m, AssignmentRelaxation& r, bool withFixedCosts);
 // Fills nearestCost from the cost matrix and NearestOrder.
 void OrderCostsByNearest(const ModelState& m, AssignmentRelaxation& r);
+// At the start of a node: the walk rows for the node's excluded sites.
+void PrepareWalkRows(const ModelState& m, AssignmentRelaxation& r);
+// Row i of the walks (entries 1..length).
+WalkRow WalkRowOf(const ModelState& m, const AssignmentRelaxation& r, int i);
 // Frees the cost matrix and clears CostMatrixBuilt.
 void ReleaseCostMatrix(ModelState& m, AssignmentRelaxation& r);
 // Warns once when the matrix holds a negative entry (the run goes on).
 void WarnOnNegativeCosts(const AssignmentRelaxation& r, RunHost& host);
 
-// v(j) := sum over demand nodes of min(0, c(i, j) - u(i)), for sites 1..nodes.
+// v(j) := sum over demand nodes of min(0, c(i, j) - u(i)), for the sites of the walk
+// rows (excluded ones stay 0 in a compacted walk); also profitable(i).
 void ComputeSiteValues(const ModelState& m, AssignmentRelaxation& r);
 // Every site's value plus its FixedCost (the fixed-charge benefit B).
 void AddFixedCosts(const ModelState& m, AssignmentRelaxation& r);
@@ -113,8 +134,15 @@ void SortSitesByValue(AssignmentRelaxation& r);
 // Start of a relaxed site choice: exactly the required sites open, the sites sorted
 // by value. Returns the number open.
 int OpenRequiredSitesAndSort(const ModelState& m, AssignmentRelaxation& r);
-// cheapOpen(i) := number of open sites with c(i, j) - u(i) < 0.
-void CountCheapOpenSites(const ModelState& m, AssignmentRelaxation& r);
+// cheapOpen(i) := number of open sites with c(i, j) - u(i) < 0, from profitable(i),
+// which ComputeSiteValues set for the current multipliers; returns what
+// CheapestOpenCostSum returns, in the same walk of each row.
+Extended CountCheapOpenSitesAndCheapestCost(const ModelState& m, AssignmentRelaxation& r);
+// Besides the sites already open, opens the `count` free closed sites of smallest
+// value (ties to the lower site number); fewer when there are not so many.
+void OpenCheapestFreeSites(const ModelState& m, AssignmentRelaxation& r, int count);
+// Exactly the required sites open. Returns the number open.
+int OpenRequiredSites(const ModelState& m, AssignmentRelaxation& r);
 // L = sum of u(i) over demand nodes + sum of siteValue over open sites.
 Extended RelaxedValue(const AssignmentRelaxation& r);
 // Sum over demand nodes of the cheapest c(i, j) over the open sites (LagInfinity
@@ -176,6 +204,22 @@ SwapValues FreeSwapValues(const ModelState& m, const AssignmentRelaxation& r, Ex
 // are recomputed.
 void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Extended value, const SwapValues& swap,
                              Extended threshold, bool mayExclude);
+
+// Reduced-value fixing for the subtree of a node whose solutions open exactly `count`
+// sites, with its last relaxed solution (value L = RelaxedValue(r)): a free closed
+// site j forced open swaps out the open free site of largest value, a bound
+// L - largestOpen + v(j); a free open one forced closed swaps in the closed free site
+// of smallest value. A site whose flipped bound `prunes` (the tree would not search a
+// subtree with that bound) is fixed the other way: excluded or required (needs a free
+// site on the other side). The status counts are recomputed. What is left:
+enum class SubtreeAfterFixing {
+  Open,   // still to search
+  Empty,  // more than `count` sites required or fewer than `count` left: nothing to find
+  Leaf,   // exactly `count` sites required (every site left was required when just
+          // `count` were left): they are the subtree's only solution
+};
+SubtreeAfterFixing FixSitesForSubtree(ModelState& m, const AssignmentRelaxation& r, int count,
+                                      const std::function<bool(Extended)>& prunes);
 
 // Branches on `site`: the exclusion child first (visited only when at least
 // `minimumSites` sites and at least one remain), then the inclusion child (visited

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "median/SwapLocalSearch.h"
 #include "solve/Evaluation.h"
+#include "solve/Granularity.h"
 #include "solve/SolveModel.h"
 
 namespace korvelan {
@@ -58,6 +60,43 @@ void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
   bound = BranchOnSite(run.m, level, site, run.P, bound, visit, includeAllowed);
 }
 
+void KeepIfBetter(TreeRun& run) {
+  ModelState& m = run.m;
+  if (!run.search.nodeHasSolution || !(m.MedianUpperTotal < run.incumbent)) return;
+  run.incumbent = m.MedianUpperTotal;
+  for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = m.Node(j).Located;
+}
+
+// Sites whose flip would lift the node's bound to where the tree stops searching are
+// fixed for the subtree (the parent's branching puts the statuses back). Returns
+// false when that settles the node: no P sites left, or exactly P, evaluated.
+bool SettleSites(TreeRun& run) {
+  const AssignmentRelaxation& r = run.search.relax;
+  const auto prunes = [&run, &r](Extended b) { return !GapLeft(run.m, run.incumbent, RoundUpToGrain(b, r.grain)); };
+  const SubtreeAfterFixing left = FixSitesForSubtree(run.m, r, run.P, prunes);
+  if (left == SubtreeAfterFixing::Leaf) {
+    EvaluateLeaf(run);
+    KeepIfBetter(run);
+  }
+  return left == SubtreeAfterFixing::Open;
+}
+
+// Kicks of the local search that improves the root's solution.
+constexpr int RootKicks = 1000;
+
+// The local search of SwapLocalSearch.h improves the best solution when the root leaves
+// a gap, before any branching: the tree prunes only as well as its incumbent allows.
+// The search values solutions with the cost matrix, which is the reported cost when
+// no weight applies beyond the coverage distance.
+void ImproveRootSolution(TreeRun& run) {
+  ModelState& m = run.m;
+  if (!run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity) return;
+  const SwapSearchResult better = ImproveWithSwaps(m, run.search.relax, m.BestLocated, false, RootKicks);
+  if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;
+  run.incumbent = better.cost;
+  for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = better.open[j];
+}
+
 void Node(TreeRun& run, uint16_t& level, Extended& bound) {
   ModelState& m = run.m;
   MedianSearch& search = run.search;
@@ -71,16 +110,21 @@ void Node(TreeRun& run, uint16_t& level, Extended& bound) {
                             .iterations;
     run.matrixBuilt = run.matrixBuilt || search.relax.built;
   }
-  if (search.nodeHasSolution && m.MedianUpperTotal < run.incumbent) {
-    run.incumbent = m.MedianUpperTotal;
-    for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = m.Node(j).Located;
-  }
+  KeepIfBetter(run);
   if (m.MedianLowerTotal >= run.incumbent) {
     bound = run.incumbent;
     return;
   }
   bound = std::max(bound, m.MedianLowerTotal);
   if (!MayBranch(m, level, run.incumbent, bound)) return;
+  if (level == 1) {
+    ImproveRootSolution(run);
+    if (!MayBranch(m, level, run.incumbent, bound)) return;
+  }
+  if (!SettleSites(run)) {
+    bound = run.incumbent;
+    return;
+  }
   const int site = ChooseBranchingSite(m);
   if (site == 0) {
     bound = m.MedianLowerTotal;

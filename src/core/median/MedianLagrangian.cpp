@@ -22,9 +22,9 @@ struct NodeBounds {
   Extended upper = LagInfinity;
 };
 
-void ImproveUpperBound(ModelState& m, RunHost& host, MedianSearch& search, int P, NodeBounds& b) {
+// `total`: the relaxed solution's cost (CheapestOpenCostSum).
+void ImproveUpperBound(ModelState& m, RunHost& host, MedianSearch& search, int P, Extended total, NodeBounds& b) {
   const AssignmentRelaxation& r = search.relax;
-  const Extended total = CheapestOpenCostSum(m, r);
   if (!(total < b.upper) || total >= LagInfinity) return;
   b.upper = total;
   search.nodeHasSolution = true;
@@ -62,11 +62,11 @@ Extended Iterate(ModelState& m, RunHost& host, MedianSearch& search, int P, bool
   Extended value = 0;
   for (;;) {
     ChooseMedianOpenSites(m, search, P);
-    CountCheapOpenSites(m, r);
+    const Extended relaxedSolutionCost = CountCheapOpenSitesAndCheapestCost(m, r);
     value = RelaxedValue(r);
     b.lower = std::max(b.lower, RoundUpToGrain(value, r.grain));
     RecordRelaxedValue(s, value, m.Covering.FailureCount != 0);
-    ImproveUpperBound(m, host, search, P, b);
+    ImproveUpperBound(m, host, search, P, relaxedSolutionCost, b);
     const Extended gap = PercentGap(b.upper, b.lower);
     const Extended gap2 = firstNode ? gap : PercentGap(incumbent, b.lower);
     // Shown beside the node's bounds, so per unit of demand as they are.
@@ -142,14 +142,7 @@ void BuildMedianCostMatrix(ModelState& m, RunHost& host, MedianSearch& search) {
 
 void ChooseMedianOpenSites(const ModelState& m, MedianSearch& search, int P) {
   AssignmentRelaxation& r = search.relax;
-  int opened = OpenRequiredSitesAndSort(m, r);
-  for (int k = 1; k <= r.nodes && opened < P; ++k) {
-    const int j = r.order[k];
-    if (IsFreeSite(m, j) && !r.open[j]) {
-      r.open[j] = 1;
-      ++opened;
-    }
-  }
+  OpenCheapestFreeSites(m, r, P - OpenRequiredSites(m, r));
 }
 
 MedianNodeResult MedianLagrangianNode(ModelState& m, RunHost& host, MedianSearch& search, int P, int nodesSoFar,
@@ -168,6 +161,7 @@ MedianNodeResult MedianLagrangianNode(ModelState& m, RunHost& host, MedianSearch
     const MedianSettings& s = m.Median;
     SetInitialMultipliers(m, search.relax, {s.Constant, s.Slope, s.Average, s.Demand, 0});
   }
+  PrepareWalkRows(m, search.relax);
   ComputeSiteValues(m, search.relax);
   NodeBounds bounds;
   const Extended value = Iterate(m, host, search, P, nodesSoFar == 0, incumbent, bounds);
