@@ -74,7 +74,9 @@ void ImproveRootSolution(TreeRun& run) {
 // With a number to locate, the exchange search of SwapLocalSearch.h does the same.
 void ImproveRootSolutionOfCount(TreeRun& run) {
   ModelState& m = run.m;
-  if (run.target <= 0 || !run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity) return;
+  if (run.target <= 0 || !run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity ||
+      !HasFreeSite(m))
+    return;
   const SwapSearchResult better = ImproveWithSwaps(m, run.search.relax, m.BestLocated, true, RootKicks);
   if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;
   run.incumbent = better.cost;

@@ -29,6 +29,8 @@ inline constexpr Extended LagInfinity = 1e30L;
 
 // A site neither required nor excluded.
 inline bool IsFreeSite(const ModelState& m, int j) { return m.Node(j).SiteStatus == StatusAllowed; }
+// Some site is free (after CountStatuses): a tree could branch.
+inline bool HasFreeSite(const ModelState& m) { return m.ForcedCount + m.ExcludedCount < m.Numbnodes; }
 
 struct AssignmentRelaxation {
   int demandNodes = 0;                    // rows of the cost matrix

@@ -90,7 +90,9 @@ constexpr int RootKicks = 1000;
 // no weight applies beyond the coverage distance.
 void ImproveRootSolution(TreeRun& run) {
   ModelState& m = run.m;
-  if (!run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity) return;
+  if (!run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity ||
+      !HasFreeSite(m))
+    return;
   const SwapSearchResult better = ImproveWithSwaps(m, run.search.relax, m.BestLocated, false, RootKicks);
   if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;
   run.incumbent = better.cost;

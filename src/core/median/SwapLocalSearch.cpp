@@ -41,7 +41,7 @@ class Facilities {
   }
 
   // The cost change of opening `in` whichever facility closes; adds to loss[out] the
-  // further change (fixed cost saved included) when `out` is the one closing.
+  // further change when `out` is the one closing.
   double ExchangeChanges(int in, std::vector<double>& loss) const {
     double change = fixed_[in];
     const double* cost = &byColumn_[Index(0, in)];
@@ -50,10 +50,9 @@ class Facilities {
       if (c < best_[i]) change += c - best_[i];
       else loss[static_cast<size_t>(bestSite_[i])] += std::min(c, second_[i]) - best_[i];
     }
-    for (int j = 1; j <= r_.nodes; ++j)
-      if (open_[j]) loss[static_cast<size_t>(j)] -= fixed_[j];
     return change;
   }
+  double Fixed(int j) const { return fixed_[j]; }
 
  private:
   size_t Index(int i, int j) const { return static_cast<size_t>(j) * (r_.demandNodes + 1) + i; }
@@ -112,7 +111,7 @@ Move BestMove(const Facilities& f, std::vector<double>& loss) {
     if (f.Open()[j] && f.CanClose(j)) closable.push_back(j);
   for (int in = 1; in <= f.Sites(); ++in) {
     if (f.Open()[in] || !f.CanOpen(in)) continue;
-    for (const int out : closable) loss[static_cast<size_t>(out)] = 0;
+    for (const int out : closable) loss[static_cast<size_t>(out)] = -f.Fixed(out);
     const double gain = f.ExchangeChanges(in, loss);
     for (const int out : closable) {
       const double change = gain + loss[static_cast<size_t>(out)];
