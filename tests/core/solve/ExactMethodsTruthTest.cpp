@@ -4,6 +4,7 @@
 // depth limit its bounds still enclose the optimum and its solution is what it claims.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -256,6 +257,76 @@ TEST(ExactMethodsTruth, FixedChargeBoundsEncloseTheExhaustiveOptimum) {
     }
   }
   EXPECT_GT(branched, 0);
+}
+
+// Sites required and excluded by the analyst, on every shape: the p-median and the
+// fixed charge with a number to locate (root search, sites settled at every node)
+// return the exhaustive optimum among the solutions that respect them, with bounds
+// around it.
+struct StatusCase {
+  int required;
+  int excluded;
+};
+
+ModelState SolvedWithStatuses(const Shape& shape, const Settings& settings, char problem, int locate,
+                              const StatusCase& statuses) {
+  ModelState m;
+  Load(m, shape);
+  Apply(m, settings);
+  m.Node(statuses.required).SiteStatus = StatusRequired;
+  m.Node(statuses.excluded).SiteStatus = StatusExcluded;
+  CountStatuses(m);
+  m.ProblemCode = problem;
+  m.SolutionClass = 2;
+  m.MedianAlgorithm = 'L';
+  m.FixedAlgorithm = 'L';
+  m.NumberToLocate = static_cast<uint16_t>(locate);
+  m.FixedNumberToLocate = locate;
+  HeadlessRunHost host;
+  SolveModel(m, host);
+  return m;
+}
+
+TEST(ExactMethodsTruth, FixedNumberTreesKeepTheSitesTheAnalystSettled) {
+  const StatusCase statusCases[] = {{1, 2}, {6, 9}};
+  for (const Shape& shape : Shapes()) {
+    for (const Settings& settings : kSettings) {
+      for (const StatusCase& statuses : statusCases) {
+        for (const char problem : {'M', 'F'}) {
+          for (int count : {3, 5}) {
+            SCOPED_TRACE(::testing::Message() << shape.name << ", PctDiff " << settings.pctDiff << ", DepthVar "
+                                              << settings.depth << ", problem " << problem << ", number " << count
+                                              << ", required " << statuses.required << ", excluded "
+                                              << statuses.excluded);
+            const bool fixedCosts = problem == 'F';
+            ModelState loaded;
+            Load(loaded, shape);
+            loaded.Node(statuses.required).SiteStatus = StatusRequired;
+            loaded.Node(statuses.excluded).SiteStatus = StatusExcluded;
+            const Extended optimum = testing::ExhaustiveOptimum(loaded, count, 0, fixedCosts);
+            const ModelState m = SolvedWithStatuses(shape, settings, problem, count, statuses);
+            ASSERT_EQ(m.FatalError, 0);
+            const std::vector<int> open = testing::OpenSites(m);
+            EXPECT_EQ(static_cast<int>(open.size()), count);
+            EXPECT_NE(std::find(open.begin(), open.end(), statuses.required), open.end());
+            EXPECT_EQ(std::find(open.begin(), open.end(), statuses.excluded), open.end());
+            EXPECT_EQ(m.Node(statuses.required).SiteStatus, StatusRequired);
+            EXPECT_EQ(m.Node(statuses.excluded).SiteStatus, StatusExcluded);
+            const Extended upper = fixedCosts ? m.RunUpperBound : m.MedianUpperTotal;
+            const Extended lower = fixedCosts ? m.RunLowerBound : m.MedianLowerTotal;
+            EXPECT_EQ(testing::SolutionCost(m, open, 0, fixedCosts), upper);
+            EXPECT_GE(upper, optimum);
+            if (settings.pctDiff == 0) {
+              EXPECT_LE(lower, optimum);
+            }
+            if (settings.Exact()) {
+              EXPECT_EQ(upper, optimum);
+            }
+          }
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
