@@ -268,11 +268,17 @@ struct StatusCase {
   int excluded;
 };
 
+// Few iterations per node (0: the defaults) leave weak bounds, so that even these small
+// instances build trees whose nodes settle sites.
 ModelState SolvedWithStatuses(const Shape& shape, const Settings& settings, char problem, int locate,
-                              const StatusCase& statuses) {
+                              const StatusCase& statuses, int iterations) {
   ModelState m;
   Load(m, shape);
   Apply(m, settings);
+  if (iterations > 0) {
+    m.Covering.RootNodeValue = m.Covering.NoIter = iterations;
+    m.Fixed.RootNodeValue = m.Fixed.NoIter = iterations;
+  }
   m.Node(statuses.required).SiteStatus = StatusRequired;
   m.Node(statuses.excluded).SiteStatus = StatusExcluded;
   CountStatuses(m);
@@ -289,23 +295,26 @@ ModelState SolvedWithStatuses(const Shape& shape, const Settings& settings, char
 
 TEST(ExactMethodsTruth, FixedNumberTreesKeepTheSitesTheAnalystSettled) {
   const StatusCase statusCases[] = {{1, 2}, {6, 9}};
+  int branched[2] = {0, 0};
   for (const Shape& shape : Shapes()) {
     for (const Settings& settings : kSettings) {
       for (const StatusCase& statuses : statusCases) {
         for (const char problem : {'M', 'F'}) {
+          for (const int iterations : {0, 6}) {
           for (int count : {3, 5}) {
             SCOPED_TRACE(::testing::Message() << shape.name << ", PctDiff " << settings.pctDiff << ", DepthVar "
                                               << settings.depth << ", problem " << problem << ", number " << count
                                               << ", required " << statuses.required << ", excluded "
-                                              << statuses.excluded);
+                                              << statuses.excluded << ", iterations " << iterations);
             const bool fixedCosts = problem == 'F';
             ModelState loaded;
             Load(loaded, shape);
             loaded.Node(statuses.required).SiteStatus = StatusRequired;
             loaded.Node(statuses.excluded).SiteStatus = StatusExcluded;
             const Extended optimum = testing::ExhaustiveOptimum(loaded, count, 0, fixedCosts);
-            const ModelState m = SolvedWithStatuses(shape, settings, problem, count, statuses);
+            const ModelState m = SolvedWithStatuses(shape, settings, problem, count, statuses, iterations);
             ASSERT_EQ(m.FatalError, 0);
+            branched[fixedCosts] += m.RunBranchNodes > 2;
             const std::vector<int> open = testing::OpenSites(m);
             EXPECT_EQ(static_cast<int>(open.size()), count);
             EXPECT_NE(std::find(open.begin(), open.end(), statuses.required), open.end());
@@ -323,10 +332,13 @@ TEST(ExactMethodsTruth, FixedNumberTreesKeepTheSitesTheAnalystSettled) {
               EXPECT_EQ(upper, optimum);
             }
           }
+          }
         }
       }
     }
   }
+  EXPECT_GT(branched[0], 0);
+  EXPECT_GT(branched[1], 0);
 }
 
 }  // namespace
