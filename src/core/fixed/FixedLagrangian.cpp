@@ -70,8 +70,10 @@ void Iterate(ModelState& m, RunHost& host, FixedSearch& search, int& count, int 
   if (!m.AtRootNode) s.alpha = ChildFirstAlpha;
   for (;;) {
     // With a number to locate, the cheapest sites are selected, not sorted.
-    if (target > 0) OpenCheapestFreeSites(m, r, target - OpenRequiredSites(m, r));
-    else ChooseFixedOpenSites(m, search, target);
+    if (target > 0)
+      OpenCheapestFreeSites(m, r, target - OpenRequiredSites(m, r));
+    else
+      ChooseFixedOpenSites(m, search, target);
     const Extended serviceCost = CountCheapOpenSitesAndCheapestCost(m, r);
     lastValue = RelaxedValue(r);
     search.NodeLowerBound = std::max(search.NodeLowerBound, RoundUpToGrain(lastValue, r.grain));

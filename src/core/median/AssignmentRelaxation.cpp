@@ -301,7 +301,8 @@ void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Exten
 
 namespace {
 
-int FixSitesByFlippedBounds(ModelState& m, const AssignmentRelaxation& r, const std::function<bool(Extended)>& prunes) {
+int FixSitesByFlippedBounds(ModelState& m, const AssignmentRelaxation& r,
+                            const std::function<bool(Extended)>& prunes) {
   const Extended value = RelaxedValue(r);
   const SwapValues swap = FreeSwapValues(m, r, LagInfinity, LagInfinity);
   const bool canSwapOut = swap.largestOpen < LagInfinity;

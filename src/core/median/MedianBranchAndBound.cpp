@@ -72,7 +72,9 @@ void KeepIfBetter(TreeRun& run) {
 // false when that settles the node: no P sites left, or exactly P, evaluated.
 bool SettleSites(TreeRun& run) {
   const AssignmentRelaxation& r = run.search.relax;
-  const auto prunes = [&run, &r](Extended b) { return !GapLeft(run.m, run.incumbent, RoundUpToGrain(b, r.grain)); };
+  const auto prunes = [&run, &r](Extended b) {
+    return !GapLeft(run.m, run.incumbent, RoundUpToGrain(b, r.grain));
+  };
   const SubtreeAfterFixing left = FixSitesForSubtree(run.m, r, run.P, prunes);
   if (left == SubtreeAfterFixing::Leaf) {
     EvaluateLeaf(run);
@@ -90,8 +92,7 @@ constexpr int RootKicks = 1000;
 // no weight applies beyond the coverage distance.
 void ImproveRootSolution(TreeRun& run) {
   ModelState& m = run.m;
-  if (!run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity ||
-      !HasFreeSite(m))
+  if (!run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity || !HasFreeSite(m))
     return;
   const SwapSearchResult better = ImproveWithSwaps(m, run.search.relax, m.BestLocated, false, RootKicks);
   if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;

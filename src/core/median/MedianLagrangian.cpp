@@ -23,7 +23,8 @@ struct NodeBounds {
 };
 
 // `total`: the relaxed solution's cost (CheapestOpenCostSum).
-void ImproveUpperBound(ModelState& m, RunHost& host, MedianSearch& search, int P, Extended total, NodeBounds& b) {
+void ImproveUpperBound(ModelState& m, RunHost& host, MedianSearch& search, int P, Extended total,
+                       NodeBounds& b) {
   const AssignmentRelaxation& r = search.relax;
   if (!(total < b.upper) || total >= LagInfinity) return;
   b.upper = total;

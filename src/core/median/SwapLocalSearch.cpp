@@ -22,7 +22,8 @@ class Facilities {
       : m_(m), r_(r), byColumn_(static_cast<size_t>(r.nodes + 1) * (r.demandNodes + 1)) {
     for (int i = 1; i <= r.demandNodes; ++i)
       for (int j = 1; j <= r.nodes; ++j) byColumn_[Index(i, j)] = static_cast<double>(r.Row(i)[j]);
-    for (int j = 1; j <= r.nodes; ++j) fixed_[j] = withFixedCosts ? static_cast<double>(m.Node(j).FixedCost) : 0;
+    for (int j = 1; j <= r.nodes; ++j)
+      fixed_[j] = withFixedCosts ? static_cast<double>(m.Node(j).FixedCost) : 0;
   }
 
   void Set(const std::array<uint8_t, NodeSlots>& open) {
@@ -47,8 +48,10 @@ class Facilities {
     const double* cost = &byColumn_[Index(0, in)];
     for (int i = 1; i <= r_.demandNodes; ++i) {
       const double c = cost[i];
-      if (c < best_[i]) change += c - best_[i];
-      else loss[static_cast<size_t>(bestSite_[i])] += std::min(c, second_[i]) - best_[i];
+      if (c < best_[i])
+        change += c - best_[i];
+      else
+        loss[static_cast<size_t>(bestSite_[i])] += std::min(c, second_[i]) - best_[i];
     }
     return change;
   }
@@ -168,8 +171,8 @@ bool Kick(Facilities& f, Shuffler& random) {
   return true;
 }
 
-Extended ExactCost(const ModelState& m, const AssignmentRelaxation& r, const std::array<uint8_t, NodeSlots>& open,
-                   bool withFixedCosts) {
+Extended ExactCost(const ModelState& m, const AssignmentRelaxation& r,
+                   const std::array<uint8_t, NodeSlots>& open, bool withFixedCosts) {
   Extended total = 0;
   bool any = false;
   for (int j = 1; j <= r.nodes; ++j)
@@ -192,7 +195,8 @@ Extended ExactCost(const ModelState& m, const AssignmentRelaxation& r, const std
 }  // namespace
 
 SwapSearchResult ImproveWithSwaps(const ModelState& m, const AssignmentRelaxation& r,
-                                  const std::array<uint16_t, NodeSlots>& start, bool withFixedCosts, int kicks) {
+                                  const std::array<uint16_t, NodeSlots>& start, bool withFixedCosts,
+                                  int kicks) {
   std::array<uint8_t, NodeSlots> open{};
   bool any = false;
   for (int j = 1; j <= r.nodes; ++j) {

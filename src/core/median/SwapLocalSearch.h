@@ -26,6 +26,7 @@ struct SwapSearchResult {
 // The best solution found from the sites marked in `start` (1 = open), with at most
 // `kicks` kicks after the first descent (fewer when many in a row bring nothing).
 SwapSearchResult ImproveWithSwaps(const ModelState& m, const AssignmentRelaxation& r,
-                                  const std::array<uint16_t, NodeSlots>& start, bool withFixedCosts, int kicks);
+                                  const std::array<uint16_t, NodeSlots>& start, bool withFixedCosts,
+                                  int kicks);
 
 }  // namespace korvelan

@@ -23,8 +23,10 @@ using testing::SolutionCost;
 
 void BuildMatrix(ModelState& m, bool fixedCosts, FixedSearch& search) {
   HeadlessRunHost host;
-  if (fixedCosts) BuildFixedCostMatrix(m, host, search);
-  else BuildMedianCostMatrix(m, host, search);
+  if (fixedCosts)
+    BuildFixedCostMatrix(m, host, search);
+  else
+    BuildMedianCostMatrix(m, host, search);
 }
 
 // The relaxed solution of `count` sites for the current multipliers, as a tree node
@@ -71,7 +73,8 @@ TEST(NodeWalks, AgreeWithDirectSumsWithAndWithoutExcludedSites) {
     std::vector<int> expected;
     for (int j = 1; j <= r.nodes; ++j)
       if (m.Node(j).SiteStatus == StatusRequired) expected.push_back(j);
-    for (int k = 0; k < 3 && k < static_cast<int>(free.size()); ++k) expected.push_back(free[static_cast<size_t>(k)]);
+    for (int k = 0; k < 3 && k < static_cast<int>(free.size()); ++k)
+      expected.push_back(free[static_cast<size_t>(k)]);
     std::sort(expected.begin(), expected.end());
     std::vector<int> open;
     for (int j = 1; j <= r.nodes; ++j)
@@ -143,7 +146,8 @@ TEST(SubtreeFixing, KeepsEverySolutionCheaperThanTheIncumbent) {
   for (unsigned seed = 1; seed <= 24; ++seed) {
     for (bool fixedCosts : {false, true}) {
       ModelState m;
-      LoadInstance(m, InstanceRecipe{seed, 12, 12, 1, fixedCosts ? 60 : 0, -1, static_cast<int>(seed % 3 == 0)});
+      LoadInstance(m,
+                   InstanceRecipe{seed, 12, 12, 1, fixedCosts ? 60 : 0, -1, static_cast<int>(seed % 3 == 0)});
       const int count = m.ForcedCount + 2 + static_cast<int>(seed % 2);
       FixedSearch search;
       BuildMatrix(m, fixedCosts, search);
@@ -152,17 +156,19 @@ TEST(SubtreeFixing, KeepsEverySolutionCheaperThanTheIncumbent) {
       const std::vector<std::vector<int>> solutions = Solutions(before, count);
       if (solutions.empty()) continue;
       Extended optimum = LagInfinity;
-      for (const std::vector<int>& open : solutions) optimum = std::min(optimum, SolutionCost(m, open, 0, fixedCosts));
+      for (const std::vector<int>& open : solutions)
+        optimum = std::min(optimum, SolutionCost(m, open, 0, fixedCosts));
       for (int above : {0, 1}) {
         const Extended incumbent = optimum + above * r.grain;
         const int steps = 5 + static_cast<int>(seed * 7 % 60);
-        SCOPED_TRACE(::testing::Message() << "seed " << seed << ", fixed costs " << fixedCosts << ", count " << count
-                                          << ", incumbent " << incumbent << ", steps " << steps);
+        SCOPED_TRACE(::testing::Message() << "seed " << seed << ", fixed costs " << fixedCosts << ", count "
+                                          << count << ", incumbent " << incumbent << ", steps " << steps);
         SubgradientSteps(m, r, count, fixedCosts, steps, incumbent);
         const auto prunes = [&](Extended b) { return RoundUpToGrain(b, r.grain) >= incumbent; };
         const SubtreeAfterFixing left = FixSitesForSubtree(m, r, count, prunes);
         ++outcomes[static_cast<int>(left)];
-        for (int j = 1; j <= m.Numbnodes; ++j) settled += m.Node(j).SiteStatus != before[static_cast<size_t>(j - 1)];
+        for (int j = 1; j <= m.Numbnodes; ++j)
+          settled += m.Node(j).SiteStatus != before[static_cast<size_t>(j - 1)];
         std::vector<int> required;
         for (int j = 1; j <= m.Numbnodes; ++j)
           if (m.Node(j).SiteStatus == StatusRequired) required.push_back(j);
@@ -181,7 +187,8 @@ TEST(SubtreeFixing, KeepsEverySolutionCheaperThanTheIncumbent) {
   }
   EXPECT_GT(settled, 50);
   EXPECT_GT(outcomes[static_cast<int>(SubtreeAfterFixing::Open)], 0);
-  EXPECT_GT(outcomes[static_cast<int>(SubtreeAfterFixing::Empty)] + outcomes[static_cast<int>(SubtreeAfterFixing::Leaf)],
+  EXPECT_GT(outcomes[static_cast<int>(SubtreeAfterFixing::Empty)] +
+                outcomes[static_cast<int>(SubtreeAfterFixing::Leaf)],
             0);
 }
 

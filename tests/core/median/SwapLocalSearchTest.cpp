@@ -27,11 +27,13 @@ std::vector<int> OpenList(const std::array<uint8_t, NodeSlots>& open, int n) {
 }
 
 // No exchange of an open site that is not required for a closed free site lowers the cost.
-void ExpectNoExchangeHelps(const ModelState& m, const std::vector<int>& open, Extended cost, bool fixedCosts) {
+void ExpectNoExchangeHelps(const ModelState& m, const std::vector<int>& open, Extended cost,
+                           bool fixedCosts) {
   for (int out : open) {
     if (m.Node(out).SiteStatus == StatusRequired) continue;
     for (int in = 1; in <= m.Numbnodes; ++in) {
-      if (m.Node(in).SiteStatus != StatusAllowed || std::find(open.begin(), open.end(), in) != open.end()) continue;
+      if (m.Node(in).SiteStatus != StatusAllowed || std::find(open.begin(), open.end(), in) != open.end())
+        continue;
       std::vector<int> exchanged;
       for (int s : open) exchanged.push_back(s == out ? in : s);
       EXPECT_GE(SolutionCost(m, exchanged, 0, fixedCosts), cost) << "exchanging " << out << " for " << in;
@@ -59,8 +61,10 @@ std::array<uint16_t, NodeSlots> PoorStart(const ModelState& m, int count) {
 
 void BuildMatrix(ModelState& m, bool fixedCosts, FixedSearch& search) {
   HeadlessRunHost host;
-  if (fixedCosts) BuildFixedCostMatrix(m, host, search);
-  else BuildMedianCostMatrix(m, host, search);
+  if (fixedCosts)
+    BuildFixedCostMatrix(m, host, search);
+  else
+    BuildMedianCostMatrix(m, host, search);
 }
 
 // From a poor start the search returns exactly as many sites, keeps the required ones
@@ -75,7 +79,8 @@ TEST(SwapLocalSearch, ReturnsALocallyOptimalSolutionOfTheSameSizeThatKeepsTheSta
       const InstanceRecipe recipe{seed, 13, 11, 1, fixedCosts ? 80 : 0, -1, static_cast<int>(seed % 3 == 0)};
       LoadInstance(m, recipe);
       const int count = 2 + static_cast<int>(seed % 3) + m.ForcedCount;
-      SCOPED_TRACE(::testing::Message() << "seed " << seed << ", count " << count << ", fixed costs " << fixedCosts);
+      SCOPED_TRACE(::testing::Message()
+                   << "seed " << seed << ", count " << count << ", fixed costs " << fixedCosts);
       FixedSearch search;
       BuildMatrix(m, fixedCosts, search);
       const std::array<uint16_t, NodeSlots> start = PoorStart(m, count);
@@ -84,11 +89,11 @@ TEST(SwapLocalSearch, ReturnsALocallyOptimalSolutionOfTheSameSizeThatKeepsTheSta
       ASSERT_EQ(static_cast<int>(open.size()), count);
       for (int j = 1; j <= m.Numbnodes; ++j) {
         if (m.Node(j).SiteStatus == StatusRequired) {
-        EXPECT_TRUE(result.open[j]) << j;
-      }
+          EXPECT_TRUE(result.open[j]) << j;
+        }
         if (result.open[j] && !start[j]) {
-        EXPECT_EQ(m.Node(j).SiteStatus, StatusAllowed) << j;
-      }
+          EXPECT_EQ(m.Node(j).SiteStatus, StatusAllowed) << j;
+        }
       }
       EXPECT_EQ(result.cost, SolutionCost(m, open, 0, fixedCosts));
       const Extended optimum = ExhaustiveOptimum(m, count, 0, fixedCosts);

@@ -301,37 +301,38 @@ TEST(ExactMethodsTruth, FixedNumberTreesKeepTheSitesTheAnalystSettled) {
       for (const StatusCase& statuses : statusCases) {
         for (const char problem : {'M', 'F'}) {
           for (const int iterations : {0, 6}) {
-          for (int count : {3, 5}) {
-            SCOPED_TRACE(::testing::Message() << shape.name << ", PctDiff " << settings.pctDiff << ", DepthVar "
-                                              << settings.depth << ", problem " << problem << ", number " << count
-                                              << ", required " << statuses.required << ", excluded "
-                                              << statuses.excluded << ", iterations " << iterations);
-            const bool fixedCosts = problem == 'F';
-            ModelState loaded;
-            Load(loaded, shape);
-            loaded.Node(statuses.required).SiteStatus = StatusRequired;
-            loaded.Node(statuses.excluded).SiteStatus = StatusExcluded;
-            const Extended optimum = testing::ExhaustiveOptimum(loaded, count, 0, fixedCosts);
-            const ModelState m = SolvedWithStatuses(shape, settings, problem, count, statuses, iterations);
-            ASSERT_EQ(m.FatalError, 0);
-            branched[fixedCosts] += m.RunBranchNodes > 2;
-            const std::vector<int> open = testing::OpenSites(m);
-            EXPECT_EQ(static_cast<int>(open.size()), count);
-            EXPECT_NE(std::find(open.begin(), open.end(), statuses.required), open.end());
-            EXPECT_EQ(std::find(open.begin(), open.end(), statuses.excluded), open.end());
-            EXPECT_EQ(m.Node(statuses.required).SiteStatus, StatusRequired);
-            EXPECT_EQ(m.Node(statuses.excluded).SiteStatus, StatusExcluded);
-            const Extended upper = fixedCosts ? m.RunUpperBound : m.MedianUpperTotal;
-            const Extended lower = fixedCosts ? m.RunLowerBound : m.MedianLowerTotal;
-            EXPECT_EQ(testing::SolutionCost(m, open, 0, fixedCosts), upper);
-            EXPECT_GE(upper, optimum);
-            if (settings.pctDiff == 0) {
-              EXPECT_LE(lower, optimum);
+            for (int count : {3, 5}) {
+              SCOPED_TRACE(::testing::Message()
+                           << shape.name << ", PctDiff " << settings.pctDiff << ", DepthVar "
+                           << settings.depth << ", problem " << problem << ", number " << count
+                           << ", required " << statuses.required << ", excluded " << statuses.excluded
+                           << ", iterations " << iterations);
+              const bool fixedCosts = problem == 'F';
+              ModelState loaded;
+              Load(loaded, shape);
+              loaded.Node(statuses.required).SiteStatus = StatusRequired;
+              loaded.Node(statuses.excluded).SiteStatus = StatusExcluded;
+              const Extended optimum = testing::ExhaustiveOptimum(loaded, count, 0, fixedCosts);
+              const ModelState m = SolvedWithStatuses(shape, settings, problem, count, statuses, iterations);
+              ASSERT_EQ(m.FatalError, 0);
+              branched[fixedCosts] += m.RunBranchNodes > 2;
+              const std::vector<int> open = testing::OpenSites(m);
+              EXPECT_EQ(static_cast<int>(open.size()), count);
+              EXPECT_NE(std::find(open.begin(), open.end(), statuses.required), open.end());
+              EXPECT_EQ(std::find(open.begin(), open.end(), statuses.excluded), open.end());
+              EXPECT_EQ(m.Node(statuses.required).SiteStatus, StatusRequired);
+              EXPECT_EQ(m.Node(statuses.excluded).SiteStatus, StatusExcluded);
+              const Extended upper = fixedCosts ? m.RunUpperBound : m.MedianUpperTotal;
+              const Extended lower = fixedCosts ? m.RunLowerBound : m.MedianLowerTotal;
+              EXPECT_EQ(testing::SolutionCost(m, open, 0, fixedCosts), upper);
+              EXPECT_GE(upper, optimum);
+              if (settings.pctDiff == 0) {
+                EXPECT_LE(lower, optimum);
+              }
+              if (settings.Exact()) {
+                EXPECT_EQ(upper, optimum);
+              }
             }
-            if (settings.Exact()) {
-              EXPECT_EQ(upper, optimum);
-            }
-          }
           }
         }
       }
