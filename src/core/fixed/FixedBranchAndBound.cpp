@@ -72,12 +72,12 @@ void ImproveRootSolution(TreeRun& run) {
 }
 
 // With a number to locate, the exchange search of SwapLocalSearch.h does the same.
-void ImproveRootSolutionOfCount(TreeRun& run) {
+void ImproveRootSolutionOfCount(TreeRun& run, Extended bound) {
   ModelState& m = run.m;
   if (run.target <= 0 || !run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity ||
       !HasFreeSite(m))
     return;
-  const SwapSearchResult better = ImproveWithSwaps(m, run.search.relax, m.BestLocated, true, RootKicks);
+  const SwapSearchResult better = ImproveWithSwaps(m, run.search.relax, m.BestLocated, true, RootKicks, bound);
   if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;
   run.incumbent = better.cost;
   for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = better.open[j];
@@ -147,7 +147,7 @@ void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {
   if (!FixedTreeMayBranch(m, level, run.target, run.incumbent, bound)) return;
   if (level == 1) {
     ImproveRootSolution(run);
-    ImproveRootSolutionOfCount(run);
+    ImproveRootSolutionOfCount(run, bound);
     if (!FixedTreeMayBranch(m, level, run.target, run.incumbent, bound)) return;
   }
   if (!SettleSites(run, count)) {

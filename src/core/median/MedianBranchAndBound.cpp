@@ -90,11 +90,11 @@ constexpr int RootKicks = 1000;
 // a gap, before any branching: the tree prunes only as well as its incumbent allows.
 // The search values solutions with the cost matrix, which is the reported cost when
 // no weight applies beyond the coverage distance.
-void ImproveRootSolution(TreeRun& run) {
+void ImproveRootSolution(TreeRun& run, Extended bound) {
   ModelState& m = run.m;
   if (!run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity || !HasFreeSite(m))
     return;
-  const SwapSearchResult better = ImproveWithSwaps(m, run.search.relax, m.BestLocated, false, RootKicks);
+  const SwapSearchResult better = ImproveWithSwaps(m, run.search.relax, m.BestLocated, false, RootKicks, bound);
   if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;
   run.incumbent = better.cost;
   for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = better.open[j];
@@ -121,7 +121,7 @@ void Node(TreeRun& run, uint16_t& level, Extended& bound) {
   bound = std::max(bound, m.MedianLowerTotal);
   if (!MayBranch(m, level, run.incumbent, bound)) return;
   if (level == 1) {
-    ImproveRootSolution(run);
+    ImproveRootSolution(run, bound);
     if (!MayBranch(m, level, run.incumbent, bound)) return;
   }
   if (!SettleSites(run)) {

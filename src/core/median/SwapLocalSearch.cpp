@@ -196,7 +196,7 @@ Extended ExactCost(const ModelState& m, const AssignmentRelaxation& r,
 
 SwapSearchResult ImproveWithSwaps(const ModelState& m, const AssignmentRelaxation& r,
                                   const std::array<uint16_t, NodeSlots>& start, bool withFixedCosts,
-                                  int kicks) {
+                                  int kicks, Extended lowerBound) {
   std::array<uint8_t, NodeSlots> open{};
   bool any = false;
   for (int j = 1; j <= r.nodes; ++j) {
@@ -211,7 +211,9 @@ SwapSearchResult ImproveWithSwaps(const ModelState& m, const AssignmentRelaxatio
   std::array<uint8_t, NodeSlots> best = f.Open();
   double bestTotal = f.Total();
   Shuffler random(0x2545F4914F6CDD1DULL);
-  for (int kick = 0, sinceBest = 0; kick < kicks && sinceBest < KicksWithoutGain; ++kick, ++sinceBest) {
+  const double enough = static_cast<double>(lowerBound) + tolerance;
+  for (int kick = 0, sinceBest = 0; kick < kicks && sinceBest < KicksWithoutGain && bestTotal > enough;
+       ++kick, ++sinceBest) {
     const std::array<uint8_t, NodeSlots> before = f.Open();
     const double beforeTotal = f.Total();
     if (!Kick(f, random)) break;

@@ -24,9 +24,10 @@ struct SwapSearchResult {
 };
 
 // The best solution found from the sites marked in `start` (1 = open), with at most
-// `kicks` kicks after the first descent (fewer when many in a row bring nothing).
+// `kicks` kicks after the first descent (fewer when many in a row bring nothing, none
+// once a solution costs no more than `lowerBound`, which no solution undercuts).
 SwapSearchResult ImproveWithSwaps(const ModelState& m, const AssignmentRelaxation& r,
                                   const std::array<uint16_t, NodeSlots>& start, bool withFixedCosts,
-                                  int kicks);
+                                  int kicks, Extended lowerBound);
 
 }  // namespace korvelan
