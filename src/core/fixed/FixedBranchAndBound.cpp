@@ -91,20 +91,21 @@ void KeepIfBetter(TreeRun& run) {
 
 // With a number to locate, sites whose flip would lift the node's bound to where the
 // tree stops searching are fixed for the subtree (the parent's branching puts the
-// statuses back). Returns false when that settles the node: no `target` sites left,
-// or exactly `target`, evaluated.
-bool SettleSites(TreeRun& run, int& count) {
+// statuses back); exactly `target` sites left are evaluated as a leaf. Returns whether
+// the node still branches, and in `removed` a bound on the solutions the fixing removed.
+bool SettleSites(TreeRun& run, int& count, Extended& removed) {
   if (run.target <= 0) return true;
   const AssignmentRelaxation& r = run.search.relax;
   const auto prunes = [&run, &r](Extended b) {
     return !FixedTreeGapLeft(run.m, run.incumbent, RoundUpToGrain(b, r.grain));
   };
-  const SubtreeAfterFixing left = FixSitesForSubtree(run.m, r, run.target, prunes);
-  if (left == SubtreeAfterFixing::Leaf) {
+  const SubtreeFixing fixing = FixSitesForSubtree(run.m, r, run.target, prunes);
+  removed = RoundUpToGrain(fixing.removedBound, r.grain);
+  if (fixing.left == SubtreeAfterFixing::Leaf) {
     EvaluateLeaf(run, count);
     KeepIfBetter(run);
   }
-  return left == SubtreeAfterFixing::Open;
+  return fixing.left == SubtreeAfterFixing::Open;
 }
 
 void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
@@ -150,16 +151,19 @@ void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {
     ImproveRootSolutionOfCount(run, bound);
     if (!FixedTreeMayBranch(m, level, run.target, run.incumbent, bound)) return;
   }
-  if (!SettleSites(run, count)) {
+  const Extended nodeBound = bound;
+  Extended removed = LagInfinity;
+  if (SettleSites(run, count, removed)) {
+    const int site = ChooseBranchingSite(m);
+    if (site == 0) {
+      bound = search.NodeLowerBound;
+      return;
+    }
+    Branch(run, level, site, bound);
+  } else {
     bound = run.incumbent;
-    return;
   }
-  const int site = ChooseBranchingSite(m);
-  if (site == 0) {
-    bound = search.NodeLowerBound;
-    return;
-  }
-  Branch(run, level, site, bound);
+  bound = std::max(nodeBound, std::min(bound, removed));
 }
 
 }  // namespace

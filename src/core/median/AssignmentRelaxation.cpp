@@ -301,41 +301,46 @@ void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Exten
 
 namespace {
 
-int FixSitesByFlippedBounds(ModelState& m, const AssignmentRelaxation& r,
-                            const std::function<bool(Extended)>& prunes) {
+// Returns the smallest flipped bound of a site it fixed (LagInfinity when none).
+Extended FixSitesByFlippedBounds(ModelState& m, const AssignmentRelaxation& r,
+                                 const std::function<bool(Extended)>& prunes) {
   const Extended value = RelaxedValue(r);
   const SwapValues swap = FreeSwapValues(m, r, LagInfinity, LagInfinity);
   const bool canSwapOut = swap.largestOpen < LagInfinity;
   const bool canSwapIn = swap.smallestClosed < LagInfinity;
-  int fixed = 0;
+  Extended lowest = LagInfinity;
   for (int j = 1; j <= r.nodes; ++j) {
     uint8_t& status = m.Node(j).SiteStatus;
     if (status != StatusAllowed) continue;
-    if (!r.open[j] && canSwapOut && prunes(value - swap.largestOpen + r.siteValue[j])) {
-      status = StatusExcluded;
-      ++fixed;
-    } else if (r.open[j] && canSwapIn && prunes(value - r.siteValue[j] + swap.smallestClosed)) {
-      status = StatusRequired;
-      ++fixed;
-    }
+    const Extended flipped =
+        r.open[j] ? value - r.siteValue[j] + swap.smallestClosed : value - swap.largestOpen + r.siteValue[j];
+    if (!(r.open[j] ? canSwapIn : canSwapOut) || !prunes(flipped)) continue;
+    status = r.open[j] ? StatusRequired : StatusExcluded;
+    lowest = std::min(lowest, flipped);
   }
-  return fixed;
+  return lowest;
 }
 
 }  // namespace
 
-SubtreeAfterFixing FixSitesForSubtree(ModelState& m, const AssignmentRelaxation& r, int count,
-                                      const std::function<bool(Extended)>& prunes) {
-  if (FixSitesByFlippedBounds(m, r, prunes) == 0) return SubtreeAfterFixing::Open;
+SubtreeFixing FixSitesForSubtree(ModelState& m, const AssignmentRelaxation& r, int count,
+                                 const std::function<bool(Extended)>& prunes) {
+  SubtreeFixing fixing;
+  fixing.removedBound = FixSitesByFlippedBounds(m, r, prunes);
+  if (fixing.removedBound >= LagInfinity) return fixing;
   CountStatuses(m);
   const int left = m.Numbnodes - m.ExcludedCount;
-  if (m.ForcedCount > count || left < count) return SubtreeAfterFixing::Empty;
+  if (m.ForcedCount > count || left < count) {
+    fixing.left = SubtreeAfterFixing::Empty;
+    return fixing;
+  }
   if (left == count) {
     for (int j = 1; j <= m.Numbnodes; ++j)
       if (IsFreeSite(m, j)) m.Node(j).SiteStatus = StatusRequired;
     CountStatuses(m);
   }
-  return m.ForcedCount == count ? SubtreeAfterFixing::Leaf : SubtreeAfterFixing::Open;
+  if (m.ForcedCount == count) fixing.left = SubtreeAfterFixing::Leaf;
+  return fixing;
 }
 
 Extended BranchOnSite(ModelState& m, uint16_t level, int site, int minimumSites, Extended bound,

@@ -213,15 +213,21 @@ void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Exten
 // L - largestOpen + v(j); a free open one forced closed swaps in the closed free site
 // of smallest value. A site whose flipped bound `prunes` (the tree would not search a
 // subtree with that bound) is fixed the other way: excluded or required (needs a free
-// site on the other side). The status counts are recomputed. What is left:
+// site on the other side). The status counts are recomputed.
 enum class SubtreeAfterFixing {
   Open,   // still to search
   Empty,  // more than `count` sites required or fewer than `count` left: nothing to find
   Leaf,   // exactly `count` sites required (every site left was required when just
           // `count` were left): they are the subtree's only solution
 };
-SubtreeAfterFixing FixSitesForSubtree(ModelState& m, const AssignmentRelaxation& r, int count,
-                                      const std::function<bool(Extended)>& prunes);
+struct SubtreeFixing {
+  SubtreeAfterFixing left = SubtreeAfterFixing::Open;
+  // The smallest flipped bound of a fixed site (LagInfinity when none was fixed): no
+  // solution the fixing removed from the subtree costs less.
+  Extended removedBound = LagInfinity;
+};
+SubtreeFixing FixSitesForSubtree(ModelState& m, const AssignmentRelaxation& r, int count,
+                                 const std::function<bool(Extended)>& prunes);
 
 // Branches on `site`: the exclusion child first (visited only when at least
 // `minimumSites` sites and at least one remain), then the inclusion child (visited

@@ -68,19 +68,21 @@ void KeepIfBetter(TreeRun& run) {
 }
 
 // Sites whose flip would lift the node's bound to where the tree stops searching are
-// fixed for the subtree (the parent's branching puts the statuses back). Returns
-// false when that settles the node: no P sites left, or exactly P, evaluated.
-bool SettleSites(TreeRun& run) {
+// fixed for the subtree (the parent's branching puts the statuses back); exactly P
+// sites left are evaluated as a leaf. Returns whether the node still branches, and in
+// `removed` a bound on the solutions the fixing removed.
+bool SettleSites(TreeRun& run, Extended& removed) {
   const AssignmentRelaxation& r = run.search.relax;
   const auto prunes = [&run, &r](Extended b) {
     return !GapLeft(run.m, run.incumbent, RoundUpToGrain(b, r.grain));
   };
-  const SubtreeAfterFixing left = FixSitesForSubtree(run.m, r, run.P, prunes);
-  if (left == SubtreeAfterFixing::Leaf) {
+  const SubtreeFixing fixing = FixSitesForSubtree(run.m, r, run.P, prunes);
+  removed = RoundUpToGrain(fixing.removedBound, r.grain);
+  if (fixing.left == SubtreeAfterFixing::Leaf) {
     EvaluateLeaf(run);
     KeepIfBetter(run);
   }
-  return left == SubtreeAfterFixing::Open;
+  return fixing.left == SubtreeAfterFixing::Open;
 }
 
 // Kicks of the local search that improves the root's solution.
@@ -124,16 +126,19 @@ void Node(TreeRun& run, uint16_t& level, Extended& bound) {
     ImproveRootSolution(run, bound);
     if (!MayBranch(m, level, run.incumbent, bound)) return;
   }
-  if (!SettleSites(run)) {
+  const Extended nodeBound = bound;
+  Extended removed = LagInfinity;
+  if (SettleSites(run, removed)) {
+    const int site = ChooseBranchingSite(m);
+    if (site == 0) {
+      bound = m.MedianLowerTotal;
+      return;
+    }
+    Branch(run, level, site, bound);
+  } else {
     bound = run.incumbent;
-    return;
   }
-  const int site = ChooseBranchingSite(m);
-  if (site == 0) {
-    bound = m.MedianLowerTotal;
-    return;
-  }
-  Branch(run, level, site, bound);
+  bound = std::max(nodeBound, std::min(bound, removed));
 }
 
 }  // namespace

@@ -138,7 +138,8 @@ bool Respects(const ModelState& m, const std::vector<int>& open) {
 // With multipliers part way to their best and an incumbent at the optimum or a grain
 // above it, every solution cheaper than the incumbent agrees with the sites the fixing
 // settles; when it reports nothing left there is no such solution, and when it reports
-// a leaf the required sites are the only one. Whole costs with ties: lattices and equal
+// a leaf the required sites are the only one. Every solution it removes costs at least
+// the bound it reports for them. Whole costs with ties: lattices and equal
 // demands come from the random grid's repeated distances.
 TEST(SubtreeFixing, KeepsEverySolutionCheaperThanTheIncumbent) {
   int settled = 0;
@@ -165,7 +166,8 @@ TEST(SubtreeFixing, KeepsEverySolutionCheaperThanTheIncumbent) {
                                           << count << ", incumbent " << incumbent << ", steps " << steps);
         SubgradientSteps(m, r, count, fixedCosts, steps, incumbent);
         const auto prunes = [&](Extended b) { return RoundUpToGrain(b, r.grain) >= incumbent; };
-        const SubtreeAfterFixing left = FixSitesForSubtree(m, r, count, prunes);
+        const SubtreeFixing fixing = FixSitesForSubtree(m, r, count, prunes);
+        const SubtreeAfterFixing left = fixing.left;
         ++outcomes[static_cast<int>(left)];
         for (int j = 1; j <= m.Numbnodes; ++j)
           settled += m.Node(j).SiteStatus != before[static_cast<size_t>(j - 1)];
@@ -173,7 +175,11 @@ TEST(SubtreeFixing, KeepsEverySolutionCheaperThanTheIncumbent) {
         for (int j = 1; j <= m.Numbnodes; ++j)
           if (m.Node(j).SiteStatus == StatusRequired) required.push_back(j);
         for (const std::vector<int>& open : solutions) {
-          if (SolutionCost(m, open, 0, fixedCosts) >= incumbent) continue;
+          const Extended cost = SolutionCost(m, open, 0, fixedCosts);
+          if (!Respects(m, open)) {
+            EXPECT_GE(cost + 1e-6L, fixing.removedBound);
+          }
+          if (cost >= incumbent) continue;
           EXPECT_NE(left, SubtreeAfterFixing::Empty);
           EXPECT_TRUE(Respects(m, open));
           if (left == SubtreeAfterFixing::Leaf) {
