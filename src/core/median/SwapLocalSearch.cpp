@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "solve/IteratedKicks.h"
 #include "solve/Shuffler.h"
 
 namespace korvelan {
@@ -207,27 +208,10 @@ SwapSearchResult ImproveWithSwaps(const ModelState& m, const AssignmentRelaxatio
   Facilities f(m, r, withFixedCosts);
   f.Set(open);
   const double tolerance = 1e-9 * std::max(1.0, f.Total());
-  Descend(f, tolerance);
-  std::array<uint8_t, NodeSlots> best = f.Open();
-  double bestTotal = f.Total();
   Shuffler random(0x2545F4914F6CDD1DULL);
-  const double enough = static_cast<double>(lowerBound) + tolerance;
-  for (int kick = 0, sinceBest = 0; kick < kicks && sinceBest < KicksWithoutGain && bestTotal > enough;
-       ++kick, ++sinceBest) {
-    const std::array<uint8_t, NodeSlots> before = f.Open();
-    const double beforeTotal = f.Total();
-    if (!Kick(f, random)) break;
-    Descend(f, tolerance);
-    if (f.Total() > beforeTotal + tolerance) {
-      f.Set(before);
-      continue;
-    }
-    if (f.Total() < bestTotal - tolerance) {
-      best = f.Open();
-      bestTotal = f.Total();
-      sinceBest = 0;
-    }
-  }
+  const std::array<uint8_t, NodeSlots> best = IterateKicks(
+      f, tolerance, kicks, KicksWithoutGain, static_cast<double>(lowerBound) + tolerance,
+      [&f, tolerance] { Descend(f, tolerance); }, [&f, &random] { return Kick(f, random); });
   return {best, ExactCost(m, r, best, withFixedCosts)};
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "LagrangianInstances.h"
+#include "RelaxationMatrix.h"
 #include "fixed/FixedLagrangian.h"
 #include "median/MedianLagrangian.h"
 #include "solve/Granularity.h"
@@ -17,17 +18,10 @@
 namespace korvelan {
 namespace {
 
+using testing::BuildRelaxationMatrix;
 using testing::InstanceRecipe;
 using testing::LoadInstance;
 using testing::SolutionCost;
-
-void BuildMatrix(ModelState& m, bool fixedCosts, FixedSearch& search) {
-  HeadlessRunHost host;
-  if (fixedCosts)
-    BuildFixedCostMatrix(m, host, search);
-  else
-    BuildMedianCostMatrix(m, host, search);
-}
 
 // The relaxed solution of `count` sites for the current multipliers, as a tree node
 // computes it; returns the relaxed solution's service cost.
@@ -49,7 +43,7 @@ TEST(NodeWalks, AgreeWithDirectSumsWithAndWithoutExcludedSites) {
     LoadInstance(m, InstanceRecipe{seed, 13, 11, 1, 0, -1, static_cast<int>(seed % 2)});
     SCOPED_TRACE(::testing::Message() << "seed " << seed << ", excluded " << m.ExcludedCount);
     FixedSearch search;
-    BuildMatrix(m, false, search);
+    BuildRelaxationMatrix(m, false, search);
     AssignmentRelaxation& r = search.relax;
     std::mt19937 rng(seed);
     std::uniform_int_distribution<int> tenths(0, 3000);
@@ -151,7 +145,7 @@ TEST(SubtreeFixing, KeepsEverySolutionCheaperThanTheIncumbent) {
                    InstanceRecipe{seed, 12, 12, 1, fixedCosts ? 60 : 0, -1, static_cast<int>(seed % 3 == 0)});
       const int count = m.ForcedCount + 2 + static_cast<int>(seed % 2);
       FixedSearch search;
-      BuildMatrix(m, fixedCosts, search);
+      BuildRelaxationMatrix(m, fixedCosts, search);
       AssignmentRelaxation& r = search.relax;
       const std::vector<uint8_t> before = testing::Statuses(m);
       const std::vector<std::vector<int>> solutions = Solutions(before, count);

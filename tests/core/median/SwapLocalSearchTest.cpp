@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "LagrangianInstances.h"
+#include "RelaxationMatrix.h"
 #include "fixed/FixedLagrangian.h"
 #include "median/MedianLagrangian.h"
 #include "median/SwapLocalSearch.h"
@@ -14,17 +15,12 @@
 namespace korvelan {
 namespace {
 
+using testing::BuildRelaxationMatrix;
 using testing::ExhaustiveOptimum;
 using testing::InstanceRecipe;
 using testing::LoadInstance;
+using testing::OpenSiteList;
 using testing::SolutionCost;
-
-std::vector<int> OpenList(const std::array<uint8_t, NodeSlots>& open, int n) {
-  std::vector<int> sites;
-  for (int j = 1; j <= n; ++j)
-    if (open[j]) sites.push_back(j);
-  return sites;
-}
 
 // No exchange of an open site that is not required for a closed free site lowers the cost.
 void ExpectNoExchangeHelps(const ModelState& m, const std::vector<int>& open, Extended cost,
@@ -59,14 +55,6 @@ std::array<uint16_t, NodeSlots> PoorStart(const ModelState& m, int count) {
   return start;
 }
 
-void BuildMatrix(ModelState& m, bool fixedCosts, FixedSearch& search) {
-  HeadlessRunHost host;
-  if (fixedCosts)
-    BuildFixedCostMatrix(m, host, search);
-  else
-    BuildMedianCostMatrix(m, host, search);
-}
-
 // From a poor start the search returns exactly as many sites, keeps the required ones
 // open and opens only free ones, reports the true cost, never below the exhaustive
 // optimum, and no single exchange improves it; most runs reach the optimum.
@@ -82,10 +70,10 @@ TEST(SwapLocalSearch, ReturnsALocallyOptimalSolutionOfTheSameSizeThatKeepsTheSta
       SCOPED_TRACE(::testing::Message()
                    << "seed " << seed << ", count " << count << ", fixed costs " << fixedCosts);
       FixedSearch search;
-      BuildMatrix(m, fixedCosts, search);
+      BuildRelaxationMatrix(m, fixedCosts, search);
       const std::array<uint16_t, NodeSlots> start = PoorStart(m, count);
       const SwapSearchResult result = ImproveWithSwaps(m, search.relax, start, fixedCosts, 40, 0);
-      const std::vector<int> open = OpenList(result.open, m.Numbnodes);
+      const std::vector<int> open = OpenSiteList(result.open, m.Numbnodes);
       ASSERT_EQ(static_cast<int>(open.size()), count);
       for (int j = 1; j <= m.Numbnodes; ++j) {
         if (m.Node(j).SiteStatus == StatusRequired) {
@@ -120,21 +108,21 @@ TEST(SwapLocalSearch, NeverOpensAnExcludedSiteNorClosesARequiredOne) {
   m.Node(8).SiteStatus = StatusRequired;
   CountStatuses(m);
   FixedSearch search;
-  BuildMatrix(m, false, search);
+  BuildRelaxationMatrix(m, false, search);
   std::array<uint16_t, NodeSlots> start{};
   start[3] = start[8] = start[10] = 1;
   const SwapSearchResult result = ImproveWithSwaps(m, search.relax, start, false, 20, 0);
   EXPECT_FALSE(result.open[5]);
   EXPECT_TRUE(result.open[8]);
-  EXPECT_EQ(static_cast<int>(OpenList(result.open, m.Numbnodes).size()), 3);
-  EXPECT_EQ(result.cost, SolutionCost(m, OpenList(result.open, m.Numbnodes), 0, false));
+  EXPECT_EQ(static_cast<int>(OpenSiteList(result.open, m.Numbnodes).size()), 3);
+  EXPECT_EQ(result.cost, SolutionCost(m, OpenSiteList(result.open, m.Numbnodes), 0, false));
 }
 
 TEST(SwapLocalSearch, NothingOpenGivesNoSolution) {
   ModelState m;
   LoadInstance(m, InstanceRecipe{2, 8, 8, 1, 0, -1, 0});
   FixedSearch search;
-  BuildMatrix(m, false, search);
+  BuildRelaxationMatrix(m, false, search);
   const SwapSearchResult result = ImproveWithSwaps(m, search.relax, {}, false, 10, 0);
   EXPECT_EQ(result.cost, LagInfinity);
 }
