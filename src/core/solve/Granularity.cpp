@@ -21,11 +21,13 @@ bool Roundable(Extended bound, Extended grain) {
 void GrainFinder::Add(Extended term) {
   const Extended size = std::fabs(term);
   if (size == 0 || fractional_) return;
-  if (size > LargestExactTerm || size != std::floor(size)) {
+  // Rounding in the current (nearest) mode: no switch of the rounding mode per term,
+  // which floor and a truncating conversion would need on the extended type.
+  if (size > LargestExactTerm || std::rint(size) != size) {
     fractional_ = true;
     return;
   }
-  grain_ = std::gcd(grain_, static_cast<int64_t>(size));
+  grain_ = std::gcd(grain_, static_cast<int64_t>(std::llrint(size)));
 }
 
 Extended DemandGrain(const ModelState& m) {

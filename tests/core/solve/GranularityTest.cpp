@@ -14,7 +14,7 @@ TEST(Granularity, GrainIsTheGreatestCommonDivisorOfWholeTerms) {
   } cases[] = {
       {{10, 20, 30}, 10}, {{7, 14, 0}, 7},   {{-4, 6}, 2},     {{100, 250, 40}, 10},
       {{3, 2.5L}, 0},     {{0, 0}, 0},       {{}, 0},          {{1e17L, 2e17L}, 0},
-      {{12, 0.1L, 6}, 0}, {{5}, 5},
+      {{12, 0.1L, 6}, 0}, {{5}, 5},         {{9, 4.5L}, 0},   {{0.4L}, 0},
   };
   for (const auto& c : cases) {
     GrainFinder finder;
