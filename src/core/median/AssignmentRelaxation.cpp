@@ -327,7 +327,6 @@ SubtreeFixing FixSitesForSubtree(ModelState& m, const AssignmentRelaxation& r, i
                                  const std::function<bool(Extended)>& prunes) {
   SubtreeFixing fixing;
   fixing.removedBound = FixSitesByFlippedBounds(m, r, prunes);
-  if (fixing.removedBound >= LagInfinity) return fixing;
   CountStatuses(m);
   const int left = m.Numbnodes - m.ExcludedCount;
   if (m.ForcedCount > count || left < count) {

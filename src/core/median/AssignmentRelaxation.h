@@ -213,7 +213,9 @@ void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Exten
 // L - largestOpen + v(j); a free open one forced closed swaps in the closed free site
 // of smallest value. A site whose flipped bound `prunes` (the tree would not search a
 // subtree with that bound) is fixed the other way: excluded or required (needs a free
-// site on the other side). The status counts are recomputed.
+// site on the other side). The status counts are recomputed, and what is left is
+// judged on them even when nothing was fixed (the root's own fixing may have required
+// `count` sites already).
 enum class SubtreeAfterFixing {
   Open,   // still to search
   Empty,  // more than `count` sites required or fewer than `count` left: nothing to find

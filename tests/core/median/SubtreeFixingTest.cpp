@@ -192,5 +192,38 @@ TEST(SubtreeFixing, KeepsEverySolutionCheaperThanTheIncumbent) {
             0);
 }
 
+// Whatever the fixing does, the statuses decide what is left: `count` sites required
+// is a leaf, more than `count` required or fewer than `count` sites left is empty,
+// exactly `count` sites left are all required.
+TEST(SubtreeFixing, JudgesWhatIsLeftEvenWhenNothingIsFixed) {
+  struct Case {
+    std::vector<int> required;
+    std::vector<int> excluded;
+    SubtreeAfterFixing left;
+    int forcedAfter;
+  };
+  const Case cases[] = {
+      {{1, 2, 3}, {}, SubtreeAfterFixing::Leaf, 3},
+      {{1, 2, 3, 4}, {}, SubtreeAfterFixing::Empty, 4},
+      {{1}, {2, 3, 4, 5, 6, 7, 8, 9}, SubtreeAfterFixing::Empty, 1},
+      {{1}, {2, 3, 4, 5, 6, 7, 8}, SubtreeAfterFixing::Leaf, 3},
+      {{1, 2}, {}, SubtreeAfterFixing::Open, 2},
+  };
+  for (const Case& c : cases) {
+    ModelState m;
+    LoadInstance(m, InstanceRecipe{4, 10, 10, 1, 0, -1, 0});
+    for (int j : c.required) m.Node(j).SiteStatus = StatusRequired;
+    for (int j : c.excluded) m.Node(j).SiteStatus = StatusExcluded;
+    CountStatuses(m);
+    FixedSearch search;
+    BuildRelaxationMatrix(m, false, search);
+    SubgradientSteps(m, search.relax, 3, false, 5, 1e6L);
+    const SubtreeFixing fixing = FixSitesForSubtree(m, search.relax, 3, [](Extended) { return false; });
+    EXPECT_EQ(fixing.left, c.left) << c.required.size() << " required, " << c.excluded.size() << " excluded";
+    EXPECT_EQ(fixing.removedBound, LagInfinity);
+    EXPECT_EQ(m.ForcedCount, c.forcedAfter);
+  }
+}
+
 }  // namespace
 }  // namespace korvelan
