@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "covering/CoverDominance.h"
+
 namespace korvelan {
 namespace {
 
@@ -26,6 +28,8 @@ struct SiteCountBound::Problem {
   std::vector<int> nodes;        // demand nodes left to cover that some free site reaches
   std::vector<int> freeSites;
   std::vector<std::vector<uint16_t>> reach;  // per free site: the nodes of `nodes` it covers
+  std::vector<uint16_t> entries;             // every reach list, one after the other
+  std::vector<uint32_t> ends;                // per free site: the end of its list in `entries`
   std::array<uint8_t, NodeSlots> open{};     // node in `nodes`
   std::array<double, NodeSlots> gradient{};
   std::vector<int> byRatio;      // `nodes` ordered for the partial target
@@ -63,13 +67,46 @@ bool SiteCountBound::PrepareProblem(const ModelState& m, Extended target, Proble
   // left over (the fractional choice below gives the same value either way).
   if (p.remainingTarget > reachable + 1e-9L * std::max<Extended>(1, reachable)) return false;
   p.wholeCover = p.remainingTarget >= reachable;
-  p.byRatio = p.nodes;
   for (int j : p.freeSites) {
     std::vector<uint16_t>& nodes = p.reach.emplace_back();
     for (uint16_t i : m.Node(j).CoversList)
       if (p.open[i]) nodes.push_back(i);
   }
+  RemoveDominated(p);
+  p.byRatio = p.nodes;
   return true;
+}
+
+// The bound of the problem without its dominated sites (and, for a whole cover, nodes)
+// is a bound of the whole problem, whose optimum it shares; and it costs less.
+void SiteCountBound::RemoveDominated(Problem& p) {
+  const DominanceResult kept = ReduceByDominance({p.nodes, p.reach}, p.wholeCover);
+  std::vector<int> nodes;
+  for (size_t r = 0; r < p.nodes.size(); ++r) {
+    const int i = p.nodes[r];
+    if (kept.rowKept[r]) {
+      nodes.push_back(i);
+    } else {
+      p.open[i] = 0;
+      multiplier_[i] = 0;
+    }
+  }
+  p.nodes = std::move(nodes);
+  std::vector<int> sites;
+  std::vector<std::vector<uint16_t>> reach;
+  for (size_t s = 0; s < p.freeSites.size(); ++s) {
+    if (!kept.columnKept[s]) continue;
+    sites.push_back(p.freeSites[s]);
+    std::vector<uint16_t>& rows = reach.emplace_back();
+    for (uint16_t i : p.reach[s])
+      if (p.open[i]) rows.push_back(i);
+  }
+  p.freeSites = std::move(sites);
+  p.reach = std::move(reach);
+  for (const std::vector<uint16_t>& rows : p.reach) {
+    p.entries.insert(p.entries.end(), rows.begin(), rows.end());
+    p.ends.push_back(static_cast<uint32_t>(p.entries.size()));
+  }
 }
 
 // u(i) := the smallest 1 / (number of remaining nodes a site covers) over the free
@@ -89,12 +126,16 @@ void SiteCountBound::StartMultipliers(const Problem& p) {
 Extended SiteCountBound::Value(const ModelState& m, Problem& p) {
   Extended value = p.required;
   for (int i : p.nodes) p.gradient[i] = 0;
-  for (const std::vector<uint16_t>& nodes : p.reach) {
+  const uint16_t* entries = p.entries.data();
+  uint32_t begin = 0;
+  for (const uint32_t end : p.ends) {
     double sum = 0;
-    for (uint16_t i : nodes) sum += multiplier_[i];
-    if (sum <= 1) continue;
-    value += 1 - sum;
-    for (uint16_t i : nodes) p.gradient[i] -= 1;
+    for (uint32_t e = begin; e < end; ++e) sum += multiplier_[entries[e]];
+    if (sum > 1) {
+      value += 1 - sum;
+      for (uint32_t e = begin; e < end; ++e) p.gradient[entries[e]] -= 1;
+    }
+    begin = end;
   }
   if (p.wholeCover) {
     for (int i : p.nodes) {

@@ -57,6 +57,7 @@ class SiteCountBound {
   Extended Ascend(const ModelState& m, Problem& p, int goal, int iterations);
   Extended Value(const ModelState& m, Problem& p);
   bool PrepareProblem(const ModelState& m, Extended target, Problem& p);
+  void RemoveDominated(Problem& p);
   void StartMultipliers(const Problem& p);
   void Settle(const Problem& p, Extended bound, int sites, SiteFixing& fixing) const;
 
