@@ -13,23 +13,31 @@
 //
 // Both are strict orders, so each removed column (row) has a kept one that dominates
 // it, and the reduced problem has the same optimum as the original.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 namespace korvelan {
 
-struct CoverMatrix {
-  std::vector<int> rows;                        // node numbers, ascending
-  std::vector<std::vector<uint16_t>> columns;   // per column: its rows (node numbers), ascending
+// The columns' row lists one after the other: column c holds
+// entries[ends[c - 1] .. ends[c]) (from 0 for the first), node numbers ascending.
+struct ColumnLists {
+  std::vector<uint16_t> entries;
+  std::vector<uint32_t> ends;
+
+  std::size_t Count() const { return ends.size(); }
+  uint32_t Begin(std::size_t c) const { return c == 0 ? 0 : ends[c - 1]; }
+  void Close() { ends.push_back(static_cast<uint32_t>(entries.size())); }
 };
 
 struct DominanceResult {
-  std::vector<uint8_t> columnKept;  // per column of the matrix
-  std::vector<uint8_t> rowKept;     // per entry of `rows`
+  std::vector<uint8_t> columnKept;  // per column
+  std::vector<uint8_t> rowKept;     // per entry of the rows
 };
 
 // The columns and (when wholeCover is set) the rows that stay after removing the
-// dominated ones, repeated while a removal allows another.
-DominanceResult ReduceByDominance(const CoverMatrix& matrix, bool wholeCover);
+// dominated ones, repeated while a removal allows another. `rows` are the node
+// numbers of the rows, ascending; column entries outside them are ignored.
+DominanceResult ReduceByDominance(const std::vector<int>& rows, const ColumnLists& columns, bool wholeCover);
 
 }  // namespace korvelan

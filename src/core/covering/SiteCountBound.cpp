@@ -27,9 +27,7 @@ struct SiteCountBound::Problem {
   bool wholeCover = false;       // every remaining node must be covered
   std::vector<int> nodes;        // demand nodes left to cover that some free site reaches
   std::vector<int> freeSites;
-  std::vector<std::vector<uint16_t>> reach;  // per free site: the nodes of `nodes` it covers
-  std::vector<uint16_t> entries;             // every reach list, one after the other
-  std::vector<uint32_t> ends;                // per free site: the end of its list in `entries`
+  ColumnLists reach;                     // per free site: the nodes of `nodes` it covers
   std::array<uint8_t, NodeSlots> open{};     // node in `nodes`
   std::array<double, NodeSlots> gradient{};
   std::vector<int> byRatio;      // `nodes` ordered for the partial target
@@ -68,9 +66,9 @@ bool SiteCountBound::PrepareProblem(const ModelState& m, Extended target, Proble
   if (p.remainingTarget > reachable + 1e-9L * std::max<Extended>(1, reachable)) return false;
   p.wholeCover = p.remainingTarget >= reachable;
   for (int j : p.freeSites) {
-    std::vector<uint16_t>& nodes = p.reach.emplace_back();
     for (uint16_t i : m.Node(j).CoversList)
-      if (p.open[i]) nodes.push_back(i);
+      if (p.open[i]) p.reach.entries.push_back(i);
+    p.reach.Close();
   }
   RemoveDominated(p);
   p.byRatio = p.nodes;
@@ -80,7 +78,7 @@ bool SiteCountBound::PrepareProblem(const ModelState& m, Extended target, Proble
 // The bound of the problem without its dominated sites (and, for a whole cover, nodes)
 // is a bound of the whole problem, whose optimum it shares; and it costs less.
 void SiteCountBound::RemoveDominated(Problem& p) {
-  const DominanceResult kept = ReduceByDominance({p.nodes, p.reach}, p.wholeCover);
+  const DominanceResult kept = ReduceByDominance(p.nodes, p.reach, p.wholeCover);
   std::vector<int> nodes;
   for (size_t r = 0; r < p.nodes.size(); ++r) {
     const int i = p.nodes[r];
@@ -93,31 +91,31 @@ void SiteCountBound::RemoveDominated(Problem& p) {
   }
   p.nodes = std::move(nodes);
   std::vector<int> sites;
-  std::vector<std::vector<uint16_t>> reach;
+  ColumnLists reach;
   for (size_t s = 0; s < p.freeSites.size(); ++s) {
     if (!kept.columnKept[s]) continue;
     sites.push_back(p.freeSites[s]);
-    std::vector<uint16_t>& rows = reach.emplace_back();
-    for (uint16_t i : p.reach[s])
-      if (p.open[i]) rows.push_back(i);
+    for (uint32_t e = p.reach.Begin(s); e < p.reach.ends[s]; ++e)
+      if (p.open[p.reach.entries[e]]) reach.entries.push_back(p.reach.entries[e]);
+    reach.Close();
   }
   p.freeSites = std::move(sites);
   p.reach = std::move(reach);
-  for (const std::vector<uint16_t>& rows : p.reach) {
-    p.entries.insert(p.entries.end(), rows.begin(), rows.end());
-    p.ends.push_back(static_cast<uint32_t>(p.entries.size()));
-  }
 }
 
 // u(i) := the smallest 1 / (number of remaining nodes a site covers) over the free
 // sites covering i: every site's U(j) is then at most 1.
 void SiteCountBound::StartMultipliers(const Problem& p) {
   multiplier_.fill(0);
-  for (const std::vector<uint16_t>& nodes : p.reach) {
-    if (nodes.empty()) continue;
-    const double share = 1.0 / static_cast<double>(nodes.size());
-    for (uint16_t i : nodes)
+  for (size_t s = 0; s < p.reach.Count(); ++s) {
+    const uint32_t begin = p.reach.Begin(s);
+    const uint32_t end = p.reach.ends[s];
+    if (begin == end) continue;
+    const double share = 1.0 / static_cast<double>(end - begin);
+    for (uint32_t e = begin; e < end; ++e) {
+      const uint16_t i = p.reach.entries[e];
       if (multiplier_[i] == 0 || share < multiplier_[i]) multiplier_[i] = share;
+    }
   }
   started_ = true;
 }
@@ -126,9 +124,9 @@ void SiteCountBound::StartMultipliers(const Problem& p) {
 Extended SiteCountBound::Value(const ModelState& m, Problem& p) {
   Extended value = p.required;
   for (int i : p.nodes) p.gradient[i] = 0;
-  const uint16_t* entries = p.entries.data();
+  const uint16_t* entries = p.reach.entries.data();
   uint32_t begin = 0;
-  for (const uint32_t end : p.ends) {
+  for (const uint32_t end : p.reach.ends) {
     double sum = 0;
     for (uint32_t e = begin; e < end; ++e) sum += multiplier_[entries[e]];
     if (sum > 1) {
@@ -207,7 +205,7 @@ void SiteCountBound::Settle(const Problem& p, Extended bound, int sites,
                             SiteFixing& fixing) const {
   for (size_t s = 0; s < p.freeSites.size(); ++s) {
     double covered = 0;
-    for (uint16_t i : p.reach[s]) covered += multiplier_[i];
+    for (uint32_t e = p.reach.Begin(s); e < p.reach.ends[s]; ++e) covered += multiplier_[p.reach.entries[e]];
     const double reduced = 1 - covered;
     if (WholeSitesAtLeast(bound + std::fabs(reduced)) <= sites) continue;
     (reduced > 0 ? fixing.closed : fixing.open).push_back(p.freeSites[s]);

@@ -13,11 +13,25 @@ namespace {
 // Rows are node numbers 2, 4, 6, ... (not positions), so that the reduction must map them.
 int RowNode(int r) { return 2 * (r + 1); }
 
+struct Matrix {
+  std::vector<int> rows;
+  std::vector<std::vector<uint16_t>> columns;
+};
+
+DominanceResult Reduce(const Matrix& matrix, bool wholeCover) {
+  ColumnLists lists;
+  for (const std::vector<uint16_t>& column : matrix.columns) {
+    lists.entries.insert(lists.entries.end(), column.begin(), column.end());
+    lists.Close();
+  }
+  return ReduceByDominance(matrix.rows, lists, wholeCover);
+}
+
 // A random matrix with ties on purpose: some columns repeat an earlier one, some are
 // an earlier one less a row, and rows may share all their columns.
-CoverMatrix RandomMatrix(unsigned seed, int rows, int columns) {
+Matrix RandomMatrix(unsigned seed, int rows, int columns) {
   std::mt19937 rng(seed);
-  CoverMatrix matrix;
+  Matrix matrix;
   for (int r = 0; r < rows; ++r) matrix.rows.push_back(RowNode(r));
   std::vector<unsigned> masks;
   for (int c = 0; c < columns; ++c) {
@@ -33,7 +47,7 @@ CoverMatrix RandomMatrix(unsigned seed, int rows, int columns) {
 }
 
 // Rows (positions) each column covers, as masks.
-std::vector<unsigned> ColumnMasks(const CoverMatrix& matrix) {
+std::vector<unsigned> ColumnMasks(const Matrix& matrix) {
   std::vector<unsigned> masks;
   for (const std::vector<uint16_t>& column : matrix.columns) {
     unsigned mask = 0;
@@ -90,11 +104,11 @@ TEST(CoverDominance, WholeCoverKeepsTheFewestColumnsAndEveryCoverOfTheKeptRows) 
   for (unsigned seed = 1; seed <= 60; ++seed) {
     const int rows = 4 + static_cast<int>(seed % 6);
     const int columns = 5 + static_cast<int>(seed % 8);
-    const CoverMatrix matrix = RandomMatrix(seed, rows, columns);
+    const Matrix matrix = RandomMatrix(seed, rows, columns);
     const std::vector<unsigned> masks = ColumnMasks(matrix);
     const unsigned everyColumn = (1u << columns) - 1;
     const unsigned coverable = Covered(masks, everyColumn);
-    const DominanceResult result = ReduceByDominance(matrix, true);
+    const DominanceResult result = Reduce(matrix, true);
     SCOPED_TRACE(::testing::Message() << "seed " << seed);
     ASSERT_EQ(result.columnKept.size(), matrix.columns.size());
     ASSERT_EQ(result.rowKept.size(), matrix.rows.size());
@@ -118,11 +132,11 @@ TEST(CoverDominance, PartialTargetsKeepEveryRowAndTheBestCoverage) {
   for (unsigned seed = 1; seed <= 40; ++seed) {
     const int rows = 4 + static_cast<int>(seed % 5);
     const int columns = 5 + static_cast<int>(seed % 6);
-    const CoverMatrix matrix = RandomMatrix(seed * 11, rows, columns);
+    const Matrix matrix = RandomMatrix(seed * 11, rows, columns);
     const std::vector<unsigned> masks = ColumnMasks(matrix);
     std::vector<int> weight;
     for (int r = 0; r < rows; ++r) weight.push_back(1 + (static_cast<int>(seed) + 3 * r) % 5);
-    const DominanceResult result = ReduceByDominance(matrix, false);
+    const DominanceResult result = Reduce(matrix, false);
     SCOPED_TRACE(::testing::Message() << "seed " << seed);
     EXPECT_EQ(KeptMask(result.rowKept), (1u << rows) - 1);
     for (int k = 1; k <= columns; ++k)
@@ -150,10 +164,10 @@ TEST(CoverDominance, KeepsOneOfEqualColumnsAndRows) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    CoverMatrix matrix;
+    Matrix matrix;
     for (size_t r = 0; r < c.rowKept.size(); ++r) matrix.rows.push_back(RowNode(static_cast<int>(r)));
     matrix.columns = c.columns;
-    const DominanceResult result = ReduceByDominance(matrix, c.wholeCover);
+    const DominanceResult result = Reduce(matrix, c.wholeCover);
     EXPECT_EQ(result.columnKept, c.columnKept);
     EXPECT_EQ(result.rowKept, c.rowKept);
   }
