@@ -18,6 +18,21 @@ constexpr int Unreachable = 1 << 20;
 
 int WholeSitesAtLeast(Extended bound) { return static_cast<int>(std::ceil(bound - Allowance)); }
 
+// The sum of the multipliers of the listed nodes, in four partial sums that do not
+// wait on one another.
+template <typename Node>
+inline double MultiplierSum(const double* multiplier, const Node* first, const Node* last) {
+  double partial[4] = {0, 0, 0, 0};
+  for (; last - first >= 4; first += 4) {
+    partial[0] += multiplier[first[0]];
+    partial[1] += multiplier[first[1]];
+    partial[2] += multiplier[first[2]];
+    partial[3] += multiplier[first[3]];
+  }
+  for (int lane = 0; first != last; ++first, ++lane) partial[lane] += multiplier[*first];
+  return (partial[0] + partial[1]) + (partial[2] + partial[3]);
+}
+
 }  // namespace
 
 // The demand nodes and sites that matter at the current statuses.
@@ -120,21 +135,6 @@ void SiteCountBound::StartMultipliers(const Problem& p) {
   started_ = true;
 }
 
-// The sum of the multipliers of the listed nodes, in four partial sums that do not
-// wait on one another.
-template <typename Node>
-double SiteCountBound::MultiplierSum(const Node* first, const Node* last) const {
-  double partial[4] = {0, 0, 0, 0};
-  for (; last - first >= 4; first += 4) {
-    partial[0] += multiplier_[static_cast<size_t>(first[0])];
-    partial[1] += multiplier_[static_cast<size_t>(first[1])];
-    partial[2] += multiplier_[static_cast<size_t>(first[2])];
-    partial[3] += multiplier_[static_cast<size_t>(first[3])];
-  }
-  for (int lane = 0; first != last; ++first, ++lane) partial[lane] += multiplier_[static_cast<size_t>(*first)];
-  return (partial[0] + partial[1]) + (partial[2] + partial[3]);
-}
-
 // L(u) for the current multipliers; leaves the subgradient z(i) - sum x(j) in p.gradient.
 Extended SiteCountBound::Value(const ModelState& m, Problem& p) {
   for (int i : p.nodes) p.gradient[i] = p.wholeCover ? 1 : 0;
@@ -142,7 +142,7 @@ Extended SiteCountBound::Value(const ModelState& m, Problem& p) {
   const uint16_t* entries = p.reach.entries.data();
   uint32_t begin = 0;
   for (const uint32_t end : p.reach.ends) {
-    const double sum = MultiplierSum(entries + begin, entries + end);
+    const double sum = MultiplierSum(multiplier_.data(), entries + begin, entries + end);
     if (sum > 1) {
       belowOne += 1 - sum;
       for (uint32_t e = begin; e < end; ++e) p.gradient[entries[e]] -= 1;
@@ -150,7 +150,7 @@ Extended SiteCountBound::Value(const ModelState& m, Problem& p) {
     begin = end;
   }
   Extended value = p.required + static_cast<Extended>(belowOne);
-  if (p.wholeCover) return value + MultiplierSum(p.nodes.data(), p.nodes.data() + p.nodes.size());
+  if (p.wholeCover) return value + MultiplierSum(multiplier_.data(), p.nodes.data(), p.nodes.data() + p.nodes.size());
   // The cheapest fractional choice of nodes reaching the remaining target.
   std::sort(p.byRatio.begin(), p.byRatio.end(), [&](int a, int b) {
     return multiplier_[a] * m.Node(b).Demand < multiplier_[b] * m.Node(a).Demand;

@@ -56,8 +56,6 @@ class SiteCountBound {
   struct Problem;
   Extended Ascend(const ModelState& m, Problem& p, int goal, int iterations);
   Extended Value(const ModelState& m, Problem& p);
-  template <typename Node>
-  double MultiplierSum(const Node* first, const Node* last) const;
   bool PrepareProblem(const ModelState& m, Extended target, Problem& p);
   void RemoveDominated(Problem& p);
   void StartMultipliers(const Problem& p);
