@@ -38,10 +38,12 @@ inline double MultiplierSum(const double* multiplier, const Node* first, const N
 // The demand nodes and sites that matter at the current statuses.
 struct SiteCountBound::Problem {
   int required = 0;
+  int allowed = 0;               // free sites, those covering nothing included
   Extended remainingTarget = 0;  // target less the demand the required sites cover
   bool wholeCover = false;       // every remaining node must be covered
   std::vector<int> nodes;        // demand nodes left to cover that some free site reaches
   std::vector<int> freeSites;
+  std::vector<int> dominated;    // free sites set aside: another free site covers all they cover
   ColumnLists reach;                     // per free site: the nodes of `nodes` it covers
   std::array<uint8_t, NodeSlots> open{};     // node in `nodes`
   std::array<double, NodeSlots> gradient{};
@@ -55,8 +57,9 @@ bool SiteCountBound::PrepareProblem(const ModelState& m, Extended target, Proble
     if (site.SiteStatus == StatusRequired) {
       ++p.required;
       for (uint16_t i : site.CoversList) covered[i] = 1;
-    } else if (site.SiteStatus == StatusAllowed && !site.CoversList.empty()) {
-      p.freeSites.push_back(j);
+    } else if (site.SiteStatus == StatusAllowed) {
+      ++p.allowed;
+      if (!site.CoversList.empty()) p.freeSites.push_back(j);
     }
   }
   Extended coveredDemand = 0;
@@ -108,7 +111,10 @@ void SiteCountBound::RemoveDominated(Problem& p) {
   std::vector<int> sites;
   ColumnLists reach;
   for (size_t s = 0; s < p.freeSites.size(); ++s) {
-    if (!kept.columnKept[s]) continue;
+    if (!kept.columnKept[s]) {
+      p.dominated.push_back(p.freeSites[s]);
+      continue;
+    }
     sites.push_back(p.freeSites[s]);
     for (uint32_t e = p.reach.Begin(s); e < p.reach.ends[s]; ++e)
       if (p.open[p.reach.entries[e]]) reach.entries.push_back(p.reach.entries[e]);
@@ -206,8 +212,20 @@ bool SiteCountBound::ProvesTooFew(const ModelState& m, Extended target, int site
   if (!started_) StartMultipliers(p);
   const Extended bound = Ascend(m, p, sites, iterations);
   if (WholeSitesAtLeast(bound) > sites) return true;
-  if (fixing) Settle(p, bound, sites, *fixing);
+  if (fixing) {
+    Settle(p, bound, sites, *fixing);
+    CloseDominated(p, sites, *fixing);
+  }
   return false;
+}
+
+// Some solution of at most `sites` sites uses no dominated site (each gives way to the
+// site dominating it), and one of exactly `sites` sites when that many stay open to
+// choose from: the dominated sites close then.
+void SiteCountBound::CloseDominated(const Problem& p, int sites, SiteFixing& fixing) const {
+  const size_t closed = fixing.closed.size() + p.dominated.size();
+  if (static_cast<size_t>(p.required + p.allowed) < closed + static_cast<size_t>(sites)) return;
+  fixing.closed.insert(fixing.closed.end(), p.dominated.begin(), p.dominated.end());
 }
 
 void SiteCountBound::Settle(const Problem& p, Extended bound, int sites,

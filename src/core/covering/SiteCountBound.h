@@ -60,6 +60,7 @@ class SiteCountBound {
   void RemoveDominated(Problem& p);
   void StartMultipliers(const Problem& p);
   void Settle(const Problem& p, Extended bound, int sites, SiteFixing& fixing) const;
+  void CloseDominated(const Problem& p, int sites, SiteFixing& fixing) const;
 
   // Kept in double precision for speed; the bound's allowance covers the rounding.
   std::array<double, NodeSlots> multiplier_{};
