@@ -18,7 +18,8 @@ struct IndexLists {
 // The matrix by row indices, with what is still kept.
 class Reducer {
  public:
-  Reducer(const std::vector<int>& rows, const ColumnLists& columns, DominanceResult& result) : result_(result) {
+  Reducer(const std::vector<int>& rows, const ColumnLists& columns, long workLimit, DominanceResult& result)
+      : result_(result), workLimit_(workLimit) {
     int largest = 0;
     for (int node : rows) largest = std::max(largest, node);
     std::vector<int> rowIndex(static_cast<size_t>(largest) + 1, -1);
@@ -37,7 +38,7 @@ class Reducer {
   bool RemoveDominatedColumns() {
     Index();
     bool removed = false;
-    for (size_t c = 0; c < result_.columnKept.size(); ++c) {
+    for (size_t c = 0; c < result_.columnKept.size() && !Exhausted(); ++c) {
       if (!result_.columnKept[c]) continue;
       if (columnSize_[c] == 0 || ColumnDominated(static_cast<int>(c))) {
         result_.columnKept[c] = 0;
@@ -51,7 +52,7 @@ class Reducer {
   bool RemoveDominatedRows() {
     Index();
     std::vector<uint8_t> dominated(result_.rowKept.size(), 0);
-    for (size_t r = 0; r < result_.rowKept.size(); ++r)
+    for (size_t r = 0; r < result_.rowKept.size() && !Exhausted(); ++r)
       if (result_.rowKept[r] && rowColumns_.Size(r) > 0) MarkRowsDominatedBy(static_cast<int>(r), dominated);
     bool removed = false;
     for (size_t r = 0; r < dominated.size(); ++r) {
@@ -64,6 +65,8 @@ class Reducer {
 
  private:
   bool RowKept(int r) const { return result_.rowKept[static_cast<size_t>(r)] != 0; }
+  // Removing fewer is always sound: once the work passes its limit, the rest stays.
+  bool Exhausted() const { return work_ > workLimit_; }
 
   // The kept columns of every kept row (ascending), and the kept rows' count of every column.
   void Index() {
@@ -81,6 +84,7 @@ class Reducer {
     }
     for (size_t r = 0; r < rows; ++r) count[r + 1] += count[r];
     rowColumns_.starts = count;
+    work_ += static_cast<long>(columnRows_.items.size());
     rowColumns_.items.assign(static_cast<size_t>(count[rows]), 0);
     for (size_t c = 0; c < columns; ++c) {
       if (!result_.columnKept[c]) continue;
@@ -90,11 +94,12 @@ class Reducer {
   }
 
   // Every kept row of column a is a row of column b (both lists ascending).
-  bool ColumnWithin(int a, int b) const {
+  bool ColumnWithin(int a, int b) {
     const int* at = columnRows_.begin(static_cast<size_t>(b));
     const int* end = columnRows_.end(static_cast<size_t>(b));
     for (const int* r = columnRows_.begin(static_cast<size_t>(a)); r != columnRows_.end(static_cast<size_t>(a)); ++r) {
       if (!RowKept(*r)) continue;
+      ++work_;
       at = std::lower_bound(at, end, *r);
       if (at == end || *at != *r) return false;
     }
@@ -103,7 +108,7 @@ class Reducer {
 
   // Another column covers every kept row of c: more rows, or the same and listed first.
   // Only the columns of c's row with the fewest columns can.
-  bool ColumnDominated(int c) const {
+  bool ColumnDominated(int c) {
     int fewest = -1;
     for (const int* r = columnRows_.begin(static_cast<size_t>(c)); r != columnRows_.end(static_cast<size_t>(c)); ++r)
       if (RowKept(*r) && (fewest < 0 || rowColumns_.Size(static_cast<size_t>(*r)) < rowColumns_.Size(static_cast<size_t>(fewest))))
@@ -118,7 +123,7 @@ class Reducer {
 
   // Marks the rows whose kept columns include every kept column of r: more of them,
   // or the same and a higher number. Only rows of r's column with the fewest rows can.
-  void MarkRowsDominatedBy(int r, std::vector<uint8_t>& dominated) const {
+  void MarkRowsDominatedBy(int r, std::vector<uint8_t>& dominated) {
     const size_t row = static_cast<size_t>(r);
     int narrowest = *rowColumns_.begin(row);
     for (const int* c = rowColumns_.begin(row); c != rowColumns_.end(row); ++c)
@@ -130,7 +135,9 @@ class Reducer {
       if (*other == r || !RowKept(*other) || dominated[o]) continue;
       const int otherSize = rowColumns_.Size(o);
       const bool after = otherSize > size || (otherSize == size && *other > r);
-      if (after && std::includes(rowColumns_.begin(o), rowColumns_.end(o), rowColumns_.begin(row), rowColumns_.end(row)))
+      if (!after) continue;
+      work_ += size;
+      if (std::includes(rowColumns_.begin(o), rowColumns_.end(o), rowColumns_.begin(row), rowColumns_.end(row)))
         dominated[o] = 1;
     }
   }
@@ -139,13 +146,17 @@ class Reducer {
   IndexLists columnRows_;  // all rows of each column, by row index
   IndexLists rowColumns_;  // kept columns of each kept row
   std::vector<int> columnSize_;  // kept rows of each column
+  long workLimit_;
+  long work_ = 0;  // list entries looked at so far
 };
 
 }  // namespace
 
-DominanceResult ReduceByDominance(const std::vector<int>& rows, const ColumnLists& columns, bool wholeCover) {
+DominanceResult ReduceByDominance(const std::vector<int>& rows, const ColumnLists& columns, bool wholeCover,
+                                  long workLimit) {
   DominanceResult result;
-  Reducer reducer(rows, columns, result);
+  if (workLimit < 0) workLimit = DominanceWorkPerEntry * static_cast<long>(columns.entries.size()) + DominanceWorkLeast;
+  Reducer reducer(rows, columns, workLimit, result);
   reducer.RemoveDominatedColumns();
   while (wholeCover && reducer.RemoveDominatedRows() && reducer.RemoveDominatedColumns()) {
   }

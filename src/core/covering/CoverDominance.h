@@ -35,9 +35,18 @@ struct DominanceResult {
   std::vector<uint8_t> rowKept;     // per entry of the rows
 };
 
+// The work of a reduction is limited to this many list entries looked at per entry of
+// the columns, and at least DominanceWorkLeast: dense problems (long coverage
+// distances) could otherwise cost more than the bound saves. The bench families need
+// at most 16 per entry.
+inline constexpr long DominanceWorkPerEntry = 64;
+inline constexpr long DominanceWorkLeast = 4096;
+
 // The columns and (when wholeCover is set) the rows that stay after removing the
-// dominated ones, repeated while a removal allows another. `rows` are the node
-// numbers of the rows, ascending; column entries outside them are ignored.
-DominanceResult ReduceByDominance(const std::vector<int>& rows, const ColumnLists& columns, bool wholeCover);
+// dominated ones, repeated while a removal allows another, until the work reaches
+// `workLimit` (a negative limit: the default above). `rows` are the node numbers of
+// the rows, ascending; column entries outside them are ignored.
+DominanceResult ReduceByDominance(const std::vector<int>& rows, const ColumnLists& columns, bool wholeCover,
+                                  long workLimit = -1);
 
 }  // namespace korvelan

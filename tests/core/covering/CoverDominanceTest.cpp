@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 #include <random>
 #include <vector>
 
@@ -18,13 +19,13 @@ struct Matrix {
   std::vector<std::vector<uint16_t>> columns;
 };
 
-DominanceResult Reduce(const Matrix& matrix, bool wholeCover) {
+DominanceResult Reduce(const Matrix& matrix, bool wholeCover, long workLimit = -1) {
   ColumnLists lists;
   for (const std::vector<uint16_t>& column : matrix.columns) {
     lists.entries.insert(lists.entries.end(), column.begin(), column.end());
     lists.Close();
   }
-  return ReduceByDominance(matrix.rows, lists, wholeCover);
+  return ReduceByDominance(matrix.rows, lists, wholeCover, workLimit);
 }
 
 // A random matrix with ties on purpose: some columns repeat an earlier one, some are
@@ -95,21 +96,26 @@ int BestWeight(const std::vector<unsigned>& masks, unsigned allowed, int k, cons
   return best;
 }
 
+// The default work limit, none at all, and limits that run out part way.
+const long kWorkLimits[] = {-1, 0, 25, 120};
+
 // With every row to cover, the kept columns over the kept rows need exactly as many
 // columns as the whole problem, and every cover of the kept rows by kept columns
-// covers every row.
+// covers every row, whatever the work limit.
 TEST(CoverDominance, WholeCoverKeepsTheFewestColumnsAndEveryCoverOfTheKeptRows) {
   int rowsRemoved = 0;
   int columnsRemoved = 0;
-  for (unsigned seed = 1; seed <= 60; ++seed) {
+  for (unsigned run = 0; run < 60 * std::size(kWorkLimits); ++run) {
+    const unsigned seed = 1 + run / std::size(kWorkLimits);
+    const long workLimit = kWorkLimits[run % std::size(kWorkLimits)];
     const int rows = 4 + static_cast<int>(seed % 6);
     const int columns = 5 + static_cast<int>(seed % 8);
     const Matrix matrix = RandomMatrix(seed, rows, columns);
     const std::vector<unsigned> masks = ColumnMasks(matrix);
     const unsigned everyColumn = (1u << columns) - 1;
     const unsigned coverable = Covered(masks, everyColumn);
-    const DominanceResult result = Reduce(matrix, true);
-    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    const DominanceResult result = Reduce(matrix, true, workLimit);
+    SCOPED_TRACE(::testing::Message() << "seed " << seed << " work limit " << workLimit);
     ASSERT_EQ(result.columnKept.size(), matrix.columns.size());
     ASSERT_EQ(result.rowKept.size(), matrix.rows.size());
     const unsigned keptColumns = KeptMask(result.columnKept);
@@ -127,17 +133,19 @@ TEST(CoverDominance, WholeCoverKeepsTheFewestColumnsAndEveryCoverOfTheKeptRows) 
 }
 
 // With a partial target every row stays, and for every number of columns and any row
-// weights the kept columns cover as much as all of them.
+// weights the kept columns cover as much as all of them, whatever the work limit.
 TEST(CoverDominance, PartialTargetsKeepEveryRowAndTheBestCoverage) {
-  for (unsigned seed = 1; seed <= 40; ++seed) {
+  for (unsigned run = 0; run < 40 * std::size(kWorkLimits); ++run) {
+    const unsigned seed = 1 + run / std::size(kWorkLimits);
+    const long workLimit = kWorkLimits[run % std::size(kWorkLimits)];
     const int rows = 4 + static_cast<int>(seed % 5);
     const int columns = 5 + static_cast<int>(seed % 6);
     const Matrix matrix = RandomMatrix(seed * 11, rows, columns);
     const std::vector<unsigned> masks = ColumnMasks(matrix);
     std::vector<int> weight;
     for (int r = 0; r < rows; ++r) weight.push_back(1 + (static_cast<int>(seed) + 3 * r) % 5);
-    const DominanceResult result = Reduce(matrix, false);
-    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    const DominanceResult result = Reduce(matrix, false, workLimit);
+    SCOPED_TRACE(::testing::Message() << "seed " << seed << " work limit " << workLimit);
     EXPECT_EQ(KeptMask(result.rowKept), (1u << rows) - 1);
     for (int k = 1; k <= columns; ++k)
       EXPECT_EQ(BestWeight(masks, KeptMask(result.columnKept), k, weight),
@@ -170,6 +178,22 @@ TEST(CoverDominance, KeepsOneOfEqualColumnsAndRows) {
     const DominanceResult result = Reduce(matrix, c.wholeCover);
     EXPECT_EQ(result.columnKept, c.columnKept);
     EXPECT_EQ(result.rowKept, c.rowKept);
+  }
+}
+
+// With no work allowed nothing is removed; with the default limit the same dominance
+// as without any limit is found on these small matrices.
+TEST(CoverDominance, AWorkLimitOnlyLeavesMoreInPlace) {
+  for (unsigned seed = 1; seed <= 30; ++seed) {
+    const Matrix matrix = RandomMatrix(seed * 7, 6, 9);
+    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    const DominanceResult none = Reduce(matrix, true, 0);
+    EXPECT_EQ(KeptMask(none.rowKept), (1u << 6) - 1);
+    EXPECT_EQ(KeptMask(none.columnKept), (1u << 9) - 1);
+    const DominanceResult unlimited = Reduce(matrix, true, 1L << 40);
+    const DominanceResult byDefault = Reduce(matrix, true);
+    EXPECT_EQ(byDefault.columnKept, unlimited.columnKept);
+    EXPECT_EQ(byDefault.rowKept, unlimited.rowKept);
   }
 }
 
