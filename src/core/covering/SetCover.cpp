@@ -231,7 +231,7 @@ bool AttemptCount(ModelState& m, RunHost& host, int k, Extended target,
 
 bool AllDemandCovered(const ModelState& m) {
   for (int i = 1; i <= m.NumDemandNodes; ++i)
-    if (m.Node(i).NTIMES <= 0) return false;
+    if (m.Node(i).Demand > 0 && m.Node(i).NTIMES <= 0) return false;
   return true;
 }
 

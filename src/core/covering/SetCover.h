@@ -28,7 +28,8 @@ SetCoverOutcome SetCover(ModelState& m, RunHost& host, bool partial);
 // from the installed sites.
 void InstallBestLocated(ModelState& m, RunHost& host);
 
-// True when every demand node is covered by the current solution.
+// True when every demand node with demand is covered by the current solution (a node
+// of zero demand adds nothing to cover).
 bool AllDemandCovered(const ModelState& m);
 
 }  // namespace korvelan

@@ -54,16 +54,17 @@ void EvaluateLeaf(TreeRun& run, int& count) {
 }
 
 // Kicks of the local search that improves the root's solution.
-constexpr int RootKicks = 1000;
+constexpr int RootKicks = 2000;
 
 // With the number of facilities free, the local search of FixedLocalSearch.h improves
 // the best solution when the root leaves a gap, before any branching: one-for-one
 // exchanges cannot re-tile a regular pattern of facilities, and the tree cannot prune
 // without a good incumbent.
-void ImproveRootSolution(TreeRun& run) {
+// The search stops once its solution closes the root's gap.
+void ImproveRootSolution(TreeRun& run, Extended bound) {
   ModelState& m = run.m;
   if (run.target >= 0 || !run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity) return;
-  const FixedLocalSearchResult better = ImproveFixedCharge(m, run.search.relax, m.BestLocated, RootKicks);
+  const FixedLocalSearchResult better = ImproveFixedCharge(m, run.search.relax, m.BestLocated, RootKicks, FixedTreeClosingCost(m, bound));
   if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;
   run.incumbent = better.cost;
   for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = better.open[j];
@@ -111,7 +112,7 @@ void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {
   }
   if (!FixedTreeMayBranch(m, level, run.target, run.incumbent, bound)) return;
   if (level == 1) {
-    ImproveRootSolution(run);
+    ImproveRootSolution(run, bound);
     if (!FixedTreeMayBranch(m, level, run.target, run.incumbent, bound)) return;
   }
   const int site = ChooseBranchingSite(m);
@@ -134,6 +135,10 @@ void fixed_branch_and_bound(ModelState& m, RunHost& host, FixedSearch& search, u
   SaveRootStatuses(m);
   Node(run, level, count, bound);
   RestoreRootStatuses(m);
+}
+
+Extended FixedTreeClosingCost(const ModelState& m, Extended bound) {
+  return bound + bound * std::max(m.Fixed.PctDiff, Extended(1e-13L)) / 100;
 }
 
 bool FixedTreeGapLeft(const ModelState& m, Extended incumbent, Extended bound) {

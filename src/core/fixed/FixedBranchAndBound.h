@@ -26,6 +26,8 @@ void fixed_branch_and_bound(ModelState& m, RunHost& host, FixedSearch& search, u
 // more than PctDiff percent above the bound; a node may branch while a gap is left,
 // the depth limit allows it, and a site is still free to choose.
 bool FixedTreeGapLeft(const ModelState& m, Extended incumbent, Extended bound);
+// The highest cost an incumbent may have and leave no gap above `bound`.
+Extended FixedTreeClosingCost(const ModelState& m, Extended bound);
 bool FixedTreeMayBranch(const ModelState& m, uint16_t level, int target, Extended incumbent, Extended bound);
 
 }  // namespace korvelan

@@ -104,6 +104,19 @@ void RunTerminalSearch(ModelState& m, RunHost& host, FixedSearch& search, int co
   }
 }
 
+// With the number free: the required sites and every free site of negative value open,
+// without sorting (the order matters only when no site opens that way). Returns the
+// number open.
+int OpenProfitableSites(const ModelState& m, AssignmentRelaxation& r) {
+  int opened = 0;
+  for (int j = 1; j <= r.nodes; ++j) {
+    const uint8_t status = m.Node(j).SiteStatus;
+    r.open[j] = status == StatusRequired || (status == StatusAllowed && r.siteValue[j] < 0);
+    opened += r.open[j];
+  }
+  return opened;
+}
+
 // Reduced-cost tests at the root: a closed site whose opening would lift the bound
 // above the best known cost is excluded; an open site whose closing would is required.
 void FixSitesAtRoot(ModelState& m, FixedSearch& search, int target, Extended value) {
@@ -140,6 +153,7 @@ void SetFixedInitialMultipliers(const ModelState& m, FixedSearch& search) {
 
 void ChooseFixedOpenSites(const ModelState& m, FixedSearch& search, int target) {
   AssignmentRelaxation& r = search.relax;
+  if (target < 0 && OpenProfitableSites(m, r) > 0) return;
   int opened = OpenRequiredSitesAndSort(m, r);
   for (int k = 1; k <= r.nodes; ++k) {
     const int j = r.order[k];

@@ -11,28 +11,60 @@ namespace {
 // Sites near a facility that a move may take it to.
 constexpr int NearSites = 8;
 // The search stops after this many kicks in a row without a cheaper solution.
-constexpr int KicksWithoutGain = 500;
+constexpr int KicksWithoutGain = 1000;
 
-// Open sites and, per demand node, the cheapest and second cheapest open cost (double
-// precision: the moves only rank; the result's cost is summed exactly).
+// Open sites and, per demand node, the cheapest and second cheapest open cost and the
+// sites giving them (double precision: the moves only rank; the result's cost is summed
+// exactly). Opening or closing a site updates only what it changes.
 class Facilities {
  public:
   Facilities(const ModelState& m, const AssignmentRelaxation& r) : m_(m), r_(r) {}
 
   void Set(const std::array<uint8_t, NodeSlots>& open) {
     open_ = open;
-    Refresh();
+    openSites_.clear();
+    for (int j = 1; j <= r_.nodes; ++j)
+      if (open_[j]) openSites_.push_back(j);
+    for (int i = 1; i <= r_.demandNodes; ++i) FindCheapest(i);
+    Retotal();
   }
   const std::array<uint8_t, NodeSlots>& Open() const { return open_; }
   double Total() const { return total_; }
-  int Count() const { return count_; }
+  int Count() const { return static_cast<int>(openSites_.size()); }
   bool Free(int j) const { return m_.Node(j).SiteStatus == StatusAllowed; }
   int Sites() const { return r_.nodes; }
+  int Demands() const { return r_.demandNodes; }
   int Near(int j, int k) const { return m_.NearestOrder.at(j, k); }
+  int Serving(int i) const { return bestSite_[i]; }
+  double Cost(int i, int j) const { return static_cast<double>(r_.Row(i)[j]); }
+  double Fixed(int j) const { return static_cast<double>(m_.Node(j).FixedCost); }
+  double Cheapest(int i) const { return best_[i]; }
+  double SecondCheapest(int i) const { return second_[i]; }
 
-  void Toggle(int j) {
-    open_[j] = !open_[j];
-    Refresh();
+  void OpenSite(int j) {
+    open_[j] = 1;
+    openSites_.push_back(j);
+    for (int i = 1; i <= r_.demandNodes; ++i) {
+      const double c = Cost(i, j);
+      if (c < best_[i]) {
+        second_[i] = best_[i];
+        secondSite_[i] = bestSite_[i];
+        best_[i] = c;
+        bestSite_[i] = j;
+      } else if (c < second_[i]) {
+        second_[i] = c;
+        secondSite_[i] = j;
+      }
+    }
+    Retotal();
+  }
+
+  void CloseSite(int j) {
+    open_[j] = 0;
+    openSites_.erase(std::find(openSites_.begin(), openSites_.end(), j));
+    for (int i = 1; i <= r_.demandNodes; ++i)
+      if (bestSite_[i] == j || secondSite_[i] == j) FindCheapest(i);
+    Retotal();
   }
 
   // Cost change when j opens.
@@ -41,57 +73,42 @@ class Facilities {
     for (int i = 1; i <= r_.demandNodes; ++i) change += std::min(0.0, Cost(i, j) - best_[i]);
     return change;
   }
-  // Cost change when `out` closes and `in` (0: none) opens.
-  double MoveChange(int out, int in) const {
-    if (count_ <= 1 && in == 0) return LargeChange;
-    double change = (in ? Fixed(in) : 0) - Fixed(out);
-    for (int i = 1; i <= r_.demandNodes; ++i) {
-      const double without = bestSite_[i] == out ? second_[i] : best_[i];
-      change += (in ? std::min(without, Cost(i, in)) : without) - best_[i];
-    }
-    return change;
-  }
 
   static constexpr double LargeChange = 1e300;
 
  private:
-  double Cost(int i, int j) const { return static_cast<double>(r_.Row(i)[j]); }
-  double Fixed(int j) const { return static_cast<double>(m_.Node(j).FixedCost); }
-
-  void Refresh() {
-    total_ = 0;
-    count_ = 0;
-    for (int j = 1; j <= r_.nodes; ++j)
-      if (open_[j]) {
-        total_ += Fixed(j);
-        ++count_;
+  void FindCheapest(int i) {
+    best_[i] = second_[i] = LargeChange;
+    bestSite_[i] = secondSite_[i] = 0;
+    for (int j : openSites_) {
+      const double c = Cost(i, j);
+      if (c < best_[i]) {
+        second_[i] = best_[i];
+        secondSite_[i] = bestSite_[i];
+        best_[i] = c;
+        bestSite_[i] = j;
+      } else if (c < second_[i]) {
+        second_[i] = c;
+        secondSite_[i] = j;
       }
-    for (int i = 1; i <= r_.demandNodes; ++i) {
-      best_[i] = second_[i] = LargeChange;
-      bestSite_[i] = 0;
-      for (int j = 1; j <= r_.nodes; ++j) {
-        if (!open_[j]) continue;
-        const double c = Cost(i, j);
-        if (c < best_[i]) {
-          second_[i] = best_[i];
-          best_[i] = c;
-          bestSite_[i] = j;
-        } else if (c < second_[i]) {
-          second_[i] = c;
-        }
-      }
-      total_ += best_[i];
     }
+  }
+
+  void Retotal() {
+    total_ = 0;
+    for (int j : openSites_) total_ += Fixed(j);
+    for (int i = 1; i <= r_.demandNodes; ++i) total_ += best_[i];
   }
 
   const ModelState& m_;
   const AssignmentRelaxation& r_;
   std::array<uint8_t, NodeSlots> open_{};
+  std::vector<int> openSites_;
   std::array<double, NodeSlots> best_{};
   std::array<double, NodeSlots> second_{};
   std::array<int, NodeSlots> bestSite_{};
+  std::array<int, NodeSlots> secondSite_{};
   double total_ = 0;
-  int count_ = 0;
 };
 
 struct Move {
@@ -100,8 +117,52 @@ struct Move {
   double change = 0;
 };
 
+// The cost changes of every single step from the current facilities, computed once per
+// step of the descent: a move's change is then the opening's change, corrected only on
+// the demand nodes the closing facility serves.
+class MoveValues {
+ public:
+  explicit MoveValues(const Facilities& f) : f_(f), served_(static_cast<size_t>(f.Sites()) + 1) {
+    for (int j = 1; j <= f.Sites(); ++j)
+      if (f.Free(j) && !f.Open()[j]) addChange_[j] = f.AddChange(j);
+    for (int i = 1; i <= f.Demands(); ++i) {
+      const int site = f.Serving(i);
+      if (site == 0) continue;
+      served_[static_cast<size_t>(site)].push_back(i);
+      closeChange_[site] += f.SecondCheapest(i) - f.Cheapest(i);
+    }
+  }
+
+  double Add(int j) const { return addChange_[j]; }
+  // `out` closes and `in` (0: none) opens; never the last facility without a new one.
+  double Move(int out, int in) const {
+    if (f_.Count() <= 1) return in == 0 ? Facilities::LargeChange : LastFacilityMove(out, in);
+    double change = closeChange_[out] - f_.Fixed(out);
+    if (in == 0) return change;
+    change += addChange_[in];
+    for (int i : served_[static_cast<size_t>(out)]) {
+      const double c = f_.Cost(i, in);
+      change += std::min(0.0, c - f_.SecondCheapest(i)) - std::min(0.0, c - f_.Cheapest(i));
+    }
+    return change;
+  }
+
+ private:
+  double LastFacilityMove(int out, int in) const {
+    double change = f_.Fixed(in) - f_.Fixed(out);
+    for (int i = 1; i <= f_.Demands(); ++i) change += f_.Cost(i, in) - f_.Cheapest(i);
+    return change;
+  }
+
+  const Facilities& f_;
+  std::vector<std::vector<int>> served_;
+  std::array<double, NodeSlots> addChange_{};
+  std::array<double, NodeSlots> closeChange_{};
+};
+
 // The best opening, closing or move to a near site.
 Move BestMove(const Facilities& f) {
+  const MoveValues values(f);
   Move best;
   const auto consider = [&best](int out, int in, double change) {
     if (change < best.change) best = {out, in, change};
@@ -109,13 +170,13 @@ Move BestMove(const Facilities& f) {
   for (int j = 1; j <= f.Sites(); ++j) {
     if (!f.Free(j)) continue;
     if (!f.Open()[j]) {
-      consider(0, j, f.AddChange(j));
+      consider(0, j, values.Add(j));
       continue;
     }
-    consider(j, 0, f.MoveChange(j, 0));
+    consider(j, 0, values.Move(j, 0));
     for (int k = 2; k <= std::min(NearSites + 1, f.Sites()); ++k) {
       const int near = f.Near(j, k);
-      if (near <= f.Sites() && f.Free(near) && !f.Open()[near]) consider(j, near, f.MoveChange(j, near));
+      if (near <= f.Sites() && f.Free(near) && !f.Open()[near]) consider(j, near, values.Move(j, near));
     }
   }
   return best;
@@ -125,10 +186,8 @@ void Descend(Facilities& f, double tolerance) {
   for (;;) {
     const Move move = BestMove(f);
     if (move.change >= -tolerance) return;
-    std::array<uint8_t, NodeSlots> open = f.Open();
-    if (move.out) open[move.out] = 0;
-    if (move.in) open[move.in] = 1;
-    f.Set(open);
+    if (move.in) f.OpenSite(move.in);
+    if (move.out) f.CloseSite(move.out);
   }
 }
 
@@ -178,7 +237,8 @@ Extended FixedChargeCost(const ModelState& m, const AssignmentRelaxation& r, con
 }
 
 FixedLocalSearchResult ImproveFixedCharge(const ModelState& m, const AssignmentRelaxation& r,
-                                          const std::array<uint16_t, NodeSlots>& start, int kicks) {
+                                          const std::array<uint16_t, NodeSlots>& start, int kicks,
+                                          Extended enough) {
   std::array<uint8_t, NodeSlots> open{};
   for (int j = 1; j <= r.nodes; ++j) {
     const uint8_t status = m.Node(j).SiteStatus;
@@ -192,7 +252,9 @@ FixedLocalSearchResult ImproveFixedCharge(const ModelState& m, const AssignmentR
   std::array<uint8_t, NodeSlots> best = f.Open();
   double bestTotal = f.Total();
   Shuffler random(0x2545F4914F6CDD1DULL);
-  for (int kick = 0, sinceBest = 0; kick < kicks && sinceBest < KicksWithoutGain; ++kick, ++sinceBest) {
+  const double stopAt = static_cast<double>(enough);
+  for (int kick = 0, sinceBest = 0; kick < kicks && sinceBest < KicksWithoutGain && bestTotal > stopAt;
+       ++kick, ++sinceBest) {
     const std::array<uint8_t, NodeSlots> before = f.Open();
     const double beforeTotal = f.Total();
     if (!Kick(f, random)) break;

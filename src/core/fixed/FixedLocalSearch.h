@@ -23,9 +23,11 @@ struct FixedLocalSearchResult {
 };
 
 // The best solution found from the sites marked in `start` (1 = open), with at most
-// `kicks` kicks after the first descent (fewer when many in a row bring nothing).
+// `kicks` kicks after the first descent: fewer when many in a row bring nothing, and
+// none once a solution costs `enough` or less (a cost that leaves nothing to prove).
 FixedLocalSearchResult ImproveFixedCharge(const ModelState& m, const AssignmentRelaxation& r,
-                                          const std::array<uint16_t, NodeSlots>& start, int kicks);
+                                          const std::array<uint16_t, NodeSlots>& start, int kicks,
+                                          Extended enough = 0);
 
 // Total cost of the open sites with the cost matrix (LagInfinity when none is open).
 Extended FixedChargeCost(const ModelState& m, const AssignmentRelaxation& r, const std::array<uint8_t, NodeSlots>& open);

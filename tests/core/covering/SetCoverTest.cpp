@@ -98,6 +98,30 @@ TEST(SetCover, PartialTargetsAreMetWithTheFewestSites) {
   }
 }
 
+// A demand node of zero demand that no site near the others covers is left uncovered:
+// the run completes with the fewest sites for the demand and reports full coverage.
+TEST(SetCover, ZeroDemandNodesNeedNoCover) {
+  for (unsigned seed : {1u, 2u, 3u, 4u}) {
+    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    ModelState m;
+    FillRandomInstance(m, seed, {12, 12, 20, 25});
+    const int far = 12;
+    for (int n = 1; n < far; ++n) m.DistanceMatrix.at(n, far) = m.DistanceMatrix.at(far, n) = 1000;
+    for (int zero : {3, far}) {
+      m.TotalDemand -= m.Node(zero).Demand;
+      m.Node(zero).Demand = m.Node(zero).LoadedDemand = 0;
+    }
+    BuildCoverageLists(m);
+    const int fewest = FewestSites(m, m.TotalDemand, 25);
+    HeadlessRunHost host;
+    EXPECT_TRUE(RunSetCover(m, host, false));
+    EXPECT_EQ(m.NumLocated, fewest);
+    EXPECT_EQ(m.Node(far).Located, 0);
+    EXPECT_EQ(m.FullCoverage, 1);
+    for (const auto& message : host.messages) EXPECT_NE(message.kind, 'W') << message.text;
+  }
+}
+
 TEST(SetCover, TargetsOutOfReachAreRefusedWithTheirMessages) {
   for (const bool partial : {false, true}) {
     ModelState m;
