@@ -73,6 +73,10 @@ inline std::vector<Family> Families() {
   families.push_back({"lattice", 'M',
                       GridPoints(14, 15, 5, [](int, int) { return 10; }, [](int, int) { return 100; }),
                       {15, 10}});
+  // 300 towns 3 apart along a highway, every demand 10, every fixed cost 100: the
+  // sites of the optimum repeat every third town and many near-optimal ones tie.
+  families.push_back({"corridor", 'M', GridPoints(1, 300, 3, [](int, int) { return 10; }, [](int, int) { return 100; }),
+                      {30, 12}});
   // Random points with Euclidean distances, for comparison.
   families.push_back({"random-euc", 'E', RandomPoints(301, 300, 1000, 100, 200, 3000), {200, 150}});
   return families;

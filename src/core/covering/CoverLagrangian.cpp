@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "covering/Coverage.h"
 #include "covering/Substitution.h"
@@ -41,6 +42,10 @@ struct NodeWork {
   Extended gap = NoValue;
   int k = 1;
   int failures = 0;
+  // Per demand node, the sites covering it that the relaxed choice may take (allowed
+  // and not dominated): only their values are kept up to date while iterating.
+  std::vector<uint16_t> choosable{};
+  std::array<uint32_t, NodeSlots> choosableEnd{};
 };
 
 const CoveringSettings& Settings(const NodeWork& w) { return w.m.Covering; }
@@ -71,6 +76,15 @@ void ComputeSiteValues(NodeWork& w) {
     const Extended u = m.Node(i).LagMultiplier;
     if (u == 0) continue;
     for (uint16_t j : m.Node(i).CoveredByList) w.siteValue[j] += u;
+  }
+}
+
+void ListChoosableSites(NodeWork& w) {
+  const ModelState& m = w.m;
+  for (int i = 1; i <= m.NumDemandNodes; ++i) {
+    for (uint16_t j : m.Node(i).CoveredByList)
+      if (m.Node(j).SiteStatus == StatusAllowed && !m.Node(j).Dominated) w.choosable.push_back(j);
+    w.choosableEnd[static_cast<size_t>(i)] = static_cast<uint32_t>(w.choosable.size());
   }
 }
 
@@ -233,7 +247,8 @@ bool UpdateMultipliers(NodeWork& w) {
     const Extended change = u - node.LagMultiplier;
     if (change == 0) continue;
     node.LagMultiplier = u;
-    for (uint16_t j : node.CoveredByList) w.siteValue[j] += change;
+    for (uint32_t e = w.choosableEnd[static_cast<size_t>(i) - 1]; e < w.choosableEnd[static_cast<size_t>(i)]; ++e)
+      w.siteValue[w.choosable[e]] += change;
   }
   return true;
 }
@@ -281,6 +296,7 @@ bool SubstitutionAtEndApplies(const NodeWork& w) {
 // cannot reach LB is excluded; an open site whose closing cannot reach LB is required.
 void FixSitesAtRoot(NodeWork& w) {
   ModelState& m = w.m;
+  ComputeSiteValues(w);  // every allowed site, the dominated ones included
   Extended smallestOpen = NoValue;
   Extended largestClosed = 0;
   for (int j = 1; j <= m.Numbnodes; ++j) {
@@ -349,6 +365,7 @@ CoverNodeResult CoverLagrangianNode(ModelState& m, RunHost& host, int P, Extende
     m.TargetValue = incumbent;
   }
   PrepareDominance(m);
+  ListChoosableSites(w);
   if (w.atRoot) SetInitialMultipliers(m);
   ComputeSiteValues(w);
   w.upper = w.totalDemand;

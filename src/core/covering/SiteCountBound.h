@@ -57,8 +57,10 @@ class SiteCountBound {
   Extended Ascend(const ModelState& m, Problem& p, int goal, int iterations);
   Extended Value(const ModelState& m, Problem& p);
   bool PrepareProblem(const ModelState& m, Extended target, Problem& p);
+  void RemoveDominated(Problem& p);
   void StartMultipliers(const Problem& p);
   void Settle(const Problem& p, Extended bound, int sites, SiteFixing& fixing) const;
+  void CloseDominated(const Problem& p, int sites, SiteFixing& fixing) const;
 
   // Kept in double precision for speed; the bound's allowance covers the rounding.
   std::array<double, NodeSlots> multiplier_{};

@@ -116,9 +116,20 @@ void Apply(ModelState& m, const Settings& s) {
   m.Fixed.DepthVar = s.depth;
 }
 
-ModelState Solved(const Shape& shape, const Settings& settings, char problem, int locate) {
+// Some sites required and some excluded, by a pattern (none when it is negative).
+void MarkStatuses(ModelState& m, int pattern) {
+  if (pattern < 0) return;
+  for (int j = 1; j <= m.Numbnodes; ++j) {
+    const int r = (5 * j + pattern) % 9;
+    m.Node(j).SiteStatus = r == 0 ? StatusRequired : r == 1 ? StatusExcluded : StatusAllowed;
+  }
+  CountStatuses(m);
+}
+
+ModelState Solved(const Shape& shape, const Settings& settings, char problem, int locate, int statusPattern = -1) {
   ModelState m;
   Load(m, shape);
+  MarkStatuses(m, statusPattern);
   Apply(m, settings);
   m.ProblemCode = problem;
   m.SolutionClass = 2;
@@ -198,6 +209,63 @@ TEST(ExactMethodsTruth, PCenterFindsTheSmallestRadius) {
           EXPECT_GE(m.CoverageDistance, radius * FixedPointScale);
           if (settings.depth == -1) {
             EXPECT_EQ(m.CoverageDistance, radius * FixedPointScale);
+          }
+        }
+      }
+    }
+  }
+}
+
+// The covering models with required and excluded sites (the searches set dominated
+// sites and demand nodes aside): the exhaustive optimum under the same statuses, a
+// solution that keeps them, and the statuses as the analyst left them.
+TEST(ExactMethodsTruth, CoveringModelsKeepStatusesAndFindTheExhaustiveOptimum) {
+  for (const Shape& shape : Shapes()) {
+    for (const Settings& settings : kSettings) {
+      for (int pattern : {0, 4}) {
+        for (const char problem : {'S', '&', 'C', 'P', '%'}) {
+          SCOPED_TRACE(::testing::Message() << shape.name << ", PctDiff " << settings.pctDiff << ", DepthVar "
+                                            << settings.depth << ", statuses " << pattern << ", problem " << problem);
+          ModelState loaded;
+          Load(loaded, shape);
+          MarkStatuses(loaded, pattern);
+          const bool partial = problem == '&' || problem == '%';
+          const Extended target = partial ? FractionTarget(loaded.TotalDemand, 0.75) : loaded.TotalDemand;
+          constexpr int P = 3;
+          const ModelState m = Solved(shape, settings, problem, P, pattern);
+          if (problem == 'S' || problem == '&') {
+            const int fewest = covertest::FewestSites(loaded, target, shape.coverage);
+            if (fewest < 0) continue;  // the allowed sites cannot reach the target
+            ASSERT_EQ(m.FatalError, 0);
+            EXPECT_GE(covertest::CoveredByLocated(m), target);
+            EXPECT_GE(m.NumLocated, fewest);
+            if (settings.depth == -1) {
+              EXPECT_EQ(m.NumLocated, fewest);
+            }
+          } else if (problem == 'C') {
+            const Extended optimum = covertest::BestCoverage(loaded, P, shape.coverage);
+            ASSERT_EQ(m.FatalError, 0);
+            EXPECT_EQ(covertest::CoveredByLocated(m), m.RunLowerBound);
+            EXPECT_LE(m.RunLowerBound, optimum);
+            EXPECT_GE(m.RunUpperBound, optimum);
+            if (settings.Exact()) {
+              EXPECT_EQ(m.RunLowerBound, optimum);
+            }
+          } else {
+            const int64_t radius = covertest::SmallestRadius(loaded, P, target);
+            ASSERT_EQ(m.FatalError, 0);
+            EXPECT_GE(covertest::CoveredByLocated(m), target);
+            EXPECT_GE(m.CoverageDistance, radius * FixedPointScale);
+            if (settings.depth == -1) {
+              EXPECT_EQ(m.CoverageDistance, radius * FixedPointScale);
+            }
+          }
+          EXPECT_EQ(covertest::Statuses(m), covertest::Statuses(loaded));
+          for (int j = 1; j <= m.Numbnodes; ++j) {
+            const uint8_t status = loaded.Node(j).SiteStatus;
+            if (status != StatusAllowed) {
+              EXPECT_EQ(m.Node(j).Located != 0, status == StatusRequired) << "site " << j;
+            }
           }
         }
       }
