@@ -185,8 +185,8 @@ TEST(MedianLagrangian, RootFixingIgnoresTheFixedChargeNumber) {
   }
 }
 
-// The branch path holds one mark per level above the current node, also where an
-// exclusion child was not visited, and is empty again after the run.
+// The branch path holds one mark per level above the current node, also where a node
+// with just P sites left was settled as a leaf, and is empty again after the run.
 TEST(MedianLagrangian, BranchPathHasOneMarkPerLevel) {
   ModelState m;
   LoadInstance(m, {101, 12, 12, 1, 0, -1, 0});
@@ -199,10 +199,10 @@ TEST(MedianLagrangian, BranchPathHasOneMarkPerLevel) {
   m.Median.Average = 0;
   RecordingHost host;
   host.model = &m;
-  // One site excluded and P = 10 of 12: below one more exclusion, excluding another
-  // site would leave fewer than P sites, so that exclusion child is not visited.
+  // One site excluded and P = 9 of 12: two more exclusions leave just P sites, and
+  // such a node is settled at once with every site left required.
   m.Node(12).SiteStatus = StatusExcluded;
-  RunMedianLagrangian(m, host, 10);
+  RunMedianLagrangian(m, host, 9);
   ASSERT_GE(host.refreshes.size(), 2u);
   for (const auto& r : host.refreshes) EXPECT_EQ(testing::PathMarks(r.path), r.level - 1) << r.path;
   EXPECT_NE(host.refreshes.back().path.find("-+"), std::string::npos);
