@@ -2,12 +2,13 @@
 
 namespace korvelan {
 
-double ExploredPercent(const std::string& path) {
+double ExploredPercent(const std::string& path, const std::string& firstMarks) {
   double share = 0;
   double weight = 0.5;
-  for (char c : path) {
-    if (c == ' ') continue;
-    if (c == '+') share += weight;
+  for (std::size_t k = 0; k < path.size(); ++k) {
+    if (path[k] == ' ') continue;
+    const char first = k < firstMarks.size() ? firstMarks[k] : '-';
+    if (path[k] != first) share += weight;
     weight /= 2;
   }
   return 100 * share;

@@ -125,7 +125,7 @@ void CoverBranchAndBound(ModelState& m, RunHost& host, int level, int P, Extende
     return;
   }
   NodeRecord& branching = m.Node(site);
-  BranchMark mark(m.BranchPath, level);
+  BranchMark mark(m.BranchPath, m.BranchFirstMarks, level, '-');
   const SavedMultipliers nodeMultipliers = SaveMultipliers(m);
 
   branching.SiteStatus = StatusExcluded;
@@ -163,7 +163,7 @@ bool RunCoverBranchAndBound(ModelState& m, RunHost& host) {
   m.IterationTotal = 0;
   m.RootForcedIn = m.RootForcedOut = 0;
   m.AbortRequested = 0;
-  m.BranchPath.clear();
+  m.ClearBranchPath();
   CoverBranchAndBound(m, host, m.BranchLevel, m.NumberToLocate, bound, incumbent);
   RestoreSavedStatus(m);
   m.RunIterations = m.IterationTotal;

@@ -59,7 +59,7 @@ bool Attempt(CenterRun& r) {
   m.CoverStateChanged = 1;
   m.AbortRequested = 0;
   m.FullCoverage = 0;
-  m.BranchPath.clear();
+  m.ClearBranchPath();
   const bool found = SetCoverFeasible(m, r.host, r.P, r.target, 0);
   RestoreSavedStatus(m);
   return found;

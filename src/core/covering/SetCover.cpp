@@ -165,7 +165,7 @@ bool BranchTowardTarget(ModelState& m, RunHost& host, FeasibilitySearch& search,
   const bool includeFirst = site != 0;
   if (site == 0) site = ChooseBranchingSite(m);
   if (site == 0) return false;
-  BranchMark mark(m.BranchPath, level);
+  BranchMark mark(m.BranchPath, m.BranchFirstMarks, level, includeFirst ? '+' : '-');
   bool found = false;
   if (includeFirst) {
     found = SearchIncluded(m, host, search, level, site, mark) || SearchExcluded(m, host, search, level, site, mark);
@@ -220,7 +220,7 @@ bool AttemptCount(ModelState& m, RunHost& host, int k, Extended target,
   m.AbortRequested = 0;
   m.FullCoverage = 0;
   if (k <= 0) return false;
-  m.BranchPath.clear();
+  m.ClearBranchPath();
   LoadStatuses(m, statuses);
   const bool found = SetCoverFeasible(m, host, k, target, 0);
   RestoreSavedStatus(m);

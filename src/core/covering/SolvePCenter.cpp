@@ -10,7 +10,7 @@ bool SolvePCenterFamily(ModelState& m, RunHost& host) {
   m.BranchLevel = 0;
   m.FatalError = 0;
   m.RootForcedIn = m.RootForcedOut = 0;
-  if (partial) m.BranchPath.clear();
+  if (partial) m.ClearBranchPath();
   RunLagrangianDriver(m, host, [&] { PCenter(m, host, partial); });
   RestoreSavedStatus(m);
   m.CoverStateChanged = 1;

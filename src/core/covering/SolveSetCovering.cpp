@@ -8,7 +8,7 @@ bool SolveSetCoveringFamily(ModelState& m, RunHost& host) {
   const bool partial = m.ProblemCode == '&';
   m.RunBranchNodes = 0;
   m.BranchLevel = 0;
-  m.BranchPath.clear();
+  m.ClearBranchPath();
   m.RootForcedIn = m.RootForcedOut = 0;
   SetCoverOutcome outcome;
   RunLagrangianDriver(m, host, [&] { outcome = SetCover(m, host, partial); });

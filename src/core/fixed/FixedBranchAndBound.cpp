@@ -123,7 +123,8 @@ void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
   const auto includeAllowed = [&run](Extended b) {
     return FixedTreeGapLeft(run.m, run.incumbent, b) && run.incumbent - b >= 0.9L * run.m.CostPerMile;
   };
-  bound = BranchOnSite(run.m, level, site, run.target, bound, visit, includeAllowed);
+  const auto gapLeft = [&run](Extended b) { return FixedTreeGapLeft(run.m, run.incumbent, b); };
+  bound = BranchOnSite(run.m, level, site, run.target, bound, visit, includeAllowed, gapLeft);
 }
 
 void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {

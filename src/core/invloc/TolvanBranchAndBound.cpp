@@ -36,7 +36,7 @@ void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
     return childBound;
   };
   const auto includeAllowed = [&run](Extended b) { return FixedTreeGapLeft(run.m, run.incumbent, b); };
-  bound = BranchOnSite(run.m, level, site, run.target, bound, visit, includeAllowed);
+  bound = BranchOnSite(run.m, level, site, run.target, bound, visit, includeAllowed, includeAllowed);
 }
 
 void Node(TreeRun& run, uint16_t& level, int& count, Extended& bound) {

@@ -344,20 +344,10 @@ SubtreeFixing FixSitesForSubtree(ModelState& m, const AssignmentRelaxation& r, i
 
 Extended BranchOnSite(ModelState& m, uint16_t level, int site, int minimumSites, Extended bound,
                       const std::function<Extended(uint16_t, Extended)>& visit,
-                      const std::function<bool(Extended)>& includeAllowed) {
-  BranchMark mark(m.BranchPath, level);
+                      const std::function<bool(Extended)>& includeAllowed,
+                      const std::function<bool(Extended)>& gapLeft) {
+  BranchMark mark(m.BranchPath, m.BranchFirstMarks, level, '+');
   const StatusSnapshot saved(m);
-
-  m.Node(site).SiteStatus = StatusExcluded;
-  ++m.ExcludedCount;
-  Extended excludedBound = LagInfinity;
-  const int left = m.Numbnodes - m.ExcludedCount;
-  if (left >= minimumSites && left > 0) {
-    mark.Exclude();
-    m.AtRootNode = 0;
-    excludedBound = visit(level, bound);
-  }
-  saved.Restore(m);
 
   m.Node(site).SiteStatus = StatusRequired;
   ++m.ForcedCount;
@@ -366,6 +356,20 @@ Extended BranchOnSite(ModelState& m, uint16_t level, int site, int minimumSites,
   if (includeAllowed(bound)) {
     m.AtRootNode = 0;
     includedBound = visit(level, bound);
+  }
+  saved.Restore(m);
+
+  m.Node(site).SiteStatus = StatusExcluded;
+  ++m.ExcludedCount;
+  Extended excludedBound = LagInfinity;
+  const int left = m.Numbnodes - m.ExcludedCount;
+  if (left >= minimumSites && left > 0) {
+    excludedBound = bound;
+    if (gapLeft(bound)) {
+      mark.Exclude();
+      m.AtRootNode = 0;
+      excludedBound = visit(level, bound);
+    }
   }
   saved.Restore(m);
   return std::max(bound, std::min(excludedBound, includedBound));
@@ -470,7 +474,7 @@ void PrepareTreeSearch(ModelState& m) {
   m.CoverageDistanceChanged = 0;
   m.SavedCoverageDistance = m.CoverageDistance;
   m.CostMatrixBuilt = 0;
-  m.BranchPath.clear();
+  m.ClearBranchPath();
   m.SolutionClass = 2;
 }
 

@@ -231,15 +231,19 @@ struct SubtreeFixing {
 SubtreeFixing FixSitesForSubtree(ModelState& m, const AssignmentRelaxation& r, int count,
                                  const std::function<bool(Extended)>& prunes);
 
-// Branches on `site`: the exclusion child first (visited only when at least
-// `minimumSites` sites and at least one remain), then the inclusion child (visited
-// when `includeAllowed` holds for the bound), each with the statuses and counters put
-// back afterwards and its mark in the branch path. visit(level, bound) searches a
-// child and returns the bound it proves; a child not visited proves LagInfinity
-// (exclusion) or the bound it was given (inclusion). Returns the bound both prove.
+// Branches on `site`: the inclusion child first (visited when `includeAllowed` holds
+// for the bound), then the exclusion child (visited when at least `minimumSites`
+// sites and at least one remain, and `gapLeft` still holds for the bound: the first
+// child may have brought the incumbent down to it), each with the statuses and
+// counters put back afterwards and its mark in the branch path. Diving into the
+// required site first reaches good solutions early, which the tree needs to prune.
+// visit(level, bound) searches a child and returns the bound it proves; a child not
+// visited proves the bound it was given, or LagInfinity when too few sites would
+// remain to exclude the site. Returns the bound both prove.
 Extended BranchOnSite(ModelState& m, uint16_t level, int site, int minimumSites, Extended bound,
                       const std::function<Extended(uint16_t, Extended)>& visit,
-                      const std::function<bool(Extended)>& includeAllowed);
+                      const std::function<bool(Extended)>& includeAllowed,
+                      const std::function<bool(Extended)>& gapLeft);
 
 // Site statuses and the two status counters, saved before a child of the tree and
 // put back after it.

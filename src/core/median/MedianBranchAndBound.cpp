@@ -57,7 +57,7 @@ void Branch(TreeRun& run, uint16_t level, int site, Extended& bound) {
     return childBound;
   };
   const auto includeAllowed = [&run](Extended b) { return GapLeft(run.m, run.incumbent, b); };
-  bound = BranchOnSite(run.m, level, site, run.P, bound, visit, includeAllowed);
+  bound = BranchOnSite(run.m, level, site, run.P, bound, visit, includeAllowed, includeAllowed);
 }
 
 void KeepIfBetter(TreeRun& run) {

@@ -118,6 +118,13 @@ struct ModelState {
   int32_t IterationTotal = 0;
   uint8_t AtRootNode = 0;
   std::string BranchPath;
+  // For every mark of BranchPath, the mark of the child its level visits first ("-" or
+  // "+"; blanks alike): the explored share of the tree counts the second children.
+  std::string BranchFirstMarks;
+  void ClearBranchPath() {
+    BranchPath.clear();
+    BranchFirstMarks.clear();
+  }
   std::array<uint8_t, NodeSlots> SavedStatus{};
   std::array<uint16_t, NodeSlots> BestLocated{};
   uint8_t FreshIncumbent = 0;

@@ -87,7 +87,7 @@ void FillSearch(const ModelState& m, char code, LagProgressView& v) {
 void FillGauge(const ModelState& m, char code, double now, LagProgressView& v) {
   v.gaugeVisible = CodeIn(code, "%&CDFMPSV");
   if (!v.gaugeVisible) return;
-  v.gaugePercent = static_cast<int>(RoundHalfEven(ExploredPercent(m.BranchPath)));
+  v.gaugePercent = static_cast<int>(RoundHalfEven(ExploredPercent(m.BranchPath, m.BranchFirstMarks)));
   v.elapsedText = Shown(WrapElapsed(now - m.RunStart), 2);
 }
 

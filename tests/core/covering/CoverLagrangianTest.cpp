@@ -188,34 +188,45 @@ TEST(CoverLagrangian, GapIsNeverDividedByZero) {
 
 TEST(BranchPath, MarksAreAddedAndRemovedPerLevel) {
   std::string path = "-+";
+  std::string first = "--";
   {
-    BranchMark third(path, 3);
+    BranchMark third(path, first, 3, '-');
     third.Exclude();
     EXPECT_EQ(path, "-+-");
     third.Include();
     EXPECT_EQ(path, "-++");
+    EXPECT_EQ(first, "---");
   }
   EXPECT_EQ(path, "-+");
+  EXPECT_EQ(first, "--");
   {
-    BranchMark skipped(path, 3);  // exclusion child not visited
+    BranchMark skipped(path, first, 3, '-');  // exclusion child not visited
     skipped.Include();
     EXPECT_EQ(path, "-++");
   }
   EXPECT_EQ(path, "-+");
   std::string deep = "----------";
+  std::string deepFirst = "----------";
   {
-    BranchMark eleventh(deep, 11);
-    eleventh.Exclude();
-    EXPECT_EQ(deep, "---------- -");
+    BranchMark eleventh(deep, deepFirst, 11, '+');
     eleventh.Include();
     EXPECT_EQ(deep, "---------- +");
+    EXPECT_EQ(deepFirst, "---------- +");
+    eleventh.Exclude();
+    EXPECT_EQ(deep, "---------- -");
   }
   EXPECT_EQ(deep, "----------");
+  EXPECT_EQ(deepFirst, "----------");
 }
 
-TEST(BranchPath, ExploredShareCountsInclusionMarks) {
+// The explored share counts the marks of second children: "+" where a level visits
+// the exclusion child first, "-" where it visits the inclusion child first.
+TEST(BranchPath, ExploredShareCountsSecondChildren) {
   EXPECT_DOUBLE_EQ(ExploredPercent("-+"), 25);
   EXPECT_DOUBLE_EQ(ExploredPercent("+"), 50);
   EXPECT_DOUBLE_EQ(ExploredPercent(""), 0);
   EXPECT_DOUBLE_EQ(ExploredPercent("---------- +"), 100.0 / 2048);
+  EXPECT_DOUBLE_EQ(ExploredPercent("+-", "++"), 25);
+  EXPECT_DOUBLE_EQ(ExploredPercent("-+", "+-"), 75);
+  EXPECT_DOUBLE_EQ(ExploredPercent("++", "++"), 0);
 }
