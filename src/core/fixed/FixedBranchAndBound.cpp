@@ -93,12 +93,13 @@ void KeepIfBetter(TreeRun& run) {
   for (int j = 1; j <= run.m.Numbnodes; ++j) run.m.BestLocated[j] = run.m.Node(j).Located;
 }
 
-// With a number to locate, sites whose flip would lift the node's bound to where the
-// tree stops searching are fixed for the subtree (the parent's branching puts the
-// statuses back); exactly `target` sites left are evaluated as a leaf. Returns whether
-// the node still branches, and in `removed` a bound on the solutions the fixing removed.
+// Sites whose flip would lift the node's bound to where the tree stops searching are
+// fixed for the subtree (the parent's branching puts the statuses back); a subtree
+// left with a single solution (exactly `target` sites, or no free site with the number
+// free) is evaluated as a leaf. Returns whether the node still branches, and in
+// `removed` a bound on the solutions the fixing removed.
 bool SettleSites(TreeRun& run, int& count, Extended& removed) {
-  if (run.target <= 0) return true;
+  if (run.target == 0) return true;
   const AssignmentRelaxation& r = run.search.relax;
   const auto prunes = [&run, &r](Extended b) {
     return !FixedTreeGapLeft(run.m, run.incumbent, RoundUpToGrain(b, r.grain));

@@ -301,11 +301,12 @@ void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Exten
 
 namespace {
 
-// Returns the smallest flipped bound of a site it fixed (LagInfinity when none).
-Extended FixSitesByFlippedBounds(ModelState& m, const AssignmentRelaxation& r,
+// Returns the smallest flipped bound of a site it fixed (LagInfinity when none). With
+// the number free (`count` < 0) a site flips on its own: L - v(j) or L + v(j).
+Extended FixSitesByFlippedBounds(ModelState& m, const AssignmentRelaxation& r, int count,
                                  const std::function<bool(Extended)>& prunes) {
   const Extended value = RelaxedValue(r);
-  const SwapValues swap = FreeSwapValues(m, r, LagInfinity, LagInfinity);
+  const SwapValues swap = count < 0 ? SwapValues{0, 0} : FreeSwapValues(m, r, LagInfinity, LagInfinity);
   const bool canSwapOut = swap.largestOpen < LagInfinity;
   const bool canSwapIn = swap.smallestClosed < LagInfinity;
   Extended lowest = LagInfinity;
@@ -321,12 +322,34 @@ Extended FixSitesByFlippedBounds(ModelState& m, const AssignmentRelaxation& r,
   return lowest;
 }
 
+// With the number free, the relaxed choice opens exactly the free sites of negative
+// value, unless none has one and a site was opened anyway: then L holds that site's
+// nonnegative value and a flipped bound built on L could overstate.
+bool OpensOnlyProfitableSites(const ModelState& m, const AssignmentRelaxation& r) {
+  for (int j = 1; j <= r.nodes; ++j)
+    if (r.open[j] && IsFreeSite(m, j) && r.siteValue[j] >= 0) return false;
+  return true;
+}
+
+// With the number free: no site left free makes the required sites the subtree's only
+// solution (none: nothing to find).
+SubtreeFixing FixSitesWithTheNumberFree(ModelState& m, const AssignmentRelaxation& r,
+                                       const std::function<bool(Extended)>& prunes) {
+  SubtreeFixing fixing;
+  if (!OpensOnlyProfitableSites(m, r)) return fixing;
+  fixing.removedBound = FixSitesByFlippedBounds(m, r, -1, prunes);
+  CountStatuses(m);
+  if (!HasFreeSite(m)) fixing.left = m.ForcedCount > 0 ? SubtreeAfterFixing::Leaf : SubtreeAfterFixing::Empty;
+  return fixing;
+}
+
 }  // namespace
 
 SubtreeFixing FixSitesForSubtree(ModelState& m, const AssignmentRelaxation& r, int count,
                                  const std::function<bool(Extended)>& prunes) {
   SubtreeFixing fixing;
-  fixing.removedBound = FixSitesByFlippedBounds(m, r, prunes);
+  if (count < 0) return FixSitesWithTheNumberFree(m, r, prunes);
+  fixing.removedBound = FixSitesByFlippedBounds(m, r, count, prunes);
   CountStatuses(m);
   const int left = m.Numbnodes - m.ExcludedCount;
   if (m.ForcedCount > count || left < count) {

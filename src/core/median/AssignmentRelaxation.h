@@ -215,7 +215,9 @@ void FixSitesByReducedValues(ModelState& m, const AssignmentRelaxation& r, Exten
 // subtree with that bound) is fixed the other way: excluded or required (needs a free
 // site on the other side). The status counts are recomputed, and what is left is
 // judged on them even when nothing was fixed (the root's own fixing may have required
-// `count` sites already).
+// `count` sites already). With the number free (`count` < 0) a site flips on its own
+// (L - v(j), L + v(j)); nothing is fixed when the relaxed choice had to open a site of
+// nonnegative value; no free site left makes the required sites a leaf.
 enum class SubtreeAfterFixing {
   Open,   // still to search
   Empty,  // more than `count` sites required or fewer than `count` left: nothing to find

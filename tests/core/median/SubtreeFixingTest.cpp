@@ -23,12 +23,18 @@ using testing::InstanceRecipe;
 using testing::LoadInstance;
 using testing::SolutionCost;
 
-// The relaxed solution of `count` sites for the current multipliers, as a tree node
-// computes it; returns the relaxed solution's service cost.
-Extended Relax(const ModelState& m, AssignmentRelaxation& r, int count, bool fixedCosts) {
+// The relaxed solution of `count` sites (-1: the fixed charge with the number free) for
+// the current multipliers, as a tree node computes it; returns the relaxed solution's
+// service cost.
+Extended Relax(const ModelState& m, FixedSearch& search, int count, bool fixedCosts) {
+  AssignmentRelaxation& r = search.relax;
   ComputeSiteValues(m, r);
   if (fixedCosts) AddFixedCosts(m, r);
-  OpenCheapestFreeSites(m, r, count - OpenRequiredSites(m, r));
+  if (count < 0) {
+    ChooseFixedOpenSites(m, search, count);
+  } else {
+    OpenCheapestFreeSites(m, r, count - OpenRequiredSites(m, r));
+  }
   return CountCheapOpenSitesAndCheapestCost(m, r);
 }
 
@@ -51,7 +57,7 @@ TEST(NodeWalks, AgreeWithDirectSumsWithAndWithoutExcludedSites) {
     const int count = m.ForcedCount + 3;
     PrepareWalkRows(m, r);
     EXPECT_EQ(r.walkCompacted, m.ExcludedCount > 0);
-    const Extended cost = Relax(m, r, count, false);
+    const Extended cost = Relax(m, search, count, false);
 
     std::vector<int> free;
     for (int j = 1; j <= r.nodes; ++j) {
@@ -86,13 +92,14 @@ TEST(NodeWalks, AgreeWithDirectSumsWithAndWithoutExcludedSites) {
 
 // Subgradient steps as a tree node makes them, stopped after `steps`, with the relaxed
 // solution of the last multipliers in place. Returns its value L.
-Extended SubgradientSteps(const ModelState& m, AssignmentRelaxation& r, int count, bool fixedCosts, int steps,
+Extended SubgradientSteps(const ModelState& m, FixedSearch& search, int count, bool fixedCosts, int steps,
                           Extended target) {
+  AssignmentRelaxation& r = search.relax;
   SetInitialMultipliers(m, r, {0, 0, 10, 0, 0});
   SubgradientState s;
   PrepareWalkRows(m, r);
   for (;;) {
-    Relax(m, r, count, fixedCosts);
+    Relax(m, search, count, fixedCosts);
     const Extended value = RelaxedValue(r);
     RecordRelaxedValue(s, value, true);
     if (s.iteration >= steps) return value;
@@ -102,7 +109,7 @@ Extended SubgradientSteps(const ModelState& m, AssignmentRelaxation& r, int coun
   }
 }
 
-// Every set of `count` sites that respects the statuses `before`.
+// Every set of `count` sites (-1: of any number) that respects the statuses `before`.
 std::vector<std::vector<int>> Solutions(const std::vector<uint8_t>& before, int count) {
   std::vector<std::vector<int>> all;
   const int n = static_cast<int>(before.size());
@@ -115,7 +122,7 @@ std::vector<std::vector<int>> Solutions(const std::vector<uint8_t>& before, int 
       if ((in && status == StatusExcluded) || (!in && status == StatusRequired)) allowed = false;
       if (in) open.push_back(j);
     }
-    if (allowed && static_cast<int>(open.size()) == count) all.push_back(open);
+    if (allowed && (count < 0 || static_cast<int>(open.size()) == count)) all.push_back(open);
   }
   return all;
 }
@@ -134,16 +141,20 @@ bool Respects(const ModelState& m, const std::vector<int>& open) {
 // settles; when it reports nothing left there is no such solution, and when it reports
 // a leaf the required sites are the only one. Every solution it removes costs at least
 // the bound it reports for them. Whole costs with ties: lattices and equal
-// demands come from the random grid's repeated distances.
+// demands come from the random grid's repeated distances. The fixed charge with the
+// number free flips one site at a time.
 TEST(SubtreeFixing, KeepsEverySolutionCheaperThanTheIncumbent) {
   int settled = 0;
+  int settledWithTheNumberFree = 0;
   int outcomes[3] = {0, 0, 0};
   for (unsigned seed = 1; seed <= 24; ++seed) {
-    for (bool fixedCosts : {false, true}) {
+    for (const int mode : {0, 1, 2}) {
+      const bool fixedCosts = mode > 0;
+      const bool numberFree = mode == 2;
       ModelState m;
       LoadInstance(m,
                    InstanceRecipe{seed, 12, 12, 1, fixedCosts ? 60 : 0, -1, static_cast<int>(seed % 3 == 0)});
-      const int count = m.ForcedCount + 2 + static_cast<int>(seed % 2);
+      const int count = numberFree ? -1 : m.ForcedCount + 2 + static_cast<int>(seed % 2);
       FixedSearch search;
       BuildRelaxationMatrix(m, fixedCosts, search);
       AssignmentRelaxation& r = search.relax;
@@ -158,13 +169,16 @@ TEST(SubtreeFixing, KeepsEverySolutionCheaperThanTheIncumbent) {
         const int steps = 5 + static_cast<int>(seed * 7 % 60);
         SCOPED_TRACE(::testing::Message() << "seed " << seed << ", fixed costs " << fixedCosts << ", count "
                                           << count << ", incumbent " << incumbent << ", steps " << steps);
-        SubgradientSteps(m, r, count, fixedCosts, steps, incumbent);
+        SubgradientSteps(m, search, count, fixedCosts, steps, incumbent);
         const auto prunes = [&](Extended b) { return RoundUpToGrain(b, r.grain) >= incumbent; };
         const SubtreeFixing fixing = FixSitesForSubtree(m, r, count, prunes);
         const SubtreeAfterFixing left = fixing.left;
         ++outcomes[static_cast<int>(left)];
-        for (int j = 1; j <= m.Numbnodes; ++j)
-          settled += m.Node(j).SiteStatus != before[static_cast<size_t>(j - 1)];
+        for (int j = 1; j <= m.Numbnodes; ++j) {
+          const bool changed = m.Node(j).SiteStatus != before[static_cast<size_t>(j - 1)];
+          settled += changed;
+          settledWithTheNumberFree += changed && numberFree;
+        }
         std::vector<int> required;
         for (int j = 1; j <= m.Numbnodes; ++j)
           if (m.Node(j).SiteStatus == StatusRequired) required.push_back(j);
@@ -186,10 +200,37 @@ TEST(SubtreeFixing, KeepsEverySolutionCheaperThanTheIncumbent) {
     }
   }
   EXPECT_GT(settled, 50);
+  EXPECT_GT(settledWithTheNumberFree, 20);
   EXPECT_GT(outcomes[static_cast<int>(SubtreeAfterFixing::Open)], 0);
   EXPECT_GT(outcomes[static_cast<int>(SubtreeAfterFixing::Empty)] +
                 outcomes[static_cast<int>(SubtreeAfterFixing::Leaf)],
             0);
+}
+
+// With the number free and no site of negative value the relaxed choice still opens a
+// site, and its value sits in L: no site may be fixed on a flipped bound that counts
+// it. Co-located nodes, equal fixed costs and zero multipliers: L = 10 for one open
+// site, each closed site's flipped bound 20 reaches an incumbent one grain above the
+// optimum 10, yet opening that site alone costs only 10.
+TEST(SubtreeFixing, WithTheNumberFreeNothingIsFixedOnASiteOpenedWithoutProfit) {
+  ModelState m;
+  LoadInstance(m, InstanceRecipe{3, 6, 6, 1, 0, -1, 0});
+  for (int i = 1; i <= m.Numbnodes; ++i) {
+    m.Node(i).FixedCost = 10;
+    for (int j = 1; j <= m.Numbnodes; ++j) m.DistanceMatrix.at(i, j) = 0;
+  }
+  FixedSearch search;
+  BuildRelaxationMatrix(m, true, search);
+  AssignmentRelaxation& r = search.relax;
+  r.multiplier.fill(0);
+  PrepareWalkRows(m, r);
+  Relax(m, search, -1, true);
+  ASSERT_EQ(RelaxedValue(r), 10);
+  const Extended incumbent = 10 + r.grain;
+  const auto prunes = [&](Extended b) { return RoundUpToGrain(b, r.grain) >= incumbent; };
+  const SubtreeFixing fixing = FixSitesForSubtree(m, r, -1, prunes);
+  EXPECT_EQ(fixing.left, SubtreeAfterFixing::Open);
+  for (int j = 1; j <= m.Numbnodes; ++j) EXPECT_EQ(m.Node(j).SiteStatus, StatusAllowed) << "site " << j;
 }
 
 // Whatever the fixing does, the statuses decide what is left: `count` sites required
@@ -217,7 +258,7 @@ TEST(SubtreeFixing, JudgesWhatIsLeftEvenWhenNothingIsFixed) {
     CountStatuses(m);
     FixedSearch search;
     BuildRelaxationMatrix(m, false, search);
-    SubgradientSteps(m, search.relax, 3, false, 5, 1e6L);
+    SubgradientSteps(m, search, 3, false, 5, 1e6L);
     const SubtreeFixing fixing = FixSitesForSubtree(m, search.relax, 3, [](Extended) { return false; });
     EXPECT_EQ(fixing.left, c.left) << c.required.size() << " required, " << c.excluded.size() << " excluded";
     EXPECT_EQ(fixing.removedBound, LagInfinity);

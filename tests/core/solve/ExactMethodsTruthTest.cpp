@@ -328,9 +328,9 @@ TEST(ExactMethodsTruth, FixedChargeBoundsEncloseTheExhaustiveOptimum) {
 }
 
 // Sites required and excluded by the analyst, on every shape: the p-median and the
-// fixed charge with a number to locate (root search, sites settled at every node)
-// return the exhaustive optimum among the solutions that respect them, with bounds
-// around it.
+// fixed charge with a number to locate or with the number free (root search, sites
+// settled at every node) return the exhaustive optimum among the solutions that
+// respect them, with bounds around it.
 struct StatusCase {
   int required;
   int excluded;
@@ -361,15 +361,17 @@ ModelState SolvedWithStatuses(const Shape& shape, const Settings& settings, char
   return m;
 }
 
-TEST(ExactMethodsTruth, FixedNumberTreesKeepTheSitesTheAnalystSettled) {
+TEST(ExactMethodsTruth, TreesKeepTheSitesTheAnalystSettled) {
   const StatusCase statusCases[] = {{1, 2}, {6, 9}};
   int branched[2] = {0, 0};
+  int branchedWithTheNumberFree = 0;
   for (const Shape& shape : Shapes()) {
     for (const Settings& settings : kSettings) {
       for (const StatusCase& statuses : statusCases) {
         for (const char problem : {'M', 'F'}) {
           for (const int iterations : {0, 6}) {
-            for (int count : {3, 5}) {
+            for (int count : {-1, 3, 5}) {
+              if (count < 0 && problem != 'F') continue;
               SCOPED_TRACE(::testing::Message()
                            << shape.name << ", PctDiff " << settings.pctDiff << ", DepthVar "
                            << settings.depth << ", problem " << problem << ", number " << count
@@ -384,8 +386,11 @@ TEST(ExactMethodsTruth, FixedNumberTreesKeepTheSitesTheAnalystSettled) {
               const ModelState m = SolvedWithStatuses(shape, settings, problem, count, statuses, iterations);
               ASSERT_EQ(m.FatalError, 0);
               branched[fixedCosts] += m.RunBranchNodes > 2;
+              branchedWithTheNumberFree += count < 0 && m.RunBranchNodes > 2;
               const std::vector<int> open = testing::OpenSites(m);
-              EXPECT_EQ(static_cast<int>(open.size()), count);
+              if (count > 0) {
+                EXPECT_EQ(static_cast<int>(open.size()), count);
+              }
               EXPECT_NE(std::find(open.begin(), open.end(), statuses.required), open.end());
               EXPECT_EQ(std::find(open.begin(), open.end(), statuses.excluded), open.end());
               EXPECT_EQ(m.Node(statuses.required).SiteStatus, StatusRequired);
@@ -408,6 +413,7 @@ TEST(ExactMethodsTruth, FixedNumberTreesKeepTheSitesTheAnalystSettled) {
   }
   EXPECT_GT(branched[0], 0);
   EXPECT_GT(branched[1], 0);
+  EXPECT_GT(branchedWithTheNumberFree, 0);
 }
 
 }  // namespace
