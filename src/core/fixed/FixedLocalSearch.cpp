@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "solve/IteratedKicks.h"
 #include "solve/Shuffler.h"
 
 namespace korvelan {
@@ -248,27 +249,10 @@ FixedLocalSearchResult ImproveFixedCharge(const ModelState& m, const AssignmentR
   f.Set(open);
   if (f.Count() == 0) return {};
   const double tolerance = 1e-9 * std::max(1.0, f.Total());
-  Descend(f, tolerance);
-  std::array<uint8_t, NodeSlots> best = f.Open();
-  double bestTotal = f.Total();
   Shuffler random(0x2545F4914F6CDD1DULL);
-  const double stopAt = static_cast<double>(enough);
-  for (int kick = 0, sinceBest = 0; kick < kicks && sinceBest < KicksWithoutGain && bestTotal > stopAt;
-       ++kick, ++sinceBest) {
-    const std::array<uint8_t, NodeSlots> before = f.Open();
-    const double beforeTotal = f.Total();
-    if (!Kick(f, random)) break;
-    Descend(f, tolerance);
-    if (f.Total() > beforeTotal + tolerance) {
-      f.Set(before);
-      continue;
-    }
-    if (f.Total() < bestTotal - tolerance) {
-      best = f.Open();
-      bestTotal = f.Total();
-      sinceBest = 0;
-    }
-  }
+  const std::array<uint8_t, NodeSlots> best =
+      IterateKicks(f, tolerance, kicks, KicksWithoutGain, static_cast<double>(enough),
+                   [&f, tolerance] { Descend(f, tolerance); }, [&f, &random] { return Kick(f, random); });
   return {best, FixedChargeCost(m, r, best)};
 }
 
