@@ -45,18 +45,7 @@ class Facilities {
   void OpenSite(int j) {
     open_[j] = 1;
     openSites_.push_back(j);
-    for (int i = 1; i <= r_.demandNodes; ++i) {
-      const double c = Cost(i, j);
-      if (c < best_[i]) {
-        second_[i] = best_[i];
-        secondSite_[i] = bestSite_[i];
-        best_[i] = c;
-        bestSite_[i] = j;
-      } else if (c < second_[i]) {
-        second_[i] = c;
-        secondSite_[i] = j;
-      }
-    }
+    for (int i = 1; i <= r_.demandNodes; ++i) Consider(i, j);
     Retotal();
   }
 
@@ -81,17 +70,20 @@ class Facilities {
   void FindCheapest(int i) {
     best_[i] = second_[i] = LargeChange;
     bestSite_[i] = secondSite_[i] = 0;
-    for (int j : openSites_) {
-      const double c = Cost(i, j);
-      if (c < best_[i]) {
-        second_[i] = best_[i];
-        secondSite_[i] = bestSite_[i];
-        best_[i] = c;
-        bestSite_[i] = j;
-      } else if (c < second_[i]) {
-        second_[i] = c;
-        secondSite_[i] = j;
-      }
+    for (int j : openSites_) Consider(i, j);
+  }
+
+  // Open site j as a candidate for demand node i's cheapest and second cheapest.
+  void Consider(int i, int j) {
+    const double c = Cost(i, j);
+    if (c < best_[i]) {
+      second_[i] = best_[i];
+      secondSite_[i] = bestSite_[i];
+      best_[i] = c;
+      bestSite_[i] = j;
+    } else if (c < second_[i]) {
+      second_[i] = c;
+      secondSite_[i] = j;
     }
   }
 
