@@ -79,5 +79,44 @@ TEST(FixedLocalSearch, ReturnsALocallyOptimalSolutionThatKeepsTheStatuses) {
   EXPECT_GT(optimal, runs * 3 / 4);
 }
 
+// With many facilities (60 nodes, small fixed costs) the search keeps its move values up
+// to date from change to change instead of building them again. With whole costs the
+// kept values are exact, so the search takes the very steps it takes with values built
+// afresh at every change; its result costs what it claims and no opening, closing or
+// move of a facility to one of its 8 nearest sites lowers the cost.
+TEST(FixedLocalSearch, ManyFacilitiesEndLocallyOptimal) {
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    ModelState m;
+    LoadInstance(m, InstanceRecipe{seed, 60, 60, 1, 40, -1, static_cast<int>(seed % 2)});
+    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    FixedSearch search;
+    HeadlessRunHost host;
+    BuildFixedCostMatrix(m, host, search);
+    std::array<uint16_t, NodeSlots> start{};
+    for (int j = 1; j <= m.Numbnodes; ++j) start[j] = j % 3 == 0;
+    const FixedLocalSearchResult result = ImproveFixedCharge(m, search.relax, start, 100);
+    const FixedLocalSearchResult reference = ImproveFixedCharge(m, search.relax, start, 100, 0, 1);
+    EXPECT_EQ(result.open, reference.open);
+    const std::vector<int> open = OpenList(result.open, m.Numbnodes);
+    ASSERT_GT(open.size(), 6u);
+    const Extended cost = SolutionCost(m, open, 0, true);
+    EXPECT_EQ(result.cost, cost);
+    ExpectNoSingleChangeHelps(m, open, cost);
+    for (int out : open) {
+      if (m.Node(out).SiteStatus != StatusAllowed) continue;
+      for (int k = 2; k <= 9; ++k) {
+        const int in = m.NearestOrder.at(out, k);
+        if (m.Node(in).SiteStatus != StatusAllowed || result.open[in]) continue;
+        std::vector<int> moved;
+        for (int s : open)
+          if (s != out) moved.push_back(s);
+        moved.push_back(in);
+        EXPECT_GE(SolutionCost(m, moved, 0, true), cost) << "moving " << out << " to " << in << " helps";
+      }
+    }
+    ReleaseCostMatrix(m, search.relax);
+  }
+}
+
 }  // namespace
 }  // namespace korvelan
