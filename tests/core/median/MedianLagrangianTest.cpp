@@ -187,16 +187,20 @@ TEST(MedianLagrangian, RootFixingIgnoresTheFixedChargeNumber) {
 
 // The branch path holds one mark per level above the current node, also where a node
 // with just P sites left was settled as a leaf, and is empty again after the run.
-TEST(MedianLagrangian, BranchPathHasOneMarkPerLevel) {
-  ModelState m;
+// One iteration per node from zero multipliers, no root fixing, no improvement
+// searches: weak bounds and a deep tree, refreshed every 50 nodes.
+void LoadDeepTreeInstance(ModelState& m) {
   LoadInstance(m, {101, 12, 12, 1, 0, -1, 0});
   SetSearches(m, false);
-  // One iteration per node from zero multipliers: weak bounds and a deep tree,
-  // refreshed every 50 nodes.
   m.Covering.RootNodeValue = 1;
   m.Covering.NoIter = 1;
   m.Covering.RootNodeBox = 0;
   m.Median.Average = 0;
+}
+
+TEST(MedianLagrangian, BranchPathHasOneMarkPerLevel) {
+  ModelState m;
+  LoadDeepTreeInstance(m);
   RecordingHost host;
   host.model = &m;
   // One site excluded and P = 9 of 12: two more exclusions leave just P sites, and
@@ -216,12 +220,7 @@ TEST(MedianLagrangian, BranchPathHasOneMarkPerLevel) {
 // distance, never the total weighted distance.
 TEST(MedianLagrangian, ProgressShowsTheBestUpperBoundPerUnitOfDemand) {
   ModelState m;
-  LoadInstance(m, {101, 12, 12, 1, 0, -1, 0});
-  SetSearches(m, false);
-  m.Covering.RootNodeValue = 1;
-  m.Covering.NoIter = 1;
-  m.Covering.RootNodeBox = 0;
-  m.Median.Average = 0;
+  LoadDeepTreeInstance(m);
   m.ShowLagProgress = 1;
   const int P = 3;
   const Extended optimum = ExhaustiveOptimum(m, P, 0, false) / m.TotalDemand;
