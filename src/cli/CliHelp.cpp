@@ -106,8 +106,11 @@ STOPPING A RUN
   progress window does: the search stops at its next look at the flag, its
   best solution is installed and reported, and the exit status is 4. A request
   made before the Lagrangian search begins is cleared when it begins, as the
-  abort button is; heuristics run to their end. A second Ctrl-C ends the
-  program at once.
+  abort button is; heuristics run to their end. A second Ctrl-C, half a
+  second or more after the first, ends the program at once. Two signals
+  within half a second are one request: timeout(1) sends its signal to the
+  command and again to the command's process group, so "timeout -s INT"
+  stops a run once and its results are still written.
 
   With --progress, a Lagrangian run prints the values of the Lagrangian
   progress window (locations, iterations, tree nodes and level, bounds, gap,

@@ -1,6 +1,8 @@
 #include "CliHost.h"
 
 #include <atomic>
+#include <csignal>
+#include <ctime>
 #include <iostream>
 
 #include "solve/LagProgressText.h"
@@ -61,22 +63,51 @@ void CliRunHost::PrintLagLine() {
 namespace {
 
 ModelState* interruptedModel = nullptr;
+// When the first Ctrl-C arrived (monotonic nanoseconds; 0 while none has).
+std::atomic<int64_t> firstInterruptAt{0};
+
+// timeout(1) sends its signal to the command and then to the command's process
+// group, so one request can arrive twice within microseconds. Only a Ctrl-C at
+// least this long after the first is a second request.
+constexpr int64_t SecondInterruptAfterNanoseconds = 500'000'000;
 
 static_assert(std::atomic_ref<uint8_t>::is_always_lock_free, "the stop flag must be set without a lock");
+static_assert(std::atomic<int64_t>::is_always_lock_free, "the first interrupt's time must be kept without a lock");
 
-// Only a lock-free store: nothing else is safe inside a signal handler.
-extern "C" void RaiseAbortRequested(int) {
-  std::atomic_ref<uint8_t>(interruptedModel->AbortRequested).store(1, std::memory_order_relaxed);
+int64_t MonotonicNanoseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);  // safe inside a signal handler
+  return int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+// Only lock-free atomics, clock_gettime, sigaction and raise: nothing else is
+// safe inside a signal handler.
+extern "C" void OnInterrupt(int) {
+  const int64_t now = MonotonicNanoseconds();
+  const int64_t first = firstInterruptAt.load(std::memory_order_relaxed);
+  if (first == 0) {
+    firstInterruptAt.store(now, std::memory_order_relaxed);
+    std::atomic_ref<uint8_t>(interruptedModel->AbortRequested).store(1, std::memory_order_relaxed);
+    return;
+  }
+  if (now - first < SecondInterruptAfterNanoseconds) return;
+  // A second request ends the program the way Ctrl-C ends any program.
+  struct sigaction defaultAction {};
+  defaultAction.sa_handler = SIG_DFL;
+  sigemptyset(&defaultAction.sa_mask);
+  sigaction(SIGINT, &defaultAction, nullptr);
+  raise(SIGINT);  // delivered as soon as this handler returns
 }
 
 }  // namespace
 
 StopOnInterrupt::StopOnInterrupt(ModelState& m) {
   interruptedModel = &m;
+  firstInterruptAt.store(0, std::memory_order_relaxed);
   struct sigaction action {};
-  action.sa_handler = RaiseAbortRequested;
+  action.sa_handler = OnInterrupt;
   sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESETHAND | SA_RESTART;
+  action.sa_flags = SA_RESTART;
   sigaction(SIGINT, &action, &previous_);
 }
 

@@ -38,8 +38,9 @@ class CliRunHost : public HeadlessRunHost {
 
 // While it lives, Ctrl-C (SIGINT) does what the abort button of the Lagrangian
 // progress window does: it raises the model's AbortRequested, and the search
-// stops at its next look at the flag, keeping its best solution. A second Ctrl-C
-// ends the program at once.
+// stops at its next look at the flag, keeping its best solution. A second Ctrl-C,
+// half a second or more after the first, ends the program at once; one sooner is
+// the same request delivered twice (timeout(1) signals the command and its group).
 class StopOnInterrupt {
  public:
   explicit StopOnInterrupt(ModelState& m);
