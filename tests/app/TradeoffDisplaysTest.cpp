@@ -259,6 +259,28 @@ class TradeoffDisplaysTest : public QObject {
     QVERIFY(g.graph.Chart->DataLabelsVisible());
   }
 
+  // Forty points on a small chart: the labels drawn never overlap, the first
+  // point keeps its label, and zooming in on four points brings all four back.
+  void crowdedLabelsAreLeftOutUntilZoomedIn() {
+    Graphs g;
+    std::vector<Extended> curve;
+    for (int k = 1; k <= 40; ++k) curve.push_back(250000 - 1000 * k);
+    SetCurve(g.model, 'M', curve, 10);
+    g.graph.resize(600, 450);
+    g.graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g.graph));
+    const auto shown = g.graph.Chart->ShownDataLabels();
+    QVERIFY(!shown.isEmpty() && shown.size() < 40);
+    QCOMPARE(shown.front().first, QString("249,000"));
+    for (int a = 0; a < shown.size(); ++a)
+      for (int b = a + 1; b < shown.size(); ++b)
+        QVERIFY2(!shown[a].second.intersects(shown[b].second), qPrintable(shown[a].first + " / " + shown[b].first));
+    g.graph.Chart->BottomAxis()->setRange(0.5, 4.5);
+    QStringList zoomed;
+    for (const auto& [text, place] : g.graph.Chart->ShownDataLabels()) zoomed << text;
+    QCOMPARE(zoomed, QStringList({"249,000", "248,000", "247,000", "246,000"}));
+  }
+
   void clickOnAPointSaysWhatItCanShow_data() {
     QTest::addColumn<char>("code");
     QTest::addColumn<char>("metric");

@@ -105,15 +105,29 @@ QStringList TradeoffChart::DataLabelTexts() const {
   return texts;
 }
 
-// Each label sits just above its point, centred, and only while its point lies in the plot area.
+// Each label sits just above its point, centred, and only while its point lies in
+// the plot area and the label would not overlap one already drawn (from the left):
+// zooming in brings back the labels that crowded points left out.
 void TradeoffChart::PlaceLabels() {
   const QRectF plot = chart()->plotArea();
+  QList<QRectF> drawn;
   for (int i = 0; i < labels_.size() && labelSeries_; ++i) {
     const QPointF at = chart()->mapToPosition(labelPoints_[i], labelSeries_);
     const QRectF box = labels_[i]->boundingRect();
     labels_[i]->setPos(at.x() - box.width() / 2, at.y() - box.height() - 6);
-    labels_[i]->setVisible(labelsVisible_ && plot.adjusted(-1, -1, 1, 1).contains(at));
+    const QRectF place = labels_[i]->mapRectToParent(box);
+    const bool crowded = std::any_of(drawn.begin(), drawn.end(), [&](const QRectF& r) { return r.intersects(place); });
+    const bool shown = labelsVisible_ && plot.adjusted(-1, -1, 1, 1).contains(at) && !crowded;
+    labels_[i]->setVisible(shown);
+    if (shown) drawn << place;
   }
+}
+
+QList<QPair<QString, QRectF>> TradeoffChart::ShownDataLabels() const {
+  QList<QPair<QString, QRectF>> shown;
+  for (const QGraphicsSimpleTextItem* label : labels_)
+    if (label->isVisible()) shown << qMakePair(label->text(), label->mapRectToParent(label->boundingRect()));
+  return shown;
 }
 
 QImage TradeoffChart::Picture() { return grab().toImage(); }

@@ -34,6 +34,9 @@ class TradeoffChart : public QChartView {
   void SetDataLabelsVisible(bool visible);
   bool DataLabelsVisible() const { return labelsVisible_; }
   QStringList DataLabelTexts() const;
+  // The labels drawn now, each with its place in the chart: while the points lie
+  // close together a label that would overlap one to its left is left out.
+  QList<QPair<QString, QRectF>> ShownDataLabels() const;
 
   // The chart alone as a picture of its size on screen.
   QImage Picture();
