@@ -275,7 +275,9 @@ class TradeoffDisplaysTest : public QObject {
     for (int a = 0; a < shown.size(); ++a)
       for (int b = a + 1; b < shown.size(); ++b)
         QVERIFY2(!shown[a].second.intersects(shown[b].second), qPrintable(shown[a].first + " / " + shown[b].first));
+    QCOMPARE(g.graph.Chart->BottomAxis()->labelFormat(), QString("%.0f"));  // whole facility counts
     g.graph.Chart->BottomAxis()->setRange(0.5, 4.5);
+    QCOMPARE(g.graph.Chart->BottomAxis()->labelFormat(), QString("%.1f"));  // ticks between counts
     QStringList zoomed;
     for (const auto& [text, place] : g.graph.Chart->ShownDataLabels()) zoomed << text;
     QCOMPARE(zoomed, QStringList({"249,000", "248,000", "247,000", "246,000"}));

@@ -8,7 +8,9 @@
 #include <QRubberBand>
 #include <QValueAxis>
 #include <QAbstractSeries>
+#include <QLocale>
 #include <algorithm>
+#include <cmath>
 
 namespace korvelan::app {
 
@@ -44,10 +46,29 @@ TradeoffChart::TradeoffChart(QWidget* parent) : QChartView(new QChart, parent) {
   }
   c->addAxis(left_, Qt::AlignLeft);
   c->addAxis(bottom_, Qt::AlignBottom);
+  // Axis numbers are written as the data labels are: thousands grouped by commas.
+  c->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+  c->setLocalizeNumbers(true);
   setRenderHint(QPainter::Antialiasing);
   band_ = new QRubberBand(QRubberBand::Rectangle, viewport());
   connect(c, &QChart::plotAreaChanged, this, &TradeoffChart::PlaceLabels);
-  for (QValueAxis* axis : {left_, bottom_}) connect(axis, &QValueAxis::rangeChanged, this, &TradeoffChart::PlaceLabels);
+  for (QValueAxis* axis : {left_, bottom_}) {
+    connect(axis, &QValueAxis::rangeChanged, this, &TradeoffChart::PlaceLabels);
+    connect(axis, &QValueAxis::rangeChanged, this, [axis] { ShowNeededDecimals(axis); });
+    connect(axis, &QValueAxis::tickCountChanged, this, [axis] { ShowNeededDecimals(axis); });
+  }
+}
+
+// As many decimals as the ticks need (none for whole steps from a whole start,
+// at most four), so that zooming in never shows two ticks with the same number.
+void TradeoffChart::ShowNeededDecimals(QValueAxis* axis) {
+  const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
+  int decimals = 0;
+  for (double scale = 1; decimals < 4; ++decimals, scale *= 10) {
+    const auto whole = [scale](double v) { return std::fabs(v * scale - std::round(v * scale)) < 1e-6 * std::max(1.0, std::fabs(v * scale)); };
+    if (whole(axis->min()) && whole(step)) break;
+  }
+  axis->setLabelFormat(QString("%.%1f").arg(decimals));
 }
 
 void TradeoffChart::FitAxis(QValueAxis* axis, const GraphAxis& frame, double low, double high) {

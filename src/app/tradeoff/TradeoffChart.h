@@ -51,6 +51,7 @@ class TradeoffChart : public QChartView {
 
  private:
   void PlaceLabels();
+  static void ShowNeededDecimals(QValueAxis* axis);
   static void FitAxis(QValueAxis* axis, const GraphAxis& frame, double low, double high);
 
   QValueAxis* left_;
