@@ -26,7 +26,9 @@ struct Profiles {
     for (int r = 1; r <= rows; ++r) power[r] = power[r - 1] * 3;
   }
   int Digit(int64_t profile, int row) const { return static_cast<int>(profile / power[row] % 3); }
-  int64_t WithDigit(int64_t profile, int row, int from, int to) const { return profile + (to - from) * power[row]; }
+  int64_t WithDigit(int64_t profile, int row, int from, int to) const {
+    return profile + (to - from) * power[row];
+  }
   int64_t Count() const { return power.back(); }
   std::vector<int64_t> power;
 };
@@ -35,7 +37,8 @@ void KeepSmaller(uint8_t& slot, int value) { slot = static_cast<uint8_t>(std::mi
 
 // Decides point (row, column) for every profile: chosen, or left out when the
 // point to its left does not wait for it.
-void DecidePoint(const Profiles& p, int row, const std::vector<uint8_t>& before, std::vector<uint8_t>& after) {
+void DecidePoint(const Profiles& p, int row, const std::vector<uint8_t>& before,
+                 std::vector<uint8_t>& after) {
   std::fill(after.begin(), after.end(), Unreachable);
   for (int64_t profile = 0; profile < p.Count(); ++profile) {
     const int sites = before[profile];

@@ -72,7 +72,8 @@ std::atomic<int64_t> firstInterruptAt{0};
 constexpr int64_t SecondInterruptAfterNanoseconds = 500'000'000;
 
 static_assert(std::atomic_ref<uint8_t>::is_always_lock_free, "the stop flag must be set without a lock");
-static_assert(std::atomic<int64_t>::is_always_lock_free, "the first interrupt's time must be kept without a lock");
+static_assert(std::atomic<int64_t>::is_always_lock_free,
+              "the first interrupt's time must be kept without a lock");
 
 int64_t MonotonicNanoseconds() {
   timespec now{};

@@ -274,7 +274,8 @@ class TradeoffDisplaysTest : public QObject {
     QCOMPARE(shown.front().first, QString("249,000"));
     for (int a = 0; a < shown.size(); ++a)
       for (int b = a + 1; b < shown.size(); ++b)
-        QVERIFY2(!shown[a].second.intersects(shown[b].second), qPrintable(shown[a].first + " / " + shown[b].first));
+        QVERIFY2(!shown[a].second.intersects(shown[b].second),
+                 qPrintable(shown[a].first + " / " + shown[b].first));
     QCOMPARE(g.graph.Chart->BottomAxis()->labelFormat(), QString("%.0f"));  // whole facility counts
     g.graph.Chart->BottomAxis()->setRange(0.5, 4.5);
     QCOMPARE(g.graph.Chart->BottomAxis()->labelFormat(), QString("%.1f"));  // ticks between counts

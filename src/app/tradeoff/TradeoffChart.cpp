@@ -1,14 +1,14 @@
 #include "tradeoff/TradeoffChart.h"
 
+#include <QAbstractSeries>
 #include <QChart>
 #include <QGraphicsSimpleTextItem>
 #include <QLinearGradient>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
 #include <QValueAxis>
-#include <QAbstractSeries>
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -63,11 +63,12 @@ TradeoffChart::TradeoffChart(QWidget* parent) : QChartView(new QChart, parent) {
 // at most four), so that zooming in never shows two ticks with the same number.
 void TradeoffChart::ShowNeededDecimals(QValueAxis* axis) {
   const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
+  const auto whole = [](double v) {
+    return std::fabs(v - std::round(v)) < 1e-6 * std::max(1.0, std::fabs(v));
+  };
   int decimals = 0;
-  for (double scale = 1; decimals < 4; ++decimals, scale *= 10) {
-    const auto whole = [scale](double v) { return std::fabs(v * scale - std::round(v * scale)) < 1e-6 * std::max(1.0, std::fabs(v * scale)); };
-    if (whole(axis->min()) && whole(step)) break;
-  }
+  for (double scale = 1; decimals < 4 && !(whole(axis->min() * scale) && whole(step * scale)); scale *= 10)
+    ++decimals;
   axis->setLabelFormat(QString("%.%1f").arg(decimals));
 }
 
@@ -137,7 +138,8 @@ void TradeoffChart::PlaceLabels() {
     const QRectF box = labels_[i]->boundingRect();
     labels_[i]->setPos(at.x() - box.width() / 2, at.y() - box.height() - 6);
     const QRectF place = labels_[i]->mapRectToParent(box);
-    const bool crowded = std::any_of(drawn.begin(), drawn.end(), [&](const QRectF& r) { return r.intersects(place); });
+    const bool crowded =
+        std::any_of(drawn.begin(), drawn.end(), [&](const QRectF& r) { return r.intersects(place); });
     const bool shown = labelsVisible_ && plot.adjusted(-1, -1, 1, 1).contains(at) && !crowded;
     labels_[i]->setVisible(shown);
     if (shown) drawn << place;
