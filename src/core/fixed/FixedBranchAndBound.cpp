@@ -66,10 +66,9 @@ constexpr int RootKicks = 2000;
 void ImproveRootSolution(TreeRun& run, Extended bound) {
   ModelState& m = run.m;
   if (run.target >= 0 || !run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity) return;
-  const FixedLocalSearchResult better = ImproveFixedCharge(m, run.search.relax, m.BestLocated, RootKicks, FixedTreeClosingCost(m, bound));
-  if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;
-  run.incumbent = better.cost;
-  for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = better.open[j];
+  KeepIfCheaper(
+      m, ImproveFixedCharge(m, run.search.relax, m.BestLocated, RootKicks, FixedTreeClosingCost(m, bound)),
+      run.incumbent);
 }
 
 // Kicks of the exchange search with a number to locate.
@@ -81,10 +80,8 @@ void ImproveRootSolutionOfCount(TreeRun& run, Extended bound) {
   if (run.target <= 0 || !run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity ||
       !HasFreeSite(m))
     return;
-  const SwapSearchResult better = ImproveWithSwaps(m, run.search.relax, m.BestLocated, true, CountRootKicks, bound);
-  if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;
-  run.incumbent = better.cost;
-  for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = better.open[j];
+  KeepIfCheaper(m, ImproveWithSwaps(m, run.search.relax, m.BestLocated, true, CountRootKicks, bound),
+                run.incumbent);
 }
 
 void KeepIfBetter(TreeRun& run) {

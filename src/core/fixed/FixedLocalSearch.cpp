@@ -342,9 +342,9 @@ Extended FixedChargeCost(const ModelState& m, const AssignmentRelaxation& r, con
   return total;
 }
 
-FixedLocalSearchResult ImproveFixedCharge(const ModelState& m, const AssignmentRelaxation& r,
-                                          const std::array<uint16_t, NodeSlots>& start, int kicks,
-                                          Extended enough, int rebuildEvery) {
+LocalSearchResult ImproveFixedCharge(const ModelState& m, const AssignmentRelaxation& r,
+                                     const std::array<uint16_t, NodeSlots>& start, int kicks, Extended enough,
+                                     int rebuildEvery) {
   std::array<uint8_t, NodeSlots> open{};
   for (int j = 1; j <= r.nodes; ++j) {
     const uint8_t status = m.Node(j).SiteStatus;

@@ -17,19 +17,14 @@
 
 namespace korvelan {
 
-struct FixedLocalSearchResult {
-  std::array<uint8_t, NodeSlots> open{};
-  Extended cost = LagInfinity;  // with the cost matrix; LagInfinity when nothing was open
-};
-
 // The best solution found from the sites marked in `start` (1 = open), with at most
 // `kicks` kicks after the first descent: fewer when many in a row bring nothing, and
 // none once a solution costs `enough` or less (a cost that leaves nothing to prove).
 // The values of the moves are kept up to date from change to change and built afresh
 // after every `rebuildEvery` changes (1: at every change, as a reference).
-FixedLocalSearchResult ImproveFixedCharge(const ModelState& m, const AssignmentRelaxation& r,
-                                          const std::array<uint16_t, NodeSlots>& start, int kicks,
-                                          Extended enough = 0, int rebuildEvery = 64);
+LocalSearchResult ImproveFixedCharge(const ModelState& m, const AssignmentRelaxation& r,
+                                     const std::array<uint16_t, NodeSlots>& start, int kicks,
+                                     Extended enough = 0, int rebuildEvery = 64);
 
 // Total cost of the open sites with the cost matrix (LagInfinity when none is open).
 Extended FixedChargeCost(const ModelState& m, const AssignmentRelaxation& r, const std::array<uint8_t, NodeSlots>& open);

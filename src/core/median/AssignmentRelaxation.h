@@ -32,6 +32,20 @@ inline bool IsFreeSite(const ModelState& m, int j) { return m.Node(j).SiteStatus
 // Some site is free (after CountStatuses): a tree could branch.
 inline bool HasFreeSite(const ModelState& m) { return m.ForcedCount + m.ExcludedCount < m.Numbnodes; }
 
+// The solution a local search on the cost matrix returns.
+struct LocalSearchResult {
+  std::array<uint8_t, NodeSlots> open{};  // 1 = open
+  Extended cost = LagInfinity;            // with the cost matrix; LagInfinity when nothing was open
+};
+
+// A tree's best solution becomes the local search's when that is cheaper beyond
+// rounding.
+inline void KeepIfCheaper(ModelState& m, const LocalSearchResult& found, Extended& incumbent) {
+  if (found.cost >= incumbent - 1e-9L * incumbent) return;
+  incumbent = found.cost;
+  for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = found.open[j];
+}
+
 struct AssignmentRelaxation {
   int demandNodes = 0;                    // rows of the cost matrix
   int nodes = 0;                          // sites 1..nodes

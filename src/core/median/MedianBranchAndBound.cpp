@@ -96,10 +96,8 @@ void ImproveRootSolution(TreeRun& run, Extended bound) {
   ModelState& m = run.m;
   if (!run.search.terminalOn || !run.search.relax.built || run.incumbent >= LagInfinity || !HasFreeSite(m))
     return;
-  const SwapSearchResult better = ImproveWithSwaps(m, run.search.relax, m.BestLocated, false, RootKicks, bound);
-  if (better.cost >= run.incumbent - 1e-9L * run.incumbent) return;
-  run.incumbent = better.cost;
-  for (int j = 1; j <= m.Numbnodes; ++j) m.BestLocated[j] = better.open[j];
+  KeepIfCheaper(m, ImproveWithSwaps(m, run.search.relax, m.BestLocated, false, RootKicks, bound),
+                run.incumbent);
 }
 
 void Node(TreeRun& run, uint16_t& level, Extended& bound) {

@@ -195,9 +195,9 @@ Extended ExactCost(const ModelState& m, const AssignmentRelaxation& r,
 
 }  // namespace
 
-SwapSearchResult ImproveWithSwaps(const ModelState& m, const AssignmentRelaxation& r,
-                                  const std::array<uint16_t, NodeSlots>& start, bool withFixedCosts,
-                                  int kicks, Extended lowerBound) {
+LocalSearchResult ImproveWithSwaps(const ModelState& m, const AssignmentRelaxation& r,
+                                   const std::array<uint16_t, NodeSlots>& start, bool withFixedCosts,
+                                   int kicks, Extended lowerBound) {
   std::array<uint8_t, NodeSlots> open{};
   bool any = false;
   for (int j = 1; j <= r.nodes; ++j) {

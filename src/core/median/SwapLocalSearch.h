@@ -18,16 +18,11 @@
 
 namespace korvelan {
 
-struct SwapSearchResult {
-  std::array<uint8_t, NodeSlots> open{};
-  Extended cost = LagInfinity;  // with the cost matrix; LagInfinity when nothing was open
-};
-
 // The best solution found from the sites marked in `start` (1 = open), with at most
 // `kicks` kicks after the first descent (fewer when many in a row bring nothing, none
 // once a solution costs no more than `lowerBound`, which no solution undercuts).
-SwapSearchResult ImproveWithSwaps(const ModelState& m, const AssignmentRelaxation& r,
-                                  const std::array<uint16_t, NodeSlots>& start, bool withFixedCosts,
-                                  int kicks, Extended lowerBound);
+LocalSearchResult ImproveWithSwaps(const ModelState& m, const AssignmentRelaxation& r,
+                                   const std::array<uint16_t, NodeSlots>& start, bool withFixedCosts,
+                                   int kicks, Extended lowerBound);
 
 }  // namespace korvelan

@@ -54,7 +54,7 @@ TEST(FixedLocalSearch, ReturnsALocallyOptimalSolutionThatKeepsTheStatuses) {
       BuildFixedCostMatrix(m, host, search);
       std::array<uint16_t, NodeSlots> start{};
       for (int j = 1; j <= m.Numbnodes; ++j) start[j] = allOpen || j == 2;
-      const FixedLocalSearchResult result = ImproveFixedCharge(m, search.relax, start, 50);
+      const LocalSearchResult result = ImproveFixedCharge(m, search.relax, start, 50);
       const std::vector<int> open = OpenList(result.open, m.Numbnodes);
       ASSERT_FALSE(open.empty());
       for (int j = 1; j <= m.Numbnodes; ++j) {
@@ -94,8 +94,8 @@ TEST(FixedLocalSearch, ManyFacilitiesEndLocallyOptimal) {
     BuildFixedCostMatrix(m, host, search);
     std::array<uint16_t, NodeSlots> start{};
     for (int j = 1; j <= m.Numbnodes; ++j) start[j] = j % 3 == 0;
-    const FixedLocalSearchResult result = ImproveFixedCharge(m, search.relax, start, 100);
-    const FixedLocalSearchResult reference = ImproveFixedCharge(m, search.relax, start, 100, 0, 1);
+    const LocalSearchResult result = ImproveFixedCharge(m, search.relax, start, 100);
+    const LocalSearchResult reference = ImproveFixedCharge(m, search.relax, start, 100, 0, 1);
     EXPECT_EQ(result.open, reference.open);
     const std::vector<int> open = OpenList(result.open, m.Numbnodes);
     ASSERT_GT(open.size(), 6u);

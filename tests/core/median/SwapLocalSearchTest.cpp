@@ -72,7 +72,7 @@ TEST(SwapLocalSearch, ReturnsALocallyOptimalSolutionOfTheSameSizeThatKeepsTheSta
       FixedSearch search;
       BuildRelaxationMatrix(m, fixedCosts, search);
       const std::array<uint16_t, NodeSlots> start = PoorStart(m, count);
-      const SwapSearchResult result = ImproveWithSwaps(m, search.relax, start, fixedCosts, 40, 0);
+      const LocalSearchResult result = ImproveWithSwaps(m, search.relax, start, fixedCosts, 40, 0);
       const std::vector<int> open = OpenSiteList(result.open, m.Numbnodes);
       ASSERT_EQ(static_cast<int>(open.size()), count);
       for (int j = 1; j <= m.Numbnodes; ++j) {
@@ -90,8 +90,8 @@ TEST(SwapLocalSearch, ReturnsALocallyOptimalSolutionOfTheSameSizeThatKeepsTheSta
       optimal += result.cost == optimum;
       ++runs;
       // A lower bound already met ends the search after its first descent.
-      const SwapSearchResult descent = ImproveWithSwaps(m, search.relax, start, fixedCosts, 0, 0);
-      const SwapSearchResult met = ImproveWithSwaps(m, search.relax, start, fixedCosts, 40, descent.cost);
+      const LocalSearchResult descent = ImproveWithSwaps(m, search.relax, start, fixedCosts, 0, 0);
+      const LocalSearchResult met = ImproveWithSwaps(m, search.relax, start, fixedCosts, 40, descent.cost);
       EXPECT_EQ(met.open, descent.open);
     }
   }
@@ -111,7 +111,7 @@ TEST(SwapLocalSearch, NeverOpensAnExcludedSiteNorClosesARequiredOne) {
   BuildRelaxationMatrix(m, false, search);
   std::array<uint16_t, NodeSlots> start{};
   start[3] = start[8] = start[10] = 1;
-  const SwapSearchResult result = ImproveWithSwaps(m, search.relax, start, false, 20, 0);
+  const LocalSearchResult result = ImproveWithSwaps(m, search.relax, start, false, 20, 0);
   EXPECT_FALSE(result.open[5]);
   EXPECT_TRUE(result.open[8]);
   EXPECT_EQ(static_cast<int>(OpenSiteList(result.open, m.Numbnodes).size()), 3);
@@ -123,7 +123,7 @@ TEST(SwapLocalSearch, NothingOpenGivesNoSolution) {
   LoadInstance(m, InstanceRecipe{2, 8, 8, 1, 0, -1, 0});
   FixedSearch search;
   BuildRelaxationMatrix(m, false, search);
-  const SwapSearchResult result = ImproveWithSwaps(m, search.relax, {}, false, 10, 0);
+  const LocalSearchResult result = ImproveWithSwaps(m, search.relax, {}, false, 10, 0);
   EXPECT_EQ(result.cost, LagInfinity);
 }
 
